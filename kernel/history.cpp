@@ -1,0 +1,181 @@
+// The move history: listing, stepping and jumping through the records, and
+// the repetition test that compares them.
+
+#include <algorithm>
+#include <cstring>
+
+#include "veltanbrdKernel.h"
+
+namespace {
+
+constexpr int RepetitionTurnEnds = 12;
+constexpr int RepetitionMinimumMove = 12;
+
+bool IsKing(char c)
+{
+    return c == 'K' || c == 'k';
+}
+
+bool IsOwnRook(char king, char c)
+{
+    return (king == 'K' && c == 'R') || (king == 'k' && c == 'r');
+}
+
+} // namespace
+
+void TVeltanBrdKernel::GetMoveList(std::vector<std::string>& list) const
+{
+    for (int i = std::min(LastMove, MaxHistoryMoves); i >= 1; --i) {
+        const MoveInfo& record = MoveList[static_cast<std::size_t>(i)];
+        list.push_back(std::string(record.WhiteTeamIsPlaying ? "W:" : "B:") +
+                       SquareToString(record.OldSquare) + "-" + SquareToString(record.NewSquare));
+    }
+}
+
+MoveInfo TVeltanBrdKernel::GetMove(int moveno) const
+{
+    if (moveno < 0 || moveno > MaxHistoryMoves)
+        return {};
+    return MoveList[static_cast<std::size_t>(moveno)];
+}
+
+void TVeltanBrdKernel::LoadMove(int moveno, const MoveInfo& aMove)
+{
+    // Record 0 belongs to the game's reset; moves are 1..4096.
+    if (moveno < 1 || moveno > MaxHistoryMoves)
+        return;
+    MoveInfo& record = MoveList[static_cast<std::size_t>(moveno)];
+    record = aMove;
+    record.position = NormalisedRecordText(aMove.position, ' ');
+    record.players = NormalisedRecordText(aMove.players, '0');
+    _HistoryEnd = std::max(_HistoryEnd, moveno);
+    InvalidateRepetitionCache();
+}
+
+bool TVeltanBrdKernel::GotoMove(int moveno)
+{
+    if (moveno < 0 || moveno > MaxHistoryMoves || MoveList[static_cast<std::size_t>(moveno)].position.empty())
+        return false;
+    CancelThinking();
+    LastMove = moveno;
+    InvalidateRepetitionCache();
+    CopyRecordIntoBoard(MoveList[static_cast<std::size_t>(moveno)]);
+    RebuildTurnState(moveno);
+    RedrawBoard();
+    return true;
+}
+
+bool TVeltanBrdKernel::MoveBackward()
+{
+    if (LastMove <= 0)
+        return false;
+    return GotoMove(LastMove - 1);
+}
+
+bool TVeltanBrdKernel::MoveForward()
+{
+    const int next = LastMove + 1;
+    if (next > _HistoryEnd || next > MaxHistoryMoves)
+        return false;
+    return GotoMove(next);
+}
+
+bool TVeltanBrdKernel::SetUpPosition(const MoveInfo& Move, int moveno, bool /*whiteMoves*/)
+{
+    CancelThinking();
+    if (moveno > 200)
+        return false;
+    constexpr const char* RealPieces = " pnbrqkPNBRQK";
+    if (Move.position.size() < static_cast<std::size_t>(SquareCount))
+        return false;
+    for (int i = 0; i < SquareCount; ++i) {
+        const char c = Move.position[static_cast<std::size_t>(i)];
+        if (c == '\0' || std::strchr(RealPieces, c) == nullptr)
+            return false;
+    }
+    std::copy_n(Move.position.begin(), SquareCount, _position.begin() + 1);
+    _position[SquareCount + 1] = '\0';
+    _WhiteToMove = Move.WhiteTeamIsPlaying;
+    Paint();
+    return true;
+}
+
+// The turn state right after move `moveno`, exactly as the live game had it:
+// the moves of the turn in their slots (forfeited shares marked as used), the
+// player to move, the switch done when the turn was complete, and players
+// who cannot move passed over.
+void TVeltanBrdKernel::RebuildTurnState(int moveno)
+{
+    ClearMovesMovedInTurn();
+    _currentTeamPlayer = '1';
+    if (moveno == 0) {
+        _WhiteToMove = true;
+        return;
+    }
+    const bool team = MoveList[static_cast<std::size_t>(moveno)].WhiteTeamIsPlaying;
+    _WhiteToMove = team;
+
+    int first = moveno;
+    while (first > 1 && MoveList[static_cast<std::size_t>(first - 1)].WhiteTeamIsPlaying == team &&
+           moveno - first + 1 < _MovesPerTeamTurn)
+        --first;
+
+    const int share = std::max(1, _MovesPerPlayerTurn);
+    for (int j = first; j <= moveno; ++j) {
+        const MoveInfo& before = MoveList[static_cast<std::size_t>(j - 1)];
+        const MoveInfo& made = MoveList[static_cast<std::size_t>(j)];
+        const std::size_t from = static_cast<std::size_t>(made.OldSquare) - 1;
+        const bool fromKnown = IsBoardSquare(made.OldSquare) && from < before.players.size();
+        const char owner = fromKnown ? before.players[from] : _currentTeamPlayer;
+        const int mover = (owner >= '1' && owner <= '4') ? owner - '0' : _currentTeamPlayer - '0';
+        // Shares of the players before the mover were forfeited.
+        while (mover > _currentTeamPlayer - '0' && MovesMadeInTurn() < _MovesPerTeamTurn)
+            ForfeitCurrentPlayer();
+
+        Square landed = made.NewSquare;
+        const std::size_t to = static_cast<std::size_t>(made.NewSquare) - 1;
+        if (fromKnown && IsBoardSquare(made.NewSquare) && to < before.position.size() &&
+            IsKing(before.position[from]) && IsOwnRook(before.position[from], before.position[to])) {
+            // A castling king ends next to the rook's old square.
+            const int rookFile = FileOf(made.NewSquare);
+            const int kingFile = rookFile > FileOf(made.OldSquare) ? rookFile - 1 : rookFile + 1;
+            landed = SquareAt(kingFile, RankOf(made.NewSquare));
+        }
+        MarkMovedInTurn(landed == SqrNone ? SqrUsedSlot : landed);
+        _currentTeamPlayer = static_cast<char>('1' + MovesMadeInTurn() / share);
+    }
+    if (TurnMustSwitch())
+        SwitchTeamTurn();
+    if (!IsThreefoldPosition())
+        SettleTurn();
+}
+
+bool TVeltanBrdKernel::IsThreefoldPosition() const
+{
+    if (_repetitionGeneration == _historyGeneration && _repetitionMove == LastMove)
+        return _repetitionAnswer;
+    bool answer = false;
+    const int last = LastMove;
+    if (last >= RepetitionMinimumMove && last <= MaxHistoryMoves) {
+        const MoveInfo& newest = MoveList[static_cast<std::size_t>(last)];
+        int teamTurnEnds = 0;
+        int repeats = 0;
+        // Walk back over the moving team's own turn ends only: the other
+        // team's turn ends never hold the same position after its own moves.
+        for (int i = last - 1; i > 0 && teamTurnEnds < RepetitionTurnEnds; --i) {
+            const MoveInfo& record = MoveList[static_cast<std::size_t>(i)];
+            const bool turnEnd =
+                MoveList[static_cast<std::size_t>(i + 1)].WhiteTeamIsPlaying != record.WhiteTeamIsPlaying;
+            if (!turnEnd || record.WhiteTeamIsPlaying != newest.WhiteTeamIsPlaying)
+                continue;
+            ++teamTurnEnds;
+            if (record.position == newest.position)
+                ++repeats;
+        }
+        answer = repeats > 3;
+    }
+    _repetitionGeneration = _historyGeneration;
+    _repetitionMove = LastMove;
+    _repetitionAnswer = answer;
+    return answer;
+}

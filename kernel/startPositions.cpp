@@ -1,0 +1,222 @@
+// Start arrangements, game options and the reset to a new game.
+
+#include <algorithm>
+#include <string_view>
+
+#include "veltanbrdKernel.h"
+#include "veltanbrdThread.h"
+
+namespace {
+
+constexpr double OneHour = 1.0 / 24.0;
+constexpr double FiveSeconds = 5.0 / 86400.0;
+
+// Ranks 16, 15, 14, 13 then 04, 03, 02, 01 of the two built-in arrangements;
+// the eight ranks between them are empty.
+constexpr std::array<std::string_view, 8> ClassicRows = {
+    "rrnnbbqqkkbbnnrr", "rrnnbbqqkkbbnnrr", "pppppppppppppppp", "pppppppppppppppp",
+    "PPPPPPPPPPPPPPPP", "PPPPPPPPPPPPPPPP", "RRNNBBQQKKBBNNRR", "RRNNBBQQKKBBNNRR",
+};
+constexpr std::array<std::string_view, 8> QuadrantRows = {
+    "rnbqkbnrrnbqkbnr", "pppppppppppppppp", "rnbqkbnrrnbqkbnr", "pppppppppppppppp",
+    "PPPPPPPPPPPPPPPP", "RNBQKBNRRNBQKBNR", "PPPPPPPPPPPPPPPP", "RNBQKBNRRNBQKBNR",
+};
+
+constexpr int ArmyRanks = 4;
+
+TPosition BuiltInArrangement(const std::array<std::string_view, 8>& rows)
+{
+    TPosition array;
+    array.fill(' ');
+    array[0] = '_';
+    array[SquareCount + 1] = '\0';
+    for (int i = 0; i < 2 * ArmyRanks; ++i) {
+        const int rank = i < ArmyRanks ? BoardSize - i : 2 * ArmyRanks - i;
+        for (int file = 1; file <= BoardSize; ++file)
+            array[SquareAt(file, rank)] =
+                rows[static_cast<std::size_t>(i)][static_cast<std::size_t>(file - 1)];
+    }
+    return array;
+}
+
+// Owners "1" on the four ranks at each edge, "0" between them.
+TPosition BuiltInOwners()
+{
+    TPosition array;
+    array[0] = '_';
+    array[SquareCount + 1] = '\0';
+    for (int sq = 1; sq <= SquareCount; ++sq) {
+        const int rank = RankOf(sq);
+        array[sq] = (rank <= ArmyRanks || rank > BoardSize - ArmyRanks) ? '1' : '0';
+    }
+    return array;
+}
+
+std::string ArrayText(const TPosition& array)
+{
+    const auto end = std::find(array.begin() + 1, array.end(), '\0');
+    return std::string(array.begin() + 1, end);
+}
+
+} // namespace
+
+TVeltanBrdKernel::TVeltanBrdKernel()
+{
+    _DoRefreshWindowsBoard = true;
+    _StartpositionSource = BuiltInArrangement(QuadrantRows);
+    _StartplayersSource = BuiltInOwners();
+    SetPlayersPerTeam(1);
+    _currentTeamPlayer = '1';
+    SetMovesPerTeamTurn(1);
+    LastMove = 0;
+    PromoteTo = 'q';
+    SetGameEnded(true);
+    _ComputerPlaysWhite = false;
+    _ComputerPlaysBlack = false;
+    _SearchDepth = 1;
+    SetMovesPerTeamTurn(1);
+    ResetGame();
+}
+
+TVeltanBrdKernel::~TVeltanBrdKernel() = default;
+
+std::string TVeltanBrdKernel::StartPosition()
+{
+    if (_Startposition[0] == '\0')
+        _Startposition[0] = '_';
+    return ArrayText(_Startposition);
+}
+
+void TVeltanBrdKernel::SetStartPosition(const std::string& value)
+{
+    if (value.size() != static_cast<std::size_t>(SquareCount)) {
+        ShowMessage("System warning: Set_StartPosition - BORDAREAPLS = " +
+                    std::to_string(static_cast<long long>(value.size()) - SquareCount));
+        return;
+    }
+    for (int i = 1; i <= SquareCount; ++i) {
+        const char c = value[static_cast<std::size_t>(i - 1)];
+        _StartpositionSource[i] = c;
+        _Startposition[i] = c;
+    }
+    SetPosition(value);
+}
+
+std::string TVeltanBrdKernel::StartPlayers() const
+{
+    return ArrayText(_Startplayers);
+}
+
+void TVeltanBrdKernel::SetStartPlayers(const std::string& value)
+{
+    if (value.size() != static_cast<std::size_t>(SquareCount)) {
+        ShowMessage("System warning: Set_StartPlayers - BORDAREAPLS =" +
+                    std::to_string(static_cast<long long>(value.size()) - SquareCount));
+        return;
+    }
+    for (int i = 1; i <= SquareCount; ++i) {
+        const char c = value[static_cast<std::size_t>(i - 1)];
+        _StartplayersSource[i] = c;
+        _Startplayers[i] = c;
+        _players[i] = c;
+    }
+}
+
+void TVeltanBrdKernel::SetMovesPerTeamTurn(int value)
+{
+    // The per-turn slots hold at most eight moves.
+    _MovesPerTeamTurn = std::clamp(value, 1, MaxMovesPerTeamTurn);
+    _MovesPerPlayerTurn = _MovesPerTeamTurn / _PlayersPerTeam;
+}
+
+void TVeltanBrdKernel::SetPlayersPerTeam(int value)
+{
+    // Owners are the characters '1'..'4', and the divisor must never be 0.
+    _PlayersPerTeam = std::clamp(value, 1, 4);
+    _MovesPerPlayerTurn = _MovesPerTeamTurn / _PlayersPerTeam;
+}
+
+void TVeltanBrdKernel::SetMovesPerPlayerTurn(int value)
+{
+    _MovesPerPlayerTurn = std::clamp(value, 1, MaxMovesPerTeamTurn);
+}
+
+void TVeltanBrdKernel::NewGame()
+{
+    ResetGame();
+    Paint();
+}
+
+void TVeltanBrdKernel::ResetGame()
+{
+    CancelThinking();
+    _Startposition = _StartpositionSource;
+    _Startplayers = _StartplayersSource;
+    _position = _Startposition;
+    _players = _Startplayers;
+    _currentTeamPlayer = '1';
+    ClearMovesMovedInTurn();
+    _WhiteToMove = true;
+    LastMove = 0;
+    // A new game starts a new line of play: later records are unreachable.
+    _HistoryEnd = 0;
+    MoveInfo& start = MoveList[0];
+    start.position = position();
+    start.players = players();
+    start.OldSquare = SqrNone;
+    start.NewSquare = SqrNone;
+    start.WhiteTeamIsPlaying = true;
+    InvalidateRepetitionCache();
+    InitOptions();
+}
+
+void TVeltanBrdKernel::InitOptions()
+{
+    _StartPositionRowShift = SP0RowShift;
+    _StartPositionType = SPClassic;
+    _StartpositionSource = BuiltInArrangement(ClassicRows);
+    _StartplayersSource = BuiltInOwners();
+    ClearMovesMovedInTurn();
+    SetPlayersPerTeam(1);
+    SetMovesPerTeamTurn(4);
+    _TimeStartWhite = OneHour;
+    _TimeStartBlack = OneHour;
+    _TimeLeftWhite = _TimeStartWhite;
+    _TimeLeftBlack = _TimeStartBlack;
+    _TimeIncrementWhite = FiveSeconds;
+    _TimeIncrementBlack = FiveSeconds;
+}
+
+Square TVeltanBrdKernel::StartRowsShifted(Square aSquare, bool Reversed) const
+{
+    if (!IsBoardSquare(aSquare))
+        return SqrNone;
+    int ranks = static_cast<int>(_StartPositionRowShift);
+    if (!_WhiteToMove)
+        ranks = -ranks;
+    if (Reversed)
+        ranks = -ranks;
+    // Towards rank 01 for White means a higher square number.
+    return SquareAt(FileOf(aSquare), RankOf(aSquare) - ranks);
+}
+
+void TVeltanBrdKernel::CopyOptionsFrom(const TVeltanBrdKernel& ASource)
+{
+    const bool refresh = ASource._DoRefreshWindowsBoard;
+    _DoRefreshWindowsBoard = false;
+    CopyViewOptionsFrom(ASource);
+    _StartPositionRowShift = ASource._StartPositionRowShift;
+    _StartPositionType = ASource._StartPositionType;
+    TPosition sourceStart = ASource._Startposition;
+    if (sourceStart[0] == '\0')
+        sourceStart[0] = '_';
+    SetStartPosition(ArrayText(sourceStart));
+    SetPlayersPerTeam(ASource._PlayersPerTeam);
+    SetMovesPerTeamTurn(ASource._MovesPerTeamTurn);
+    _TimeLeftWhite = ASource._TimeLeftWhite;
+    _TimeLeftBlack = ASource._TimeLeftBlack;
+    _TimeIncrementWhite = ASource._TimeIncrementWhite;
+    _TimeIncrementBlack = ASource._TimeIncrementBlack;
+    SetGameEnded(ASource.FGameEnded);
+    _DoRefreshWindowsBoard = refresh;
+}

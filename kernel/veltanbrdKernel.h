@@ -1,0 +1,374 @@
+#pragma once
+// The game half of the board: position, owners, rules, team turns, history and
+// the computer-player settings. Plain standard C++; the on-screen board derives
+// from this class and fills in the protected view hooks.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "square.h"
+
+class TVeltanbrdThread;
+class TVeltanBrdKernel;
+
+/// Index 0 is a filler, 1..256 one character per square, 257 a NUL.
+using TPosition = std::array<char, SquareCount + 2>;
+
+/// Colour codes of sides and pieces.
+inline constexpr int ColorWhite = 1;
+inline constexpr int ColorBlack = 0;
+inline constexpr int ColorNone = -1;
+
+/// Highest move number the history holds; record 0 is the start.
+inline constexpr int MaxHistoryMoves = 4096;
+/// Capacity of the per-turn move slots, the largest moves-per-team-turn.
+inline constexpr int MaxMovesPerTeamTurn = 8;
+
+/// The arrangement kind chosen in the options dialog (the dialog also stores 2).
+enum TStartPositionType : std::uint8_t { SPClassic = 0, SP2x2 = 1 };
+
+/// Empty ranks between each board edge and that side's armies.
+enum TStartPositionRowShift : std::uint8_t { SP0RowShift = 0, SP1RowShift = 1, SP2RowShift = 2 };
+
+/// One history record: the board right after a move (record 0: the start).
+struct MoveInfo {
+    std::string position; ///< 256 piece letters, square 1 first
+    std::string players;  ///< 256 owner characters taken at the same moment
+    Square OldSquare = SqrNone;
+    Square NewSquare = SqrNone;
+    bool WhiteTeamIsPlaying = false; ///< true when White made the move
+    double TimeLeft = 0.0;           ///< mover's clock after the move, in days
+};
+
+using TMoveEvent = std::function<void(TVeltanBrdKernel& Sender, Square oldSq, Square newSq)>;
+using TCaptureEvent =
+    std::function<void(TVeltanBrdKernel& Sender, Square oldSq, Square newSq, char CapturedPiece)>;
+using TPromotionEvent =
+    std::function<void(TVeltanBrdKernel& Sender, Square oldSq, Square newSq, char& NewPiece)>;
+using TOneSquareEvent = std::function<void(TVeltanBrdKernel& Sender, Square sq)>;
+using TThinkEvent = std::function<void(TVeltanBrdKernel& Sender, Square& oldSq, Square& newSq)>;
+using TNotifyEvent = std::function<void(TVeltanBrdKernel& Sender)>;
+using TMoveFunc = std::function<bool(Square oldSq, Square newSq)>;
+
+class TVeltanBrdKernel {
+public:
+    /// A new board: the quadrant arrangement with owners "1" on the board,
+    /// the classic one waiting for the next game, White to move, game ended.
+    TVeltanBrdKernel();
+    virtual ~TVeltanBrdKernel();
+    TVeltanBrdKernel(const TVeltanBrdKernel&) = delete;
+    TVeltanBrdKernel& operator=(const TVeltanBrdKernel&) = delete;
+
+    // ---- Board representation and notation -------------------------------
+
+    /// The 256 piece letters of the board (up to the first NUL).
+    std::string position() const;
+    /// Puts a position on the board: unknown letters become blanks, a short
+    /// text leaves the rest empty; "init"/"newgame" restores the game's start.
+    void SetPosition(const std::string& value);
+    /// The 256 owner characters of the board.
+    std::string players() const;
+    /// Overwrites the owners of the first squares (at most 256), unchecked;
+    /// "init"/"newgame" restores the game's start owners.
+    void SetPlayers(const std::string& value);
+    /// The team player ('1'..'4') whose move it is.
+    char CurrentTeamPlayer() const { return _currentTeamPlayer; }
+    void SetCurrentTeamPlayer(char player) { _currentTeamPlayer = player; }
+
+    /// File 1..16 of a square; 0 for anything that is no square.
+    static int XPos(Square sq);
+    /// Rank 1..16 of a square; 0 for anything that is no square.
+    static int YPos(Square sq);
+    /// The square at file x, rank y, or SqrNone.
+    static Square GetSquareFromXY(int x, int y);
+    /// Reads "h08"/"H08"; anything else is SqrNone.
+    static Square AnsiStringToSquare(const std::string& str);
+    /// The text form of a square, "A16".."P01"; empty for no square.
+    static std::string SquareToString(Square sq);
+    /// 1 for a light square, 0 for a dark one (and for no square).
+    static int ColorOfSquare(Square sq);
+    /// Colour of a square's content; with aIsPawnMove, en passant markers count as empty.
+    int ColorOfPieceOnSquare(Square sq, bool aIsPawnMove) const;
+    /// Colour of a promotion letter N B R Q / n b r q; -1 for anything else.
+    static int ColorOfPiece(char piece);
+    /// Owner of a square's piece, '0' for an empty square or no square.
+    char PlayerOnSquare(Square sq) const;
+    /// The letter on a square, blank for no square.
+    char PieceOn(Square sq) const { return IsBoardSquare(sq) ? _position[sq] : ' '; }
+
+    // ---- Start positions and options --------------------------------------
+
+    /// Start arrangement of the game in progress.
+    std::string StartPosition();
+    /// Sets the next game's and this game's start arrangement and shows it;
+    /// anything but 256 characters is refused with a warning.
+    void SetStartPosition(const std::string& value);
+    /// Start owners of the game in progress.
+    std::string StartPlayers() const;
+    /// Sets start owners (256 characters, else a warning and no change).
+    void SetStartPlayers(const std::string& value);
+    TStartPositionType StartPositionType() const { return _StartPositionType; }
+    void SetStartPositionType(TStartPositionType value) { _StartPositionType = value; }
+    TStartPositionRowShift StartPositionRowShift() const { return _StartPositionRowShift; }
+    void SetStartPositionRowShift(TStartPositionRowShift value) { _StartPositionRowShift = value; }
+    int MovesPerTeamTurn() const { return _MovesPerTeamTurn; }
+    /// Stores the moves per team turn (clamped to 1..8) and recomputes MovesPerPlayerTurn.
+    void SetMovesPerTeamTurn(int value);
+    int PlayersPerTeam() const { return _PlayersPerTeam; }
+    /// Stores the players per team (clamped to 1..4) and recomputes MovesPerPlayerTurn.
+    void SetPlayersPerTeam(int value);
+    int MovesPerPlayerTurn() const { return _MovesPerPlayerTurn; }
+    /// Stores the moves each player makes in a row (clamped to 1..8).
+    void SetMovesPerPlayerTurn(int value);
+    double TimeStartWhite() const { return _TimeStartWhite; }
+    void SetTimeStartWhite(double days) { _TimeStartWhite = days; }
+    double TimeStartBlack() const { return _TimeStartBlack; }
+    void SetTimeStartBlack(double days) { _TimeStartBlack = days; }
+    double TimeLeftWhite() const { return _TimeLeftWhite; }
+    void SetTimeLeftWhite(double days) { _TimeLeftWhite = days; }
+    double TimeLeftBlack() const { return _TimeLeftBlack; }
+    void SetTimeLeftBlack(double days) { _TimeLeftBlack = days; }
+    double TimeIncrementWhite() const { return _TimeIncrementWhite; }
+    void SetTimeIncrementWhite(double days) { _TimeIncrementWhite = days; }
+    double TimeIncrementBlack() const { return _TimeIncrementBlack; }
+    void SetTimeIncrementBlack(double days) { _TimeIncrementBlack = days; }
+
+    /// Starts a new game from the next-game arrangement (history reset) and repaints.
+    void NewGame();
+    /// Puts the default settings in place; the board itself is not touched.
+    void InitOptions();
+    /// aSquare moved StartPositionRowShift ranks towards the mover's home edge
+    /// (towards the opponent's with Reversed); SqrNone when that leaves the board.
+    Square StartRowsShifted(Square aSquare, bool Reversed) const;
+    /// Copies the settings of another board (not its game in progress).
+    void CopyOptionsFrom(const TVeltanBrdKernel& ASource);
+
+    // ---- Team turns ---------------------------------------------------------
+
+    bool WhiteToMove() const { return _WhiteToMove; }
+    /// Stops the computer player, then sets the side to move.
+    void SetWhiteToMove(bool value);
+    /// True when every move of the current team turn has been made.
+    bool TurnMustSwitch() const;
+    /// Moves made (or forfeited) in the current team turn.
+    int MovesMadeInTurn() const;
+    /// Marks the first n slots as used without squares (n clamped to 0..8).
+    void SetMovesMovedInTurn(int MovesMovedInTurn);
+    /// Frees every slot of the current team turn.
+    void ClearMovesMovedInTurn();
+    /// The moves of the current team turn: destination squares, SqrUsedSlot
+    /// for a slot used without a square, SqrNone for a free slot.
+    const std::array<Square, MaxMovesPerTeamTurn>& MovedPerTurn() const { return _MovedPerTurn; }
+    /// The status text, e.g. "White  has 2 moves  left in this turn; Player 1 to play".
+    std::string GetMovesLeftInTurn() const;
+
+    // ---- History ------------------------------------------------------------
+
+    /// The history: record 0 the start, record k the board after move k.
+    std::array<MoveInfo, MaxHistoryMoves + 1> MoveList;
+    /// The record whose position is on the board (0..4096).
+    int LastMove = 0;
+
+    /// Appends "W:H02-H04" style lines for records LastMove down to 1.
+    void GetMoveList(std::vector<std::string>& list) const;
+    /// A copy of a record; an empty record for a number outside 0..4096.
+    MoveInfo GetMove(int moveno) const;
+    /// Stores a record (strings cut or padded to 256 characters); numbers
+    /// outside 1..4096 are ignored. Extends the line MoveForward can reach.
+    void LoadMove(int moveno, const MoveInfo& aMove);
+    /// Puts record moveno on the board with the turn state right after that
+    /// move, the turn passed on when it was complete. False (no change) for a
+    /// number outside 0..4096 or a record never written.
+    bool GotoMove(int moveno);
+    /// Steps to the previous record; false at record 0.
+    bool MoveBackward();
+    /// Steps to the next record of the current line; false when there is none.
+    bool MoveForward();
+    /// Shows a record's position (real pieces only) without touching owners,
+    /// history or turn slots; false for moveno > 200 or a bad position.
+    bool SetUpPosition(const MoveInfo& Move, int moveno, bool whiteMoves);
+    /// Last record of the current line of play.
+    int HistoryEnd() const { return _HistoryEnd; }
+
+    // ---- Move legality ------------------------------------------------------
+
+    /// May the current team player of the side to move make this move now.
+    bool MoveIsLegal(Square oldSq, Square newSq) const;
+    /// Is aSqr attacked by side acolor (1 White, else Black) on the given position text.
+    bool SquareClaimedby(int acolor, const std::string& aboardpos, Square aSqr) const;
+    /// With oldSq's content moved to newSq, is newSq attacked by side Color.
+    bool InCheckby(int Color, Square oldSq, Square newSq) const;
+    /// Has the side to move a legal move whose destination would not be attacked.
+    bool LegalMoveAvailable() const;
+    /// Has the current team player any move MoveIsLegal accepts.
+    bool CurrentPlayerCanMove() const;
+    /// The repetition test: more than three of the moving team's last twelve
+    /// turn ends hold the position of the last record.
+    bool IsThreefoldPosition() const;
+
+    // ---- Making moves and game end -------------------------------------------
+
+    /// Stops the computer player, makes the move, lets the computer think on.
+    bool move(Square oldSq, Square newSq);
+    /// Makes a legal move with all its effects and events; false (nothing
+    /// changed) for an illegal move or a full history.
+    bool PerformMove(Square oldSq, Square newSq);
+    bool GameEnded() const { return FGameEnded; }
+    /// Ends or resumes play; ending notifies the main window once.
+    void SetGameEnded(bool value);
+    /// Removes the en passant markers of the side now to move.
+    void ClearEnpassantPieces();
+    /// Piece letter a pawn becomes; the side's case is applied on promotion.
+    char PromoteTo = 'q';
+    bool DoRefreshWindowsBoard() const { return _DoRefreshWindowsBoard; }
+    void SetDoRefreshWindowsBoard(bool value) { _DoRefreshWindowsBoard = value; }
+    /// Moves not made by dragging glide to their square while this is on.
+    bool AnimateMoves() const { return _animateMoves; }
+    void SetAnimateMoves(bool value) { _animateMoves = value; }
+    /// Milliseconds of wait per one-pixel step of the animation.
+    int AnimationDelay() const { return _animationDelay; }
+    void SetAnimationDelay(int value) { _animationDelay = value; }
+
+    // ---- Computer player ------------------------------------------------------
+
+    bool ComputerPlaysWhite() const { return _ComputerPlaysWhite; }
+    void SetComputerPlaysWhite(bool value);
+    bool ComputerPlaysBlack() const { return _ComputerPlaysBlack; }
+    void SetComputerPlaysBlack(bool value);
+    int SearchDepth() const { return _SearchDepth; }
+    /// Stores the depth clamped to 1..8.
+    void SetSearchDepth(int value);
+    bool CustomEngine() const { return _CustomEngine; }
+    void SetCustomEngine(bool value) { _CustomEngine = value; }
+    /// True while a search runs.
+    bool Thinking() const;
+    void SetThinking(bool) {}
+    /// Always SqrNone: en passant is carried by marker pieces.
+    Square EnPassant() const { return SqrNone; }
+    void SetEnPassant(Square) {}
+    /// Starts a search when it is the computer's side to move (none exists yet).
+    void Think();
+    /// Stops a running search and waits for it.
+    void CancelThinking();
+
+    // ---- Events (an empty function is an unattached handler) -----------------
+
+    TMoveEvent OnLegalMove, OnCheck, OnMate, OnStaleMate, OnCastle, OnCalculationFailed;
+    TCaptureEvent OnCapture;
+    TPromotionEvent OnPromotion;
+    TOneSquareEvent OnIllegalMove;
+    TThinkEvent OnCalculateMove;
+    TNotifyEvent OnPaint, OnDraw, OnNoMatingMaterial, OnThreefoldPosition;
+    /// Raised once a move and the settling of the turn are complete.
+    TNotifyEvent OnTurnSettled;
+
+    /// Checks the board's invariants; on failure names the first broken one.
+    bool CheckConsistency(std::string& why) const;
+
+protected:
+    // ---- View hooks: nothing in the kernel, drawn by the on-screen board ----
+    virtual void ClearSquare(Square) {}
+    virtual void DrawPieceOnSquare(Square, char) {}
+    virtual void DrawBoardLines() {}
+    /// Full repaint with fitting and OnPaint.
+    virtual void Paint() {}
+    /// Border, squares and pieces redrawn (after a jump in the history).
+    virtual void RedrawBoard() {}
+    virtual void Animate(Square, Square, int) {}
+    virtual void SetControlEnabled(bool) {}
+    /// Tells the main window, after the current handler returns, that play has ended.
+    virtual void PostGameEndedNotice() {}
+    /// A modal message box with an OK button.
+    virtual void ShowMessage(const std::string&) {}
+    /// Copies view settings during CopyOptionsFrom.
+    virtual void CopyViewOptionsFrom(const TVeltanBrdKernel&) {}
+
+    /// Drag source and drop squares of the last mouse move.
+    Square SquareClick1 = SqrNone;
+    Square SquareClick2 = SqrNone;
+    /// Set by CancelThinking; after each move it follows GameEnded.
+    bool stopThinking = false;
+    std::unique_ptr<TVeltanbrdThread> NowVeltanbrdThread;
+
+    /// True when the piece on sq belongs to the current team player of the side to move.
+    bool IsCurrentTeamPlayerPiece(Square sq, bool aIsPawnMove) const;
+
+private:
+    // Rules of the pieces (legality.cpp).
+    bool MoveIsLegalIgnoringRepetition(Square oldSq, Square newSq) const;
+    bool PawnMoveIsLegal(Square oldSq, Square newSq) const;
+    bool KnightMoveIsLegal(Square oldSq, Square newSq) const;
+    bool LineMoveIsLegal(Square oldSq, Square newSq, bool diagonal, bool straight) const;
+    bool KingMoveIsLegal(Square oldSq, Square newSq) const;
+    bool PawnPathFree(Square sq, Square target) const;
+    bool AreaIsEmpty(Square sq1, Square sq2, bool includeEnd) const;
+    bool AreaClaimedby(int side, Square sq1, Square sq2, bool includeEnd) const;
+    bool SquareClaimedOn(int acolor, const char* board, Square aSqr) const;
+    bool IsEmptyForPawn(int x, int y) const;
+    bool IsEmptyForKing(int x, int y) const;
+    bool SquareMovedInTurn(Square sq) const;
+
+    // Making a move (makeMove.cpp).
+    void SetEnpassantPieces(Square oldSq, Square newSq);
+    void CaptureEnpassantPawn(Square sq);
+    void PromotePawn(Square sq);
+    bool AllKingsCaptured(bool whiteMoved);
+    void CastleRearrange(Square oldSq, Square newSq, char king, char rook);
+    bool MatingMaterialMissing() const;
+    void WriteRecord(int moveno);
+
+    // Team turns (teamTurns.cpp).
+    void MarkMovedInTurn(Square sq);
+    void SwitchTeamTurn();
+    /// Passes the move on while the current player cannot move; true when the
+    /// team to move could not make a single move of its new turn.
+    bool SettleTurn();
+    void ForfeitCurrentPlayer();
+
+    // History (history.cpp).
+    void ResetGame();
+    void RebuildTurnState(int moveno);
+    void CopyRecordIntoBoard(const MoveInfo& record);
+    static std::string NormalisedRecordText(const std::string& text, char fill);
+    void InvalidateRepetitionCache() { ++_historyGeneration; }
+
+    TPosition _position{};
+    TPosition _players{};
+    TPosition _Startposition{};
+    TPosition _Startplayers{};
+    TPosition _StartpositionSource{};
+    TPosition _StartplayersSource{};
+    char _currentTeamPlayer = '1';
+    std::array<Square, MaxMovesPerTeamTurn> _MovedPerTurn{};
+
+    TStartPositionType _StartPositionType = SPClassic;
+    TStartPositionRowShift _StartPositionRowShift = SP0RowShift;
+    int _MovesPerTeamTurn = 1;
+    int _PlayersPerTeam = 1;
+    int _MovesPerPlayerTurn = 1;
+    double _TimeStartWhite = 0.0, _TimeStartBlack = 0.0;
+    double _TimeLeftWhite = 0.0, _TimeLeftBlack = 0.0;
+    double _TimeIncrementWhite = 0.0, _TimeIncrementBlack = 0.0;
+    bool _WhiteToMove = true;
+
+    bool FGameEnded = false;
+    bool _DoRefreshWindowsBoard = true;
+    bool _animateMoves = true;
+    int _animationDelay = 0;
+    bool _ComputerPlaysWhite = false;
+    bool _ComputerPlaysBlack = false;
+    int _SearchDepth = 1;
+    bool _CustomEngine = false;
+
+    int _HistoryEnd = 0;
+    // The repetition answer is asked for by every legality test; it only
+    // changes with the history, so it is kept per history generation.
+    std::uint64_t _historyGeneration = 1;
+    mutable std::uint64_t _repetitionGeneration = 0;
+    mutable int _repetitionMove = -1;
+    mutable bool _repetitionAnswer = false;
+};

@@ -1,0 +1,21 @@
+#!/bin/sh
+# Installs the Debian 12 packages the game needs to build, test and run,
+# skipping those already present. Uses sudo when not run as root.
+set -eu
+
+PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
+libgtest-dev libgmock-dev googletest libbenchmark-dev fonts-dejavu-core fonts-freefont-ttf fontconfig"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+echo "Installing:$missing"
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -q
+# shellcheck disable=SC2086
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
