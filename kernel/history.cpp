@@ -65,6 +65,19 @@ bool TVeltanBrdKernel::GotoMove(int moveno)
     return true;
 }
 
+void TVeltanBrdKernel::StartNewHistory()
+{
+    MoveInfo& start = MoveList[0];
+    start.position = position();
+    start.players = players();
+    start.OldSquare = SqrNone;
+    start.NewSquare = SqrNone;
+    start.WhiteTeamIsPlaying = true;
+    LastMove = 0;
+    _HistoryEnd = 0;
+    InvalidateRepetitionCache();
+}
+
 bool TVeltanBrdKernel::MoveBackward()
 {
     if (LastMove <= 0)

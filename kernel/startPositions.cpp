@@ -157,16 +157,8 @@ void TVeltanBrdKernel::ResetGame()
     _currentTeamPlayer = '1';
     ClearMovesMovedInTurn();
     _WhiteToMove = true;
-    LastMove = 0;
     // A new game starts a new line of play: later records are unreachable.
-    _HistoryEnd = 0;
-    MoveInfo& start = MoveList[0];
-    start.position = position();
-    start.players = players();
-    start.OldSquare = SqrNone;
-    start.NewSquare = SqrNone;
-    start.WhiteTeamIsPlaying = true;
-    InvalidateRepetitionCache();
+    StartNewHistory();
     InitOptions();
 }
 

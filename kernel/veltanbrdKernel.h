@@ -191,6 +191,10 @@ public:
     /// Shows a record's position (real pieces only) without touching owners,
     /// history or turn slots; false for moveno > 200 or a bad position.
     bool SetUpPosition(const MoveInfo& Move, int moveno, bool whiteMoves);
+    /// Makes the board as it stands the start of a new line of play: record 0
+    /// holds its position and owners with White to move, LastMove is 0 and no
+    /// earlier record can be reached any more. Settings and turn are untouched.
+    void StartNewHistory();
     /// Last record of the current line of play.
     int HistoryEnd() const { return _HistoryEnd; }
 

@@ -161,6 +161,23 @@ TEST(Records, WrongLengthStringsArePaddedOrCut)
     EXPECT_EQ(board.players(), std::string(256, '0'));
 }
 
+TEST(Stepping, ANewLineOfPlayStartsFromTheBoardAsItStands)
+{
+    TRecordingKernel board;
+    NewClassicGame(board, 1);
+    ASSERT_TRUE(board.PerformMove(H04, H06));
+    ASSERT_TRUE(board.PerformMove(A13, A12));
+    board.SetPosition(std::string(255, ' ') + "K");
+    board.StartNewHistory();
+    EXPECT_EQ(board.LastMove, 0);
+    EXPECT_EQ(board.MoveList[0].position, board.position());
+    EXPECT_TRUE(board.MoveList[0].WhiteTeamIsPlaying);
+    EXPECT_FALSE(board.MoveForward());
+    std::vector<std::string> lines;
+    board.GetMoveList(lines);
+    EXPECT_TRUE(lines.empty());
+}
+
 TEST(SetUpPosition, RealPiecesOnlyAndNoHistoryChange)
 {
     TRecordingKernel board;

@@ -5,58 +5,29 @@
 
 #include <random>
 
+#include "startPositionCatalogue.h"
 #include "testBoard.h"
 
 namespace {
 
 struct SoakSetting {
-    int arrangement; // 0 classic, 1 quadrant, 2 rooks and kings only
+    int arrangement; // catalogue entry: Standard, Quadrant, Castling test
+    int rowShift;
     int movesPerTeamTurn, playersPerTeam;
 };
 
 std::string ArrangementName(int arrangement)
 {
-    static const char* const names[] = {"Classic", "Quadrant", "RooksAndKings"};
+    static const char* const names[] = {"Standard", "Quadrant", "CastlingTest"};
     return names[arrangement];
-}
-
-// Owners for 1, 2 or 4 players: the armies of a side split by files.
-std::string PlayersFor(const std::string& position, int playersPerTeam)
-{
-    std::string players(SquareCount, '0');
-    for (int sq = 1; sq <= SquareCount; ++sq) {
-        if (position[static_cast<std::size_t>(sq - 1)] == ' ')
-            continue;
-        const int group = (FileOf(sq) - 1) * playersPerTeam / BoardSize;
-        players[static_cast<std::size_t>(sq - 1)] = static_cast<char>('1' + group);
-    }
-    return players;
 }
 
 void StartGame(TVeltanBrdKernel& board, const SoakSetting& s)
 {
-    TRecordingKernel builtIn; // the constructor leaves the quadrant arrangement on the board
-    std::string position = s.arrangement == 1 ? builtIn.position() : "";
-    if (s.arrangement == 0) {
-        builtIn.NewGame();
-        position = builtIn.position();
-    } else if (s.arrangement == 2) {
-        position = std::string(SquareCount, ' ');
-        const std::string back = "rr      kk    rr";
-        for (int file = 1; file <= BoardSize; ++file) {
-            const char c = back[static_cast<std::size_t>(file - 1)];
-            for (const int rank : {16, 15})
-                position[static_cast<std::size_t>(SquareAt(file, rank) - 1)] = c;
-            for (const int rank : {1, 2})
-                position[static_cast<std::size_t>(SquareAt(file, rank) - 1)] =
-                    c == ' ' ? ' ' : static_cast<char>(c - 'a' + 'A');
-            position[static_cast<std::size_t>(SquareAt(file, 14) - 1)] = 'p';
-            position[static_cast<std::size_t>(SquareAt(file, 3) - 1)] = 'P';
-        }
-    }
-    board.SetStartPosition(position);
-    board.SetStartPlayers(PlayersFor(position, s.playersPerTeam));
+    board.SetStartPosition(catalogue::CataloguePosition(s.arrangement, s.rowShift));
+    board.SetStartPlayers(catalogue::CataloguePlayers(s.arrangement, s.rowShift, s.playersPerTeam));
     board.NewGame();
+    board.SetStartPositionRowShift(static_cast<TStartPositionRowShift>(s.rowShift));
     board.SetPlayersPerTeam(s.playersPerTeam);
     board.SetMovesPerTeamTurn(s.movesPerTeamTurn);
     board.SetGameEnded(false);
@@ -154,8 +125,9 @@ std::vector<SoakSetting> AllSettings()
     for (int arrangement = 0; arrangement < 3; ++arrangement) {
         for (const int moves : {1, 2, 4}) {
             for (const int players : {1, 2, 4}) {
+                // Every row shift comes up for every arrangement across the turn settings.
                 if (players <= moves)
-                    settings.push_back({arrangement, moves, players});
+                    settings.push_back({arrangement, (moves + players + arrangement) % 3, moves, players});
             }
         }
     }
@@ -164,7 +136,8 @@ std::vector<SoakSetting> AllSettings()
 
 INSTANTIATE_TEST_SUITE_P(EveryArrangementAndTurnSetting, Soak, testing::ValuesIn(AllSettings()),
                          [](const testing::TestParamInfo<SoakSetting>& info) {
-                             return ArrangementName(info.param.arrangement) + "_" +
+                             return ArrangementName(info.param.arrangement) + "_shift" +
+                                    std::to_string(info.param.rowShift) + "_" +
                                     std::to_string(info.param.movesPerTeamTurn) + "moves_" +
                                     std::to_string(info.param.playersPerTeam) + "players";
                          });

@@ -1,0 +1,19 @@
+#pragma once
+// What the windows that start or replace a game need from the main window,
+// without depending on it: loading a game resets the program's game, updates
+// the clock and status line, and starts play.
+
+class QWidget;
+
+/// The main window as the game's host.
+class TGameHost {
+public:
+    virtual ~TGameHost() = default;
+
+    /// Default piece set, default options and a new game on the board.
+    virtual void InitialGameSetup() = 0;
+    /// Brings clock, status line and current-player highlight in line with the board's GameEnded.
+    virtual void UpdateGameSettings() = 0;
+    /// Toggles between running and stopped play.
+    virtual void StartStop() = 0;
+};
