@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "area.h"
 #include "veltanbrdKernel.h"
 
 namespace {
@@ -105,17 +106,7 @@ bool TVeltanBrdKernel::InCheckby(int Color, Square oldSq, Square newSq) const
 
 bool TVeltanBrdKernel::AreaClaimedby(int side, Square sq1, Square sq2, bool includeEnd) const
 {
-    const int x1 = FileOf(sq1), y1 = RankOf(sq1), x2 = FileOf(sq2), y2 = RankOf(sq2);
-    if (std::abs(x2 - x1) <= 1 && std::abs(y2 - y1) <= 1)
-        return false;
-    for (int x = std::min(x1, x2); x <= std::max(x1, x2); ++x) {
-        for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y) {
-            const Square sq = SquareAt(x, y);
-            if (sq == sq1 || (sq == sq2 && !includeEnd))
-                continue;
-            if (SquareClaimedOn(side, _position.data(), sq))
-                return true;
-        }
-    }
-    return false;
+    return !AreNeighbours(sq1, sq2) && AnySquareOfArea(sq1, sq2, includeEnd, [this, side](Square sq) {
+        return SquareClaimedOn(side, _position.data(), sq);
+    });
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "area.h"
 #include "veltanbrdKernel.h"
 
 namespace {
@@ -191,19 +192,9 @@ bool TVeltanBrdKernel::KingMoveIsLegal(Square oldSq, Square newSq) const
 
 bool TVeltanBrdKernel::AreaIsEmpty(Square sq1, Square sq2, bool includeEnd) const
 {
-    const int x1 = FileOf(sq1), y1 = RankOf(sq1), x2 = FileOf(sq2), y2 = RankOf(sq2);
-    if (std::abs(x2 - x1) <= 1 && std::abs(y2 - y1) <= 1)
-        return true;
-    for (int x = std::min(x1, x2); x <= std::max(x1, x2); ++x) {
-        for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y) {
-            const Square sq = SquareAt(x, y);
-            if (sq == sq1 || (sq == sq2 && !includeEnd))
-                continue;
-            if (ColorOfPieceOnSquare(sq, false) != ColorNone)
-                return false;
-        }
-    }
-    return true;
+    return AreNeighbours(sq1, sq2) || !AnySquareOfArea(sq1, sq2, includeEnd, [this](Square sq) {
+               return ColorOfPieceOnSquare(sq, false) != ColorNone;
+           });
 }
 
 bool TVeltanBrdKernel::CurrentPlayerCanMove() const

@@ -87,18 +87,20 @@ std::string TVeltanBrdKernel::StartPosition()
     return ArrayText(_Startposition);
 }
 
+bool TVeltanBrdKernel::StartTextFits(const std::string& value, const std::string& warning)
+{
+    if (value.size() == static_cast<std::size_t>(SquareCount))
+        return true;
+    ShowMessage(warning + std::to_string(static_cast<long long>(value.size()) - SquareCount));
+    return false;
+}
+
 void TVeltanBrdKernel::SetStartPosition(const std::string& value)
 {
-    if (value.size() != static_cast<std::size_t>(SquareCount)) {
-        ShowMessage("System warning: Set_StartPosition - BORDAREAPLS = " +
-                    std::to_string(static_cast<long long>(value.size()) - SquareCount));
+    if (!StartTextFits(value, "System warning: Set_StartPosition - BORDAREAPLS = "))
         return;
-    }
-    for (int i = 1; i <= SquareCount; ++i) {
-        const char c = value[static_cast<std::size_t>(i - 1)];
-        _StartpositionSource[i] = c;
-        _Startposition[i] = c;
-    }
+    std::copy(value.begin(), value.end(), _StartpositionSource.begin() + 1);
+    std::copy(value.begin(), value.end(), _Startposition.begin() + 1);
     SetPosition(value);
 }
 
@@ -109,17 +111,10 @@ std::string TVeltanBrdKernel::StartPlayers() const
 
 void TVeltanBrdKernel::SetStartPlayers(const std::string& value)
 {
-    if (value.size() != static_cast<std::size_t>(SquareCount)) {
-        ShowMessage("System warning: Set_StartPlayers - BORDAREAPLS =" +
-                    std::to_string(static_cast<long long>(value.size()) - SquareCount));
+    if (!StartTextFits(value, "System warning: Set_StartPlayers - BORDAREAPLS ="))
         return;
-    }
-    for (int i = 1; i <= SquareCount; ++i) {
-        const char c = value[static_cast<std::size_t>(i - 1)];
-        _StartplayersSource[i] = c;
-        _Startplayers[i] = c;
-        _players[i] = c;
-    }
+    for (TPosition* array : {&_StartplayersSource, &_Startplayers, &_players})
+        std::copy(value.begin(), value.end(), array->begin() + 1);
 }
 
 void TVeltanBrdKernel::SetMovesPerTeamTurn(int value)

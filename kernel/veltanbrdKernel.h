@@ -333,6 +333,10 @@ private:
     bool SettleTurn();
     void ForfeitCurrentPlayer();
 
+    // Start positions (startPositions.cpp).
+    /// True for a 256-character start text; otherwise shows the warning with the length difference.
+    bool StartTextFits(const std::string& value, const std::string& warning);
+
     // History (history.cpp).
     void ResetGame();
     void RebuildTurnState(int moveno);

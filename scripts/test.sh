@@ -18,4 +18,4 @@ fi
 cmake -S . -B "$dir" -G Ninja $flags
 cmake --build "$dir" --parallel
 export QT_QPA_PLATFORM=offscreen
-cd "$dir" && ctest --output-on-failure --timeout 900
+cd "$dir" && ctest --output-on-failure --timeout 900 --parallel 2

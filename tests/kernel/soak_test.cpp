@@ -57,6 +57,13 @@ std::string Describe(const TurnState& s)
            " move " + std::to_string(s.lastMove);
 }
 
+std::string SettingName(const testing::TestParamInfo<SoakSetting>& info)
+{
+    const SoakSetting& s = info.param;
+    return ArrangementName(s.arrangement) + "_shift" + std::to_string(s.rowShift) + "_" +
+           std::to_string(s.movesPerTeamTurn) + "moves_" + std::to_string(s.playersPerTeam) + "players";
+}
+
 class Soak : public testing::TestWithParam<SoakSetting> {};
 
 TEST_P(Soak, RandomGamesKeepTheInvariants)
@@ -134,12 +141,54 @@ std::vector<SoakSetting> AllSettings()
     return settings;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryArrangementAndTurnSetting, Soak, testing::ValuesIn(AllSettings()),
-                         [](const testing::TestParamInfo<SoakSetting>& info) {
-                             return ArrangementName(info.param.arrangement) + "_shift" +
-                                    std::to_string(info.param.rowShift) + "_" +
-                                    std::to_string(info.param.movesPerTeamTurn) + "moves_" +
-                                    std::to_string(info.param.playersPerTeam) + "players";
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryArrangementAndTurnSetting, Soak, testing::ValuesIn(AllSettings()), SettingName);
+
+} // namespace
+
+namespace {
+
+// Greedy random play (always a capture when there is one, a king first) runs
+// every arrangement and turn setting to its end through the kernel alone.
+class PlayToTheEnd : public testing::TestWithParam<SoakSetting> {};
+
+TEST_P(PlayToTheEnd, SomeTeamWins)
+{
+    const SoakSetting s = GetParam();
+    std::mt19937 random(static_cast<unsigned>(s.arrangement * 7 + s.movesPerTeamTurn * 3 + s.playersPerTeam));
+    TRecordingKernel board;
+    StartGame(board, s);
+    std::vector<std::pair<Square, Square>> moves, captures, kingCaptures;
+    while (!board.GameEnded() && board.LastMove < MaxHistoryMoves) {
+        moves.clear();
+        captures.clear();
+        kingCaptures.clear();
+        for (int from = 1; from <= SquareCount; ++from) {
+            if (board.PlayerOnSquare(static_cast<Square>(from)) != board.CurrentTeamPlayer())
+                continue;
+            for (int to = 1; to <= SquareCount; ++to) {
+                const Square oldSq = static_cast<Square>(from), newSq = static_cast<Square>(to);
+                if (!board.MoveIsLegal(oldSq, newSq))
+                    continue;
+                moves.emplace_back(oldSq, newSq);
+                const char target = board.PieceOn(newSq);
+                if (target == 'k' || target == 'K')
+                    kingCaptures.emplace_back(oldSq, newSq);
+                else if (target != ' ' &&
+                         (board.ColorOfPieceOnSquare(newSq, false) == ColorWhite) != board.WhiteToMove())
+                    captures.emplace_back(oldSq, newSq);
+            }
+        }
+        ASSERT_FALSE(moves.empty()) << "no move at " << board.LastMove;
+        const auto& pool = !kingCaptures.empty() ? kingCaptures : !captures.empty() ? captures : moves;
+        const auto [oldSq, newSq] = pool[random() % pool.size()];
+        ASSERT_TRUE(board.PerformMove(oldSq, newSq));
+    }
+    ASSERT_TRUE(board.GameEnded()) << "still going after " << board.LastMove << " moves";
+    ASSERT_FALSE(board.messages.empty());
+    EXPECT_NE(board.messages.back().find("has won!"), std::string::npos) << board.messages.back();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryArrangementAndTurnSetting, PlayToTheEnd, testing::ValuesIn(AllSettings()),
+                         SettingName);
 
 } // namespace

@@ -1,0 +1,252 @@
+// Building the engine's game from the kernel's, reading it back as text, and
+// the journal through which every change of a cell can be taken back.
+
+#include "engineGame.h"
+
+#include <algorithm>
+
+#include "placementValues.h"
+#include "zobrist.h"
+
+namespace engine {
+
+namespace {
+
+bool IsKingLetter(char c)
+{
+    return c == 'K' || c == 'k';
+}
+
+bool IsOwnRookLetter(char king, char c)
+{
+    return (king == 'K' && c == 'R') || (king == 'k' && c == 'r');
+}
+
+char CharAt(const std::string& text, int square, char fill)
+{
+    const std::size_t i = static_cast<std::size_t>(square - 1);
+    return i < text.size() && text[i] != '\0' ? text[i] : fill;
+}
+
+} // namespace
+
+TEngineGame::TEngineGame(const TVeltanBrdKernel& game)
+{
+    Import(game, UnmovedFromHistory(game));
+}
+
+TEngineGame::TEngineGame(const TVeltanBrdKernel& game, const std::string& unmovedPieces)
+{
+    Import(game, unmovedPieces);
+}
+
+// The kernel blanks the start letter of every square a piece leaves, and on
+// castling the squares of both pieces before and after; replaying the
+// recorded moves over the start record does the same.
+std::string TEngineGame::UnmovedFromHistory(const TVeltanBrdKernel& game)
+{
+    std::string unmoved = game.MoveList[0].position;
+    unmoved.resize(SquareCount, ' ');
+    const int last = std::clamp(game.LastMove, 0, MaxHistoryMoves);
+    for (int j = 1; j <= last; ++j) {
+        const MoveInfo& made = game.MoveList[static_cast<std::size_t>(j)];
+        const std::string& before = game.MoveList[static_cast<std::size_t>(j - 1)].position;
+        if (!IsBoardSquare(made.OldSquare))
+            continue;
+        unmoved[static_cast<std::size_t>(made.OldSquare - 1)] = ' ';
+        if (!IsBoardSquare(made.NewSquare))
+            continue;
+        const char king = CharAt(before, made.OldSquare, ' ');
+        const char rook = CharAt(before, made.NewSquare, ' ');
+        if (IsKingLetter(king) && IsOwnRookLetter(king, rook)) {
+            const int rookFile = FileOf(made.NewSquare), rank = RankOf(made.NewSquare);
+            const bool towardsHigher = rookFile > FileOf(made.OldSquare);
+            for (const int file : {towardsHigher ? rookFile - 1 : rookFile + 1,
+                                   towardsHigher ? rookFile - 2 : rookFile + 2, rookFile}) {
+                const Square sq = SquareAt(file, rank);
+                if (sq != SqrNone)
+                    unmoved[static_cast<std::size_t>(sq - 1)] = ' ';
+            }
+        }
+    }
+    return unmoved;
+}
+
+std::uint64_t TEngineGame::RecordKey(const std::string& position)
+{
+    std::uint64_t key = 0;
+    for (int sq = 1; sq <= SquareCount; ++sq) {
+        const Code code = CodeOfLetter(CharAt(position, sq, ' '));
+        if (code != Empty)
+            key ^= PlacementKey(code, sq);
+    }
+    return key;
+}
+
+void TEngineGame::Import(const TVeltanBrdKernel& game, const std::string& unmovedPieces)
+{
+    cell_.fill(Guard);
+    owner_.fill('0');
+    start_.fill(' ');
+    const std::string position = game.position();
+    const std::string players = game.players();
+    for (int sq = 1; sq <= SquareCount; ++sq) {
+        const int cell = CellOf(sq);
+        cell_[static_cast<std::size_t>(cell)] = Empty;
+        const char letter = CharAt(unmovedPieces, sq, ' ');
+        start_[static_cast<std::size_t>(cell)] = letter;
+        startKey_ ^= StartKey(letter, sq);
+        Place(cell, CodeOfLetter(CharAt(position, sq, ' ')), CharAt(players, sq, '0'));
+    }
+
+    whiteToMove_ = game.WhiteToMove();
+    player_ = game.CurrentTeamPlayer();
+    slots_ = game.MovedPerTurn();
+    movesPerTeamTurn_ = std::clamp(game.MovesPerTeamTurn(), 1, MaxMovesPerTeamTurn);
+    movesPerPlayerTurn_ = game.MovesPerPlayerTurn();
+    promoteTo_ = game.PromoteTo;
+    // A recorded square in the slots is a real move of this turn; forfeits and
+    // jumps in the history leave only used marks.
+    movedThisTurn_ = false;
+    for (const Square slot : slots_) {
+        if (slot == SqrNone)
+            break;
+        if (slot != SqrUsedSlot)
+            movedThisTurn_ = true;
+    }
+
+    const int last = std::clamp(game.LastMove, 0, MaxHistoryMoves);
+    history_.reserve(static_cast<std::size_t>(last) + 512);
+    for (int i = 0; i <= last; ++i) {
+        const MoveInfo& record = game.MoveList[static_cast<std::size_t>(i)];
+        history_.push_back({RecordKey(record.position), record.WhiteTeamIsPlaying});
+        if (i >= 2 && history_[static_cast<std::size_t>(i - 1)].whiteTeam != record.WhiteTeamIsPlaying) {
+            const bool team = history_[static_cast<std::size_t>(i - 1)].whiteTeam;
+            turnEnds_[team ? WhiteSide : BlackSide].push_back(i - 1);
+        }
+    }
+    journal_.reserve(4096);
+    startJournal_.reserve(1024);
+}
+
+std::string TEngineGame::PositionText() const
+{
+    std::string text(SquareCount, ' ');
+    for (int sq = 1; sq <= SquareCount; ++sq)
+        text[static_cast<std::size_t>(sq - 1)] = LetterOf(cell_[static_cast<std::size_t>(CellOf(sq))]);
+    return text;
+}
+
+std::string TEngineGame::PlayersText() const
+{
+    std::string text(SquareCount, '0');
+    for (int sq = 1; sq <= SquareCount; ++sq)
+        text[static_cast<std::size_t>(sq - 1)] = owner_[static_cast<std::size_t>(CellOf(sq))];
+    return text;
+}
+
+std::string TEngineGame::UnmovedText() const
+{
+    std::string text(SquareCount, ' ');
+    for (int sq = 1; sq <= SquareCount; ++sq)
+        text[static_cast<std::size_t>(sq - 1)] = start_[static_cast<std::size_t>(CellOf(sq))];
+    return text;
+}
+
+char TEngineGame::PieceOn(Square sq) const
+{
+    return IsBoardSquare(sq) ? LetterOf(cell_[static_cast<std::size_t>(CellOf(sq))]) : ' ';
+}
+
+std::uint64_t TEngineGame::Key() const
+{
+    std::uint64_t turn = whiteToMove_ ? 1 : 0;
+    turn = turn * 131 + static_cast<unsigned char>(player_);
+    turn = turn * 3 + (movedThisTurn_ ? 1 : 0);
+    for (const Square slot : slots_)
+        turn = turn * 65599 + slot;
+    return placementKey_ ^ ownerKey_ ^ startKey_ ^ MixKey(turn);
+}
+
+// ---- The journal ----------------------------------------------------------------
+
+void TEngineGame::Lift(int cell)
+{
+    const std::size_t c = static_cast<std::size_t>(cell);
+    const Code code = cell_[c];
+    if (!IsOccupant(code))
+        return;
+    const int sq = SquareOfCell[c];
+    placementKey_ ^= PlacementKey(code, sq);
+    placementScore_ -= PlacementValue(code, sq);
+    const std::size_t side = static_cast<std::size_t>(SideOf(code));
+    TCellList& list = KindOf(code) == Marker ? markers_[side] : pieces_[side];
+    if (KindOf(code) != Marker)
+        ownerKey_ ^= OwnerKey(owner_[c], sq);
+    if (KindOf(code) == King)
+        --kings_[side];
+    // Swap the last entry into the freed place.
+    const std::uint8_t index = listIndex_[c];
+    const std::uint16_t moved = list.cells[static_cast<std::size_t>(list.count - 1)];
+    list.cells[index] = moved;
+    listIndex_[moved] = index;
+    --list.count;
+    cell_[c] = Empty;
+}
+
+void TEngineGame::Place(int cell, Code code, char owner)
+{
+    const std::size_t c = static_cast<std::size_t>(cell);
+    cell_[c] = code;
+    owner_[c] = owner;
+    if (!IsOccupant(code))
+        return;
+    const int sq = SquareOfCell[c];
+    placementKey_ ^= PlacementKey(code, sq);
+    placementScore_ += PlacementValue(code, sq);
+    const std::size_t side = static_cast<std::size_t>(SideOf(code));
+    TCellList& list = KindOf(code) == Marker ? markers_[side] : pieces_[side];
+    if (KindOf(code) != Marker)
+        ownerKey_ ^= OwnerKey(owner, sq);
+    if (KindOf(code) == King)
+        ++kings_[side];
+    listIndex_[c] = static_cast<std::uint8_t>(list.count);
+    list.cells[static_cast<std::size_t>(list.count)] = static_cast<std::uint16_t>(cell);
+    ++list.count;
+}
+
+void TEngineGame::Put(int cell, Code code, char owner)
+{
+    const std::size_t c = static_cast<std::size_t>(cell);
+    journal_.push_back({static_cast<std::uint16_t>(cell), cell_[c], owner_[c]});
+    Lift(cell);
+    Place(cell, code, owner);
+}
+
+void TEngineGame::BlankStart(int cell)
+{
+    const std::size_t c = static_cast<std::size_t>(cell);
+    if (start_[c] == ' ')
+        return;
+    startJournal_.push_back({static_cast<std::uint16_t>(cell), start_[c]});
+    startKey_ ^= StartKey(start_[c], SquareOfCell[c]);
+    start_[c] = ' ';
+}
+
+void TEngineGame::Rewind(std::uint32_t journalSize, std::uint32_t startJournalSize)
+{
+    while (journal_.size() > journalSize) {
+        const TJournalEntry entry = journal_.back();
+        journal_.pop_back();
+        Lift(entry.cell);
+        Place(entry.cell, entry.code, entry.owner);
+    }
+    while (startJournal_.size() > startJournalSize) {
+        const TStartEntry entry = startJournal_.back();
+        startJournal_.pop_back();
+        start_[entry.cell] = entry.letter;
+        startKey_ ^= StartKey(entry.letter, SquareOfCell[entry.cell]);
+    }
+}
+
+} // namespace engine

@@ -1,0 +1,212 @@
+// Legal moves of the current team player, exactly as the kernel's
+// MoveIsLegal decides them: only his own pieces that have not moved in this
+// team turn, each by its own rule. There is no check: only a king's own
+// destination (and the squares a castling king passes) must be unattacked.
+
+#include "engineGame.h"
+#include "steps.h"
+
+namespace engine {
+
+namespace {
+
+enum class TMode { All, Captures, Any };
+
+char PawnLetter(int side)
+{
+    return side == WhiteSide ? 'P' : 'p';
+}
+
+// An unmoved pawn's long advance must end in its own half of the board.
+bool InOwnHalf(int cell, int side)
+{
+    const int rank = RankOfCell(cell);
+    return side == WhiteSide ? rank <= BoardSize / 2 : rank > BoardSize / 2;
+}
+
+} // namespace
+
+bool TEngineGame::MovedThisTurn(int cell) const
+{
+    const Square sq = SquareAtCell(cell);
+    for (const Square slot : slots_) {
+        if (slot == SqrNone)
+            return false;
+        if (slot == sq)
+            return true;
+    }
+    return false;
+}
+
+bool TEngineGame::IsMovable(int cell) const
+{
+    return owner_[static_cast<std::size_t>(cell)] == player_ && !MovedThisTurn(cell);
+}
+
+bool TEngineGame::KingMayStand(int from, int to, int side) const
+{
+    return !Attacked(to, 1 - side, from);
+}
+
+bool TEngineGame::CastlingAllowed(int king, int rook, int side) const
+{
+    // Every square between is empty (the walk that found the rook saw to
+    // that); none of them may be attacked, the king's own square may.
+    const int step = rook > king ? 1 : -1;
+    for (int at = king + step; at != rook; at += step) {
+        if (Attacked(at, 1 - side))
+            return false;
+    }
+    return true;
+}
+
+template <bool CapturesOnly>
+bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
+{
+    const Code* const board = cell_.data();
+    const int side = SideToMove(), opponent = 1 - side;
+    const std::size_t before = moves.size();
+    const auto add = [&moves, from](int to) {
+        moves.push_back({static_cast<std::uint16_t>(from), static_cast<std::uint16_t>(to)});
+    };
+    const auto isOpponent = [opponent](Code code) { return IsSide(code, opponent); };
+
+    switch (KindOf(board[from])) {
+    case Pawn: {
+        const int forward = Forward(side);
+        // Straight on through empty squares and markers of either side.
+        for (int distance = 1; distance <= 4; ++distance) {
+            const int to = from + distance * forward;
+            if (!IsEmptyForPawn(board[to]))
+                break;
+            if (distance >= 3 && (start_[static_cast<std::size_t>(from)] != PawnLetter(side) || !InOwnHalf(to, side)))
+                break;
+            if (!CapturesOnly || isOpponent(board[to]))
+                add(to);
+        }
+        for (const int sideways : {-1, 1}) {
+            if (isOpponent(board[from + forward + sideways]))
+                add(from + forward + sideways);
+            const int far = from + 2 * (forward + sideways);
+            if (IsEmptyForPawn(board[from + forward + sideways]) && isOpponent(board[far]))
+                add(far);
+        }
+        break;
+    }
+    case Knight:
+        for (const int step : KnightSteps) {
+            const Code target = board[from + step];
+            if ((!CapturesOnly && target == Empty) || isOpponent(target))
+                add(from + step);
+        }
+        break;
+    case Bishop:
+    case Rook:
+    case Queen: {
+        const int kind = KindOf(board[from]);
+        const int first = kind == Rook ? 4 : 0, last = kind == Bishop ? 4 : 8;
+        for (int i = first; i < last; ++i) {
+            const int step = KingSteps[static_cast<std::size_t>(i)];
+            int to = from + step;
+            for (; board[to] == Empty; to += step) {
+                if (!CapturesOnly)
+                    add(to);
+            }
+            if (isOpponent(board[to]))
+                add(to);
+        }
+        break;
+    }
+    case King: {
+        for (const int step : KingSteps) {
+            const Code target = board[from + step];
+            if (((!CapturesOnly && target == Empty) || isOpponent(target)) && KingMayStand(from, from + step, side))
+                add(from + step);
+        }
+        for (const TDoubleStep& step : KingDoubleSteps) {
+            const Code target = board[from + step.to];
+            if (!((!CapturesOnly && target == Empty) || isOpponent(target)))
+                continue;
+            bool passable = false;
+            for (int i = 0; i < step.viaCount && !passable; ++i)
+                passable = board[from + step.via[static_cast<std::size_t>(i)]] == Empty;
+            if (passable && KingMayStand(from, from + step.to, side))
+                add(from + step.to);
+        }
+        if (!CapturesOnly && start_[static_cast<std::size_t>(from)] == (side == WhiteSide ? 'K' : 'k')) {
+            const Code rook = CodeOf(Rook, side);
+            const char rookLetter = side == WhiteSide ? 'R' : 'r';
+            for (const int step : {1, -1}) {
+                int to = from + step;
+                while (board[to] == Empty)
+                    to += step;
+                const int distance = (to - from) * step;
+                if (distance >= 3 && board[to] == rook && start_[static_cast<std::size_t>(to)] == rookLetter &&
+                    CastlingAllowed(from, to, side))
+                    add(to);
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return moves.size() != before;
+}
+
+template <bool CapturesOnly>
+void TEngineGame::Generate(std::vector<TCellMove>& moves) const
+{
+    const TCellList& list = pieces_[static_cast<std::size_t>(SideToMove())];
+    for (int i = 0; i < list.count; ++i) {
+        const int from = list.cells[static_cast<std::size_t>(i)];
+        if (IsMovable(from))
+            GeneratePiece<CapturesOnly>(from, moves);
+    }
+}
+
+void TEngineGame::GenerateMoves(std::vector<TCellMove>& moves) const
+{
+    if (RepetitionStands())
+        return;
+    Generate<false>(moves);
+}
+
+void TEngineGame::GenerateCaptures(std::vector<TCellMove>& moves) const
+{
+    if (RepetitionStands())
+        return;
+    Generate<true>(moves);
+}
+
+bool TEngineGame::CurrentPlayerCanMove() const
+{
+    std::vector<TCellMove> moves;
+    moves.reserve(64);
+    const TCellList& list = pieces_[static_cast<std::size_t>(SideToMove())];
+    for (int i = 0; i < list.count; ++i) {
+        const int from = list.cells[static_cast<std::size_t>(i)];
+        if (IsMovable(from) && GeneratePiece<false>(from, moves))
+            return true;
+    }
+    return false;
+}
+
+bool TEngineGame::IsLegal(Square from, Square to) const
+{
+    if (!IsBoardSquare(from) || !IsBoardSquare(to))
+        return false;
+    const int fromCell = CellOf(from), toCell = CellOf(to);
+    if (!IsSide(cell_[static_cast<std::size_t>(fromCell)], SideToMove()) || !IsMovable(fromCell) ||
+        RepetitionStands())
+        return false;
+    std::vector<TCellMove> moves;
+    GeneratePiece<false>(fromCell, moves);
+    for (const TCellMove& move : moves) {
+        if (move.to == toCell)
+            return true;
+    }
+    return false;
+}
+
+} // namespace engine
