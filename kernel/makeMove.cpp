@@ -89,7 +89,10 @@ bool TVeltanBrdKernel::PerformMove(Square oldSq, Square newSq)
     _position[oldSq] = ' ';
     _players[newSq] = _currentTeamPlayer;
     _players[oldSq] = '0';
+    // Neither the piece that leaves nor a piece taken here is on its start
+    // square any more: a later piece landing there must not count as unmoved.
     _Startposition[oldSq] = ' ';
+    _Startposition[newSq] = ' ';
     const char moved = _position[newSq];
     ClearSquare(newSq);
     DrawPieceOnSquare(newSq, moved);

@@ -80,10 +80,8 @@ TVeltanBrdKernel::TVeltanBrdKernel()
 
 TVeltanBrdKernel::~TVeltanBrdKernel() = default;
 
-std::string TVeltanBrdKernel::StartPosition()
+std::string TVeltanBrdKernel::StartPosition() const
 {
-    if (_Startposition[0] == '\0')
-        _Startposition[0] = '_';
     return ArrayText(_Startposition);
 }
 

@@ -102,8 +102,9 @@ public:
 
     // ---- Start positions and options --------------------------------------
 
-    /// Start arrangement of the game in progress.
-    std::string StartPosition();
+    /// Start arrangement of the game in progress; squares whose piece has
+    /// moved away or been taken are blank (that is how unmoved pieces are known).
+    std::string StartPosition() const;
     /// Sets the next game's and this game's start arrangement and shows it;
     /// anything but 256 characters is refused with a warning.
     void SetStartPosition(const std::string& value);

@@ -131,21 +131,36 @@ constexpr char LetterOf(Code code)
 constexpr Code CodeOfLetter(char letter)
 {
     switch (letter) {
-    case 'P': return CodeOf(Pawn, WhiteSide);
-    case 'N': return CodeOf(Knight, WhiteSide);
-    case 'B': return CodeOf(Bishop, WhiteSide);
-    case 'R': return CodeOf(Rook, WhiteSide);
-    case 'Q': return CodeOf(Queen, WhiteSide);
-    case 'K': return CodeOf(King, WhiteSide);
-    case 'E': return CodeOf(Marker, WhiteSide);
-    case 'p': return CodeOf(Pawn, BlackSide);
-    case 'n': return CodeOf(Knight, BlackSide);
-    case 'b': return CodeOf(Bishop, BlackSide);
-    case 'r': return CodeOf(Rook, BlackSide);
-    case 'q': return CodeOf(Queen, BlackSide);
-    case 'k': return CodeOf(King, BlackSide);
-    case 'e': return CodeOf(Marker, BlackSide);
-    default: return Empty;
+    case 'P':
+        return CodeOf(Pawn, WhiteSide);
+    case 'N':
+        return CodeOf(Knight, WhiteSide);
+    case 'B':
+        return CodeOf(Bishop, WhiteSide);
+    case 'R':
+        return CodeOf(Rook, WhiteSide);
+    case 'Q':
+        return CodeOf(Queen, WhiteSide);
+    case 'K':
+        return CodeOf(King, WhiteSide);
+    case 'E':
+        return CodeOf(Marker, WhiteSide);
+    case 'p':
+        return CodeOf(Pawn, BlackSide);
+    case 'n':
+        return CodeOf(Knight, BlackSide);
+    case 'b':
+        return CodeOf(Bishop, BlackSide);
+    case 'r':
+        return CodeOf(Rook, BlackSide);
+    case 'q':
+        return CodeOf(Queen, BlackSide);
+    case 'k':
+        return CodeOf(King, BlackSide);
+    case 'e':
+        return CodeOf(Marker, BlackSide);
+    default:
+        return Empty;
     }
 }
 

@@ -12,14 +12,27 @@ namespace engine {
 
 namespace {
 
-bool IsKingLetter(char c)
+bool IsSlider(Code code)
 {
-    return c == 'K' || c == 'k';
+    const int kind = KindOf(code);
+    return kind == Bishop || kind == Rook || kind == Queen;
 }
 
-bool IsOwnRookLetter(char king, char c)
+void AddToList(TCellList& list, std::array<std::uint8_t, CellCount>& index, int cell)
 {
-    return (king == 'K' && c == 'R') || (king == 'k' && c == 'r');
+    index[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(list.count);
+    list.cells[static_cast<std::size_t>(list.count)] = static_cast<std::uint16_t>(cell);
+    ++list.count;
+}
+
+// The last entry takes the freed place.
+void RemoveFromList(TCellList& list, std::array<std::uint8_t, CellCount>& index, int cell)
+{
+    const std::uint8_t at = index[static_cast<std::size_t>(cell)];
+    const std::uint16_t last = list.cells[static_cast<std::size_t>(list.count - 1)];
+    list.cells[at] = last;
+    index[last] = at;
+    --list.count;
 }
 
 char CharAt(const std::string& text, int square, char fill)
@@ -32,44 +45,12 @@ char CharAt(const std::string& text, int square, char fill)
 
 TEngineGame::TEngineGame(const TVeltanBrdKernel& game)
 {
-    Import(game, UnmovedFromHistory(game));
+    Import(game, game.StartPosition());
 }
 
 TEngineGame::TEngineGame(const TVeltanBrdKernel& game, const std::string& unmovedPieces)
 {
     Import(game, unmovedPieces);
-}
-
-// The kernel blanks the start letter of every square a piece leaves, and on
-// castling the squares of both pieces before and after; replaying the
-// recorded moves over the start record does the same.
-std::string TEngineGame::UnmovedFromHistory(const TVeltanBrdKernel& game)
-{
-    std::string unmoved = game.MoveList[0].position;
-    unmoved.resize(SquareCount, ' ');
-    const int last = std::clamp(game.LastMove, 0, MaxHistoryMoves);
-    for (int j = 1; j <= last; ++j) {
-        const MoveInfo& made = game.MoveList[static_cast<std::size_t>(j)];
-        const std::string& before = game.MoveList[static_cast<std::size_t>(j - 1)].position;
-        if (!IsBoardSquare(made.OldSquare))
-            continue;
-        unmoved[static_cast<std::size_t>(made.OldSquare - 1)] = ' ';
-        if (!IsBoardSquare(made.NewSquare))
-            continue;
-        const char king = CharAt(before, made.OldSquare, ' ');
-        const char rook = CharAt(before, made.NewSquare, ' ');
-        if (IsKingLetter(king) && IsOwnRookLetter(king, rook)) {
-            const int rookFile = FileOf(made.NewSquare), rank = RankOf(made.NewSquare);
-            const bool towardsHigher = rookFile > FileOf(made.OldSquare);
-            for (const int file : {towardsHigher ? rookFile - 1 : rookFile + 1,
-                                   towardsHigher ? rookFile - 2 : rookFile + 2, rookFile}) {
-                const Square sq = SquareAt(file, rank);
-                if (sq != SqrNone)
-                    unmoved[static_cast<std::size_t>(sq - 1)] = ' ';
-            }
-        }
-    }
-    return unmoved;
 }
 
 std::uint64_t TEngineGame::RecordKey(const std::string& position)
@@ -78,7 +59,7 @@ std::uint64_t TEngineGame::RecordKey(const std::string& position)
     for (int sq = 1; sq <= SquareCount; ++sq) {
         const Code code = CodeOfLetter(CharAt(position, sq, ' '));
         if (code != Empty)
-            key ^= PlacementKey(code, sq);
+            key ^= engine::PlacementKey(code, sq);
     }
     return key;
 }
@@ -177,20 +158,17 @@ void TEngineGame::Lift(int cell)
     if (!IsOccupant(code))
         return;
     const int sq = SquareOfCell[c];
-    placementKey_ ^= PlacementKey(code, sq);
+    placementKey_ ^= engine::PlacementKey(code, sq);
     placementScore_ -= PlacementValue(code, sq);
     const std::size_t side = static_cast<std::size_t>(SideOf(code));
     TCellList& list = KindOf(code) == Marker ? markers_[side] : pieces_[side];
     if (KindOf(code) != Marker)
         ownerKey_ ^= OwnerKey(owner_[c], sq);
     if (KindOf(code) == King)
-        --kings_[side];
-    // Swap the last entry into the freed place.
-    const std::uint8_t index = listIndex_[c];
-    const std::uint16_t moved = list.cells[static_cast<std::size_t>(list.count - 1)];
-    list.cells[index] = moved;
-    listIndex_[moved] = index;
-    --list.count;
+        RemoveFromList(kingCells_[side], kingIndex_, cell);
+    else if (IsSlider(code))
+        RemoveFromList(sliders_[side], sliderIndex_, cell);
+    RemoveFromList(list, listIndex_, cell);
     cell_[c] = Empty;
 }
 
@@ -202,17 +180,17 @@ void TEngineGame::Place(int cell, Code code, char owner)
     if (!IsOccupant(code))
         return;
     const int sq = SquareOfCell[c];
-    placementKey_ ^= PlacementKey(code, sq);
+    placementKey_ ^= engine::PlacementKey(code, sq);
     placementScore_ += PlacementValue(code, sq);
     const std::size_t side = static_cast<std::size_t>(SideOf(code));
     TCellList& list = KindOf(code) == Marker ? markers_[side] : pieces_[side];
     if (KindOf(code) != Marker)
         ownerKey_ ^= OwnerKey(owner, sq);
     if (KindOf(code) == King)
-        ++kings_[side];
-    listIndex_[c] = static_cast<std::uint8_t>(list.count);
-    list.cells[static_cast<std::size_t>(list.count)] = static_cast<std::uint16_t>(cell);
-    ++list.count;
+        AddToList(kingCells_[side], kingIndex_, cell);
+    else if (IsSlider(code))
+        AddToList(sliders_[side], sliderIndex_, cell);
+    AddToList(list, listIndex_, cell);
 }
 
 void TEngineGame::Put(int cell, Code code, char owner)

@@ -95,13 +95,20 @@ public:
     /// The code on a cell.
     Code CellCode(int cell) const { return cell_[static_cast<std::size_t>(cell)]; }
     /// Kings left of a side.
-    int Kings(int side) const { return kings_[static_cast<std::size_t>(side)]; }
+    int Kings(int side) const { return kingCells_[static_cast<std::size_t>(side)].count; }
     /// Pieces (markers not counted) of a side, in no particular order.
     const TCellList& Pieces(int side) const { return pieces_[static_cast<std::size_t>(side)]; }
+    /// The bishops, rooks and queens of a side, in no particular order.
+    const TCellList& Sliders(int side) const { return sliders_[static_cast<std::size_t>(side)]; }
+    /// The kings of a side, in no particular order.
+    const TCellList& KingCells(int side) const { return kingCells_[static_cast<std::size_t>(side)]; }
     /// Material and placement of both sides, White's view, kept up to date by every change.
     int PlacementScore() const { return placementScore_; }
     /// Key of the whole state the legal moves depend on (not the history).
     std::uint64_t Key() const;
+    /// Key of the letters on the board alone, markers included: what the
+    /// repetition rule compares and what the evaluation reads.
+    std::uint64_t PlacementKey() const { return placementKey_; }
 
     // ---- The rules ------------------------------------------------------------
 
@@ -110,6 +117,12 @@ public:
     bool RepetitionStands() const;
     /// Every move the kernel's MoveIsLegal accepts now (none while a repetition stands).
     void GenerateMoves(std::vector<TCellMove>& moves) const;
+    /// The same moves, but kings' steps onto attacked squares are left in:
+    /// a search tests them with KingStepIsSafe only when it comes to them.
+    void GenerateMovesUncheckedKings(std::vector<TCellMove>& moves) const;
+    /// False for a king's step (not castling) onto a square the other side
+    /// attacks once the king has left its own; true for every other move.
+    bool KingStepIsSafe(TCellMove move) const;
     /// The legal moves onto a piece or marker of the other side.
     void GenerateCaptures(std::vector<TCellMove>& moves) const;
     /// True when the current team player has a legal move, the repetition rule aside.
@@ -150,7 +163,6 @@ private:
     };
 
     void Import(const TVeltanBrdKernel& game, const std::string& unmovedPieces);
-    static std::string UnmovedFromHistory(const TVeltanBrdKernel& game);
     static std::uint64_t RecordKey(const std::string& position);
 
     // Changing cells (every change goes through the journal so it can be taken back).
@@ -171,9 +183,8 @@ private:
     void PopRecord(const TUndo& undo);
 
     // Move generation helpers.
-    template <bool CapturesOnly>
-    void Generate(std::vector<TCellMove>& moves) const;
-    template <bool CapturesOnly>
+    template <bool CapturesOnly, bool CheckKings = true> void Generate(std::vector<TCellMove>& moves) const;
+    template <bool CapturesOnly, bool CheckKings = true>
     bool GeneratePiece(int from, std::vector<TCellMove>& moves) const;
     bool MovedThisTurn(int cell) const;
     bool KingMayStand(int from, int to, int side) const;
@@ -186,7 +197,10 @@ private:
     std::array<std::uint8_t, CellCount> listIndex_{};
     std::array<TCellList, 2> pieces_{};
     std::array<TCellList, 2> markers_{};
-    std::array<int, 2> kings_{};
+    std::array<TCellList, 2> sliders_{};
+    std::array<std::uint8_t, CellCount> sliderIndex_{};
+    std::array<TCellList, 2> kingCells_{};
+    std::array<std::uint8_t, CellCount> kingIndex_{};
 
     std::array<Square, MaxMovesPerTeamTurn> slots_{};
     char player_ = '1';

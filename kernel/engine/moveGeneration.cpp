@@ -60,7 +60,15 @@ bool TEngineGame::CastlingAllowed(int king, int rook, int side) const
     return true;
 }
 
-template <bool CapturesOnly>
+bool TEngineGame::KingStepIsSafe(TCellMove move) const
+{
+    const Code moving = cell_[move.from];
+    if (KindOf(moving) != King || cell_[move.to] == CodeOf(Rook, SideOf(moving)))
+        return true;
+    return KingMayStand(move.from, move.to, SideOf(moving));
+}
+
+template <bool CapturesOnly, bool CheckKings>
 bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
 {
     const Code* const board = cell_.data();
@@ -79,7 +87,8 @@ bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
             const int to = from + distance * forward;
             if (!IsEmptyForPawn(board[to]))
                 break;
-            if (distance >= 3 && (start_[static_cast<std::size_t>(from)] != PawnLetter(side) || !InOwnHalf(to, side)))
+            if (distance >= 3 &&
+                (start_[static_cast<std::size_t>(from)] != PawnLetter(side) || !InOwnHalf(to, side)))
                 break;
             if (!CapturesOnly || isOpponent(board[to]))
                 add(to);
@@ -120,7 +129,8 @@ bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
     case King: {
         for (const int step : KingSteps) {
             const Code target = board[from + step];
-            if (((!CapturesOnly && target == Empty) || isOpponent(target)) && KingMayStand(from, from + step, side))
+            if (((!CapturesOnly && target == Empty) || isOpponent(target)) &&
+                (!CheckKings || KingMayStand(from, from + step, side)))
                 add(from + step);
         }
         for (const TDoubleStep& step : KingDoubleSteps) {
@@ -130,7 +140,7 @@ bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
             bool passable = false;
             for (int i = 0; i < step.viaCount && !passable; ++i)
                 passable = board[from + step.via[static_cast<std::size_t>(i)]] == Empty;
-            if (passable && KingMayStand(from, from + step.to, side))
+            if (passable && (!CheckKings || KingMayStand(from, from + step.to, side)))
                 add(from + step.to);
         }
         if (!CapturesOnly && start_[static_cast<std::size_t>(from)] == (side == WhiteSide ? 'K' : 'k')) {
@@ -141,8 +151,8 @@ bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
                 while (board[to] == Empty)
                     to += step;
                 const int distance = (to - from) * step;
-                if (distance >= 3 && board[to] == rook && start_[static_cast<std::size_t>(to)] == rookLetter &&
-                    CastlingAllowed(from, to, side))
+                if (distance >= 3 && board[to] == rook &&
+                    start_[static_cast<std::size_t>(to)] == rookLetter && CastlingAllowed(from, to, side))
                     add(to);
             }
         }
@@ -154,15 +164,21 @@ bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
     return moves.size() != before;
 }
 
-template <bool CapturesOnly>
-void TEngineGame::Generate(std::vector<TCellMove>& moves) const
+template <bool CapturesOnly, bool CheckKings> void TEngineGame::Generate(std::vector<TCellMove>& moves) const
 {
     const TCellList& list = pieces_[static_cast<std::size_t>(SideToMove())];
     for (int i = 0; i < list.count; ++i) {
         const int from = list.cells[static_cast<std::size_t>(i)];
         if (IsMovable(from))
-            GeneratePiece<CapturesOnly>(from, moves);
+            GeneratePiece<CapturesOnly, CheckKings>(from, moves);
     }
+}
+
+void TEngineGame::GenerateMovesUncheckedKings(std::vector<TCellMove>& moves) const
+{
+    if (RepetitionStands())
+        return;
+    Generate<false, false>(moves);
 }
 
 void TEngineGame::GenerateMoves(std::vector<TCellMove>& moves) const

@@ -49,6 +49,7 @@ void TEngineGame::MakeMove(TCellMove move, TUndo& undo)
     Put(to, moving, player_);
     Put(from, Empty, '0');
     BlankStart(from);
+    BlankStart(to);
 
     // Taking the other side's marker takes the pawn that left it: the first
     // square beyond that marker's run of markers, in the pawn's direction.
@@ -88,7 +89,7 @@ void TEngineGame::MakeMove(TCellMove move, TUndo& undo)
         SwitchTeamTurn();
     PushRecord(side == WhiteSide, undo);
 
-    if (kings_[static_cast<std::size_t>(opponent)] == 0)
+    if (Kings(opponent) == 0)
         result_ = side == WhiteSide ? TGameResult::WhiteWon : TGameResult::BlackWon;
 }
 

@@ -78,7 +78,8 @@ inline constexpr std::array<int, 16 * SquareCount> PlacementValues = detail::Pla
 /// The signed (White positive) value of a code on a square.
 constexpr int PlacementValue(Code code, int square)
 {
-    return PlacementValues[static_cast<std::size_t>(code) * SquareCount + static_cast<std::size_t>(square - 1)];
+    return PlacementValues[static_cast<std::size_t>(code) * SquareCount +
+                           static_cast<std::size_t>(square - 1)];
 }
 
 } // namespace engine

@@ -16,18 +16,19 @@ constexpr int StepOf(int dx, int dy)
 
 /// The sixteen leaps of a knight: (1, 4), (4, 1), (2, 3) and (3, 2) every way.
 inline constexpr std::array<int, 16> KnightSteps = {
-    StepOf(1, 4),  StepOf(1, -4),  StepOf(-1, 4),  StepOf(-1, -4), StepOf(4, 1),  StepOf(4, -1),
-    StepOf(-4, 1), StepOf(-4, -1), StepOf(2, 3),   StepOf(2, -3),  StepOf(-2, 3), StepOf(-2, -3),
-    StepOf(3, 2),  StepOf(3, -2),  StepOf(-3, 2),  StepOf(-3, -2)};
+    StepOf(1, 4),  StepOf(1, -4),  StepOf(-1, 4), StepOf(-1, -4), StepOf(4, 1),  StepOf(4, -1),
+    StepOf(-4, 1), StepOf(-4, -1), StepOf(2, 3),  StepOf(2, -3),  StepOf(-2, 3), StepOf(-2, -3),
+    StepOf(3, 2),  StepOf(3, -2),  StepOf(-3, 2), StepOf(-3, -2)};
 
 /// The four diagonal directions.
 inline constexpr std::array<int, 4> DiagonalSteps = {StepOf(1, 1), StepOf(-1, 1), StepOf(1, -1),
                                                      StepOf(-1, -1)};
 /// The four straight directions.
-inline constexpr std::array<int, 4> StraightSteps = {StepOf(1, 0), StepOf(-1, 0), StepOf(0, 1), StepOf(0, -1)};
+inline constexpr std::array<int, 4> StraightSteps = {StepOf(1, 0), StepOf(-1, 0), StepOf(0, 1),
+                                                     StepOf(0, -1)};
 /// The eight king steps.
-inline constexpr std::array<int, 8> KingSteps = {StepOf(1, 1),  StepOf(-1, 1), StepOf(1, -1), StepOf(-1, -1),
-                                                 StepOf(1, 0),  StepOf(-1, 0), StepOf(0, 1),  StepOf(0, -1)};
+inline constexpr std::array<int, 8> KingSteps = {StepOf(1, 1), StepOf(-1, 1), StepOf(1, -1), StepOf(-1, -1),
+                                                 StepOf(1, 0), StepOf(-1, 0), StepOf(0, 1),  StepOf(0, -1)};
 
 /// A king's double step: its destination and the squares it may pass
 /// through (at least one must be empty); unused passes are 0.

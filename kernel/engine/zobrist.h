@@ -20,8 +20,7 @@ constexpr std::uint64_t SplitMix(std::uint64_t& state)
     return z ^ (z >> 31);
 }
 
-template <std::size_t N>
-constexpr std::array<std::uint64_t, N> RandomTable(std::uint64_t seed)
+template <std::size_t N> constexpr std::array<std::uint64_t, N> RandomTable(std::uint64_t seed)
 {
     std::array<std::uint64_t, N> table{};
     for (std::uint64_t& value : table)
@@ -65,13 +64,20 @@ constexpr std::uint64_t OwnerKey(char owner, int square)
 constexpr int StartLetterIndex(char letter)
 {
     switch (letter) {
-    case 'P': return 0;
-    case 'p': return 1;
-    case 'K': return 2;
-    case 'k': return 3;
-    case 'R': return 4;
-    case 'r': return 5;
-    default: return -1;
+    case 'P':
+        return 0;
+    case 'p':
+        return 1;
+    case 'K':
+        return 2;
+    case 'k':
+        return 3;
+    case 'R':
+        return 4;
+    case 'r':
+        return 5;
+    default:
+        return -1;
     }
 }
 

@@ -182,6 +182,18 @@ TEST(Castling, NotAfterTheRookHasMovedAwayAndBack)
     EXPECT_FALSE(board.MoveIsLegal(I01, A01));
 }
 
+TEST(Castling, NotWithAnotherRookOnTheTakenRooksSquare)
+{
+    TRecordingKernel board;
+    SetUpGame(board, {{I01, 'K'}, {A01, 'R'}, {C03, 'R'}, {A16, 'r'}, {P16, 'k'}, {P14, 'p'}});
+    const std::pair<Square, Square> moves[] = {{C03, C04}, {A16, A01}, {C04, C01},
+                                               {P14, P13}, {C01, A01}, {P13, P12}};
+    for (const auto& [from, to] : moves)
+        ASSERT_TRUE(board.PerformMove(from, to));
+    ASSERT_EQ(board.PieceOn(A01), 'R');
+    EXPECT_FALSE(board.MoveIsLegal(I01, A01));
+}
+
 TEST(Ownership, OnlyTheCurrentPlayersUnmovedPiecesMove)
 {
     TRecordingKernel board;

@@ -1,0 +1,418 @@
+// The search. Scores are always from the point of view of the team to move
+// at the node; a child reached by a move that keeps the same team to move
+// (the team has moves left in its turn) is searched with the same window and
+// its score taken as it is, any other child with the window and score negated.
+
+#include "search.h"
+
+#include <algorithm>
+
+#include "evaluation.h"
+#include "placementValues.h"
+#include "zobrist.h"
+
+using namespace engine;
+
+namespace {
+
+constexpr int Infinity = 2 * WinScore;
+// Scores beyond this are wins or losses found at some distance from the root.
+constexpr int WinBound = WinScore - 1000;
+constexpr int PollInterval = 512;
+
+// Order classes: the table's move, captures, killers, then by history.
+constexpr int TableMoveOrder = 1 << 30;
+constexpr int CaptureOrder = 1 << 28;
+constexpr int KillerOrder = 1 << 27;
+constexpr int HistoryLimit = (1 << 26) - 1;
+
+// What a capture of the code wins, for ordering and pruning. A marker stands
+// for the pawn that its capture removes.
+int VictimValue(Code code, int kingsLeft)
+{
+    switch (KindOf(code)) {
+    case Marker:
+        return MaterialValue[Pawn];
+    case King:
+        return kingsLeft <= 1 ? WinScore / 100 : KingLifeValue;
+    default:
+        return MaterialValue[static_cast<std::size_t>(KindOf(code))];
+    }
+}
+
+int ToTable(int score, int ply)
+{
+    return score > WinBound ? score + ply : score < -WinBound ? score - ply : score;
+}
+
+int FromTable(int score, int ply)
+{
+    return score > WinBound ? score - ply : score < -WinBound ? score + ply : score;
+}
+
+int HistoryIndex(TCellMove move)
+{
+    return (SquareOfCell[move.from] - 1) * SquareCount + (SquareOfCell[move.to] - 1);
+}
+
+} // namespace
+
+std::chrono::milliseconds MoveTimeFor(std::chrono::milliseconds remaining,
+                                      std::chrono::milliseconds increment, int movesPerTeamTurn)
+{
+    using std::chrono::milliseconds;
+    if (remaining <= milliseconds(0))
+        return milliseconds(1);
+    const int moves = std::max(1, movesPerTeamTurn);
+    const milliseconds share = (remaining / 30 + increment * 3 / 4) / moves;
+    // Keep something for the moves that follow, whatever the increment.
+    return std::clamp(share, milliseconds(1), std::max(milliseconds(1), remaining / 4));
+}
+
+TSearch::TSearch(TEngineGame game, std::size_t hashMegabytes)
+    : game_(std::move(game)), table_(hashMegabytes),
+      history_(static_cast<std::size_t>(SquareCount * SquareCount)), evaluations_(EvaluationCacheSize)
+{
+}
+
+int TSearch::CachedEvaluation()
+{
+    // The evaluation reads the placement, the team to move and the moves left in its turn.
+    const std::uint64_t key =
+        game_.PlacementKey() ^
+        MixKey(static_cast<std::uint64_t>(game_.SideToMove() * 16 + game_.MovesMadeInTurn()));
+    TEvaluationEntry& entry = evaluations_[static_cast<std::size_t>(key & (EvaluationCacheSize - 1))];
+    if (entry.key != key) {
+        entry.key = key;
+        entry.score = Evaluate(game_);
+    }
+    return entry.score;
+}
+
+bool TSearch::ShouldStop()
+{
+    if (stopped_)
+        return true;
+    if (nodes_ < nextPoll_)
+        return false;
+    nextPoll_ = nodes_ + PollInterval;
+    if (stop_->load(std::memory_order_relaxed) || (maxNodes_ != 0 && nodes_ >= maxNodes_) ||
+        (hasDeadline_ && std::chrono::steady_clock::now() >= deadline_))
+        stopped_ = true;
+    return stopped_;
+}
+
+bool TSearch::IsCapture(TCellMove move) const
+{
+    const Code target = game_.CellCode(move.to);
+    return IsSide(target, 1 - game_.SideToMove());
+}
+
+int TSearch::CaptureValue(TCellMove move) const
+{
+    const Code target = game_.CellCode(move.to);
+    const int them = 1 - game_.SideToMove();
+    if (!IsSide(target, them))
+        return 0;
+    return VictimValue(target, game_.Kings(them));
+}
+
+void TSearch::OrderMoves(std::vector<TCellMove>& generated, std::vector<TScoredMove>& scored,
+                         TCellMove ttMove, int ply) const
+{
+    scored.clear();
+    const auto& killers = killers_[static_cast<std::size_t>(ply)];
+    for (const TCellMove move : generated) {
+        int order;
+        if (move == ttMove) {
+            order = TableMoveOrder;
+        } else if (IsCapture(move)) {
+            // Most valuable victim first, least valuable attacker among equals.
+            order = CaptureOrder + 16 * CaptureValue(move) - KindOf(game_.CellCode(move.from));
+        } else if (move == killers[0]) {
+            order = KillerOrder + 1;
+        } else if (move == killers[1]) {
+            order = KillerOrder;
+        } else {
+            order = history_[static_cast<std::size_t>(HistoryIndex(move))];
+        }
+        scored.push_back({move, order});
+    }
+}
+
+TCellMove TSearch::NextMove(std::vector<TScoredMove>& moves, std::size_t index)
+{
+    // Most cutoffs come from the first few moves: pick those one by one, and
+    // sort the rest only when the node goes on beyond them.
+    constexpr std::size_t PickedSingly = 4;
+    if (index < PickedSingly)
+        return PickNext(moves, index);
+    if (index == PickedSingly)
+        std::sort(moves.begin() + static_cast<std::ptrdiff_t>(index), moves.end(),
+                  [](const TScoredMove& a, const TScoredMove& b) { return a.order > b.order; });
+    return moves[index].move;
+}
+
+TCellMove TSearch::PickNext(std::vector<TScoredMove>& moves, std::size_t index)
+{
+    std::size_t best = index;
+    for (std::size_t i = index + 1; i < moves.size(); ++i) {
+        if (moves[i].order > moves[best].order)
+            best = i;
+    }
+    std::swap(moves[index], moves[best]);
+    return moves[index].move;
+}
+
+void TSearch::RememberQuietCutoff(TCellMove move, int depth, int ply)
+{
+    auto& killers = killers_[static_cast<std::size_t>(ply)];
+    if (!(killers[0] == move)) {
+        killers[1] = killers[0];
+        killers[0] = move;
+    }
+    int& score = history_[static_cast<std::size_t>(HistoryIndex(move))];
+    score = std::min(HistoryLimit, score + depth * depth);
+}
+
+int TSearch::Child(bool sameTeam, int depth, int alpha, int beta, int ply)
+{
+    return sameTeam ? Search(depth, alpha, beta, ply) : -Search(depth, -beta, -alpha, ply);
+}
+
+int TSearch::QuiesceChild(bool sameTeam, int alpha, int beta, int ply)
+{
+    return sameTeam ? Quiesce(alpha, beta, ply) : -Quiesce(-beta, -alpha, ply);
+}
+
+// The current player cannot move: the turn passes on as the kernel settles it,
+// and the node's value is that of the settled position (or a lost game).
+int TSearch::SettledSearch(int depth, int alpha, int beta, int ply)
+{
+    const int side = game_.SideToMove();
+    TUndo settle;
+    const TSettleOutcome outcome = game_.Settle(settle);
+    int score;
+    if (outcome == TSettleOutcome::TeamLost) {
+        const int loss = -(WinScore - ply);
+        score = game_.SideToMove() == side ? loss : -loss;
+    } else if (game_.RepetitionStands()) {
+        score = 0;
+    } else {
+        score = Child(game_.SideToMove() == side, depth, alpha, beta, ply);
+    }
+    game_.Unsettle(settle);
+    return score;
+}
+
+int TSearch::Search(int depth, int alpha, int beta, int ply)
+{
+    if (depth <= 0)
+        return Quiesce(alpha, beta, ply);
+    if (ShouldStop())
+        return 0;
+    // A full history and a standing repetition both leave no move: a draw.
+    if (game_.MoveNumber() >= MaxHistoryMoves || game_.RepetitionStands())
+        return 0;
+    if (ply >= MaxPly)
+        return CachedEvaluation();
+
+    const std::uint64_t key = game_.Key();
+    TCellMove ttMove;
+    if (const TTableEntry* entry = table_.Probe(key)) {
+        ttMove = {entry->from, entry->to};
+        if (entry->depth >= depth) {
+            const int stored = FromTable(entry->score, ply);
+            if (entry->bound == TBound::Exact || (entry->bound == TBound::Lower && stored >= beta) ||
+                (entry->bound == TBound::Upper && stored <= alpha))
+                return stored;
+        }
+    }
+
+    std::vector<TCellMove>& generated = generated_[static_cast<std::size_t>(ply)];
+    generated.clear();
+    game_.GenerateMovesUncheckedKings(generated);
+    if (generated.empty())
+        return SettledSearch(depth, alpha, beta, ply);
+
+    std::vector<TScoredMove>& moves = ordered_[static_cast<std::size_t>(ply)];
+    OrderMoves(generated, moves, ttMove, ply);
+    const int side = game_.SideToMove();
+    const int alphaAtStart = alpha;
+    int best = -Infinity;
+    TCellMove bestMove;
+    TUndo& undo = undo_[static_cast<std::size_t>(ply)];
+    int searched = 0;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const TCellMove move = NextMove(moves, i);
+        // Kings' steps are tested only now: most nodes end before reaching them.
+        if (!game_.KingStepIsSafe(move))
+            continue;
+        const bool capture = IsCapture(move);
+        game_.MakeMove(move, undo);
+        ++nodes_;
+        int score;
+        if (game_.Result() != TGameResult::Playing) {
+            score = WinScore - (ply + 1);
+        } else {
+            const bool sameTeam = game_.SideToMove() == side;
+            if (searched++ == 0) {
+                score = Child(sameTeam, depth - 1, alpha, beta, ply + 1);
+            } else {
+                score = Child(sameTeam, depth - 1, alpha, alpha + 1, ply + 1);
+                if (score > alpha && score < beta)
+                    score = Child(sameTeam, depth - 1, alpha, beta, ply + 1);
+            }
+        }
+        game_.UnmakeMove(undo);
+        if (stopped_)
+            return 0;
+        if (score > best) {
+            best = score;
+            bestMove = move;
+        }
+        if (score > alpha) {
+            alpha = score;
+            if (alpha >= beta) {
+                if (!capture)
+                    RememberQuietCutoff(move, depth, ply);
+                break;
+            }
+        }
+    }
+    if (best == -Infinity) // every candidate was a king's step into attack
+        return SettledSearch(depth, alpha, beta, ply);
+    const TBound bound = best >= beta ? TBound::Lower : best > alphaAtStart ? TBound::Exact : TBound::Upper;
+    table_.Store(key, ToTable(best, ply), bound == TBound::Upper ? TCellMove{} : bestMove, depth, bound);
+    return best;
+}
+
+int TSearch::Quiesce(int alpha, int beta, int ply)
+{
+    if (ShouldStop())
+        return 0;
+    if (game_.RepetitionStands())
+        return 0;
+    // Far outside the window the quick estimate decides; the full evaluation
+    // is spent only where it can matter.
+    const int quick = QuickEvaluate(game_);
+    if (quick - LazyMargin >= beta)
+        return quick;
+    const int standPat = quick + LazyMargin <= alpha ? quick : CachedEvaluation();
+    if (ply >= MaxPly || standPat >= beta)
+        return standPat;
+    alpha = std::max(alpha, standPat);
+
+    std::vector<TCellMove>& generated = generated_[static_cast<std::size_t>(ply)];
+    generated.clear();
+    game_.GenerateCaptures(generated);
+    std::vector<TScoredMove>& moves = ordered_[static_cast<std::size_t>(ply)];
+    OrderMoves(generated, moves, TCellMove{}, ply);
+    const int side = game_.SideToMove();
+    int best = standPat;
+    TUndo& undo = undo_[static_cast<std::size_t>(ply)];
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const TCellMove move = NextMove(moves, i);
+        // A capture that cannot lift the score to alpha even if unanswered is not worth a look.
+        if (standPat + CaptureValue(move) + 200 <= alpha)
+            continue;
+        game_.MakeMove(move, undo);
+        ++nodes_;
+        int score;
+        if (game_.Result() != TGameResult::Playing)
+            score = WinScore - (ply + 1);
+        else
+            score = QuiesceChild(game_.SideToMove() == side, alpha, beta, ply + 1);
+        game_.UnmakeMove(undo);
+        if (stopped_)
+            return 0;
+        if (score > best) {
+            best = score;
+            if (score > alpha) {
+                alpha = score;
+                if (alpha >= beta)
+                    break;
+            }
+        }
+    }
+    return best;
+}
+
+TEngineMove TSearch::FindMove(const TSearchLimits& limits, const std::atomic<bool>& stop)
+{
+    const auto start = std::chrono::steady_clock::now();
+    stop_ = &stop;
+    stopped_ = false;
+    nodes_ = 0;
+    nextPoll_ = 0;
+    maxNodes_ = limits.maxNodes;
+    hasDeadline_ = limits.moveTime.count() > 0;
+    deadline_ = start + limits.moveTime;
+    for (auto& killers : killers_)
+        killers = {};
+    std::fill(history_.begin(), history_.end(), 0);
+
+    TEngineMove result;
+    std::vector<TCellMove> rootMoves;
+    if (game_.MoveNumber() < MaxHistoryMoves)
+        game_.GenerateMoves(rootMoves);
+    if (rootMoves.empty())
+        return result;
+    // Captures first in the first iteration; later the best so far leads.
+    std::stable_sort(rootMoves.begin(), rootMoves.end(),
+                     [this](TCellMove a, TCellMove b) { return CaptureValue(a) > CaptureValue(b); });
+    result.from = SquareAtCell(rootMoves.front().from);
+    result.to = SquareAtCell(rootMoves.front().to);
+
+    const int side = game_.SideToMove();
+    const int maxDepth = std::clamp(limits.maxDepth, 1, MaxPly - 1);
+    for (int depth = 1; depth <= maxDepth && !ShouldStop(); ++depth) {
+        int alpha = -Infinity;
+        std::size_t bestIndex = rootMoves.size();
+        int bestScore = -Infinity;
+        TUndo undo;
+        for (std::size_t i = 0; i < rootMoves.size(); ++i) {
+            game_.MakeMove(rootMoves[i], undo);
+            ++nodes_;
+            int score;
+            if (game_.Result() != TGameResult::Playing) {
+                score = WinScore - 1;
+            } else {
+                const bool sameTeam = game_.SideToMove() == side;
+                if (i == 0) {
+                    score = Child(sameTeam, depth - 1, -Infinity, Infinity, 1);
+                } else {
+                    score = Child(sameTeam, depth - 1, alpha, alpha + 1, 1);
+                    if (score > alpha)
+                        score = Child(sameTeam, depth - 1, alpha, Infinity, 1);
+                }
+            }
+            game_.UnmakeMove(undo);
+            if (stopped_)
+                break;
+            if (score > bestScore) {
+                bestScore = score;
+                bestIndex = i;
+                alpha = std::max(alpha, score);
+            }
+        }
+        if (bestIndex == rootMoves.size())
+            break;
+        // A move found best in an unfinished iteration has beaten the previous best there.
+        std::rotate(rootMoves.begin(), rootMoves.begin() + static_cast<std::ptrdiff_t>(bestIndex),
+                    rootMoves.begin() + static_cast<std::ptrdiff_t>(bestIndex) + 1);
+        result.from = SquareAtCell(rootMoves.front().from);
+        result.to = SquareAtCell(rootMoves.front().to);
+        result.score = bestScore;
+        if (stopped_)
+            break;
+        result.depth = depth;
+        if (bestScore > WinBound || bestScore < -WinBound)
+            break;
+        // An iteration takes longer than all before it together: do not start one that cannot finish.
+        if (hasDeadline_ && std::chrono::steady_clock::now() - start > limits.moveTime / 2)
+            break;
+    }
+    result.nodes = nodes_;
+    return result;
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The computer player's search: iterative deepening alpha-beta over moves of
+// single team players, with quiescence on captures, a transposition table
+// and move ordering by captured value, killer moves and history. A team may
+// make several moves in a row, so the score changes sign only where the
+// team to move changes.
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+#include "engineGame.h"
+#include "transpositionTable.h"
+
+/// What a search may spend.
+struct TSearchLimits {
+    /// Deepest iteration, in moves of single players (1 or more).
+    int maxDepth = 64;
+    /// Time for the whole search; zero for no limit.
+    std::chrono::milliseconds moveTime{0};
+    /// Positions to visit at most; zero for no limit.
+    std::uint64_t maxNodes = 0;
+};
+
+/// The move a search chose. from is SqrNone when the player has no legal move.
+struct TEngineMove {
+    Square from = SqrNone;
+    Square to = SqrNone; ///< for castling the rook's square, as the board takes it
+    int score = 0;       ///< centipawns for the team to move; beyond WinScore - MaxPly a forced win
+    int depth = 0;       ///< deepest completed iteration (0: no iteration finished)
+    std::uint64_t nodes = 0;
+};
+
+/// A time for one move out of a team's clock: about a thirtieth of what is
+/// left plus most of the increment, shared by the moves of the team's turn,
+/// never more than a quarter of what is left.
+std::chrono::milliseconds MoveTimeFor(std::chrono::milliseconds remaining,
+                                      std::chrono::milliseconds increment, int movesPerTeamTurn);
+
+/// Scores at or beyond this value (or its negative) are won (lost) games.
+inline constexpr int WinScore = 1'000'000;
+
+/// A search on its own copy of a game. Not shared between threads: one thread
+/// runs FindMove while others may only set the stop flag.
+class TSearch {
+public:
+    /// Deepest line the search follows, moves and captures together.
+    static constexpr int MaxPly = 96;
+
+    /// A search of the game with a transposition table of about hashMegabytes.
+    explicit TSearch(engine::TEngineGame game, std::size_t hashMegabytes = 16);
+
+    /// Searches the current team player's best move until the limits are
+    /// reached or `stop` becomes true (checked every few hundred positions).
+    /// Always returns a legal move when one exists, even when stopped at once.
+    TEngineMove FindMove(const TSearchLimits& limits, const std::atomic<bool>& stop);
+
+    /// The game searched (unchanged by the search).
+    const engine::TEngineGame& Game() const { return game_; }
+
+private:
+    struct TScoredMove {
+        engine::TCellMove move;
+        int order;
+    };
+
+    int Search(int depth, int alpha, int beta, int ply);
+    int Quiesce(int alpha, int beta, int ply);
+    int SettledSearch(int depth, int alpha, int beta, int ply);
+    int Child(bool sameTeam, int depth, int alpha, int beta, int ply);
+    int QuiesceChild(bool sameTeam, int alpha, int beta, int ply);
+    void OrderMoves(std::vector<engine::TCellMove>& generated, std::vector<TScoredMove>& scored,
+                    engine::TCellMove ttMove, int ply) const;
+    static engine::TCellMove NextMove(std::vector<TScoredMove>& moves, std::size_t index);
+    static engine::TCellMove PickNext(std::vector<TScoredMove>& moves, std::size_t index);
+    int CaptureValue(engine::TCellMove move) const;
+    void RememberQuietCutoff(engine::TCellMove move, int depth, int ply);
+    bool IsCapture(engine::TCellMove move) const;
+    bool ShouldStop();
+    int CachedEvaluation();
+
+    struct TEvaluationEntry {
+        std::uint64_t key = 0;
+        int score = 0;
+    };
+    static constexpr std::size_t EvaluationCacheSize = 1 << 15;
+
+    engine::TEngineGame game_;
+    engine::TTranspositionTable table_;
+    std::array<std::array<engine::TCellMove, 2>, MaxPly + 1> killers_{};
+    std::vector<int> history_;
+    // The same position comes up often, since the moves of one turn may come in any order.
+    std::vector<TEvaluationEntry> evaluations_;
+    std::array<std::vector<engine::TCellMove>, MaxPly + 1> generated_;
+    std::array<std::vector<TScoredMove>, MaxPly + 1> ordered_;
+    std::array<engine::TUndo, MaxPly + 1> undo_;
+
+    const std::atomic<bool>* stop_ = nullptr;
+    std::chrono::steady_clock::time_point deadline_{};
+    bool hasDeadline_ = false;
+    std::uint64_t maxNodes_ = 0;
+    std::uint64_t nodes_ = 0;
+    std::uint64_t nextPoll_ = 0;
+    bool stopped_ = false;
+};
