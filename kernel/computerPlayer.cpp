@@ -1,13 +1,23 @@
-// The computer player's settings and entry points. No search exists yet:
-// Think has nothing to start, and CancelThinking only has a thread to stop
-// once one has been created.
+// The computer player: its settings, and the search that runs on its own
+// thread over a copy of the game while the board stays with the user.
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 
+#include "engine/search.h"
 #include "veltanbrdKernel.h"
 #include "veltanbrdThread.h"
+
+namespace {
+
+constexpr std::size_t HashMegabytes = 16;
+
+std::chrono::milliseconds DaysToMilliseconds(double days)
+{
+    return std::chrono::milliseconds(static_cast<long long>(std::max(0.0, days) * 86'400'000.0));
+}
+
+} // namespace
 
 void TVeltanBrdKernel::SetComputerPlaysWhite(bool value)
 {
@@ -35,14 +45,72 @@ bool TVeltanBrdKernel::Thinking() const
 
 void TVeltanBrdKernel::Think()
 {
+    if (FGameEnded || Thinking() || !ComputerToMove())
+        return;
+    if (_CustomEngine) {
+        // The host chooses. Moves made from here would call Think again, so
+        // one move is made per call; the board's turn check asks for the next.
+        if (_choosingCustomMove || !OnCalculateMove)
+            return;
+        _choosingCustomMove = true;
+        Square from = SqrNone, to = SqrNone;
+        OnCalculateMove(*this, from, to);
+        if (!move(from, to) && OnCalculationFailed)
+            OnCalculationFailed(*this, from, to);
+        _choosingCustomMove = false;
+        return;
+    }
+
+    const std::chrono::milliseconds remaining =
+        DaysToMilliseconds(_WhiteToMove ? _TimeLeftWhite : _TimeLeftBlack);
+    const std::chrono::milliseconds increment =
+        DaysToMilliseconds(_WhiteToMove ? _TimeIncrementWhite : _TimeIncrementBlack);
+    TSearchLimits limits;
+    if (_ComputerUsesClock) {
+        limits.moveTime = MoveTimeFor(remaining, increment, _MovesPerTeamTurn);
+    } else {
+        limits.maxDepth = _SearchDepth;
+        limits.moveTime = std::max(std::chrono::milliseconds(1), remaining / 4);
+    }
+
+    if (NowVeltanbrdThread == nullptr)
+        NowVeltanbrdThread = std::make_unique<TVeltanbrdThread>();
+    TVeltanbrdThread& thread = *NowVeltanbrdThread;
+    thread.Join();
+    thread.StopThinkingNow = false;
+    thread.Thinking = true;
+    const std::uint64_t generation = ++_searchGeneration;
+    // The copy is made here, on the board's thread; the search never touches the board.
+    auto search = std::make_shared<TSearch>(engine::TEngineGame(*this), HashMegabytes);
+    thread.Start([this, search, limits, generation, &thread] {
+        const TEngineMove found = search->FindMove(limits, thread.StopThinkingNow);
+        _foundFrom = found.from;
+        _foundTo = found.to;
+        _foundGeneration = generation;
+        ComputerMoveFound();
+    });
+}
+
+bool TVeltanBrdKernel::PlayComputerMove()
+{
+    if (NowVeltanbrdThread == nullptr || !NowVeltanbrdThread->Thinking)
+        return false;
+    NowVeltanbrdThread->Join();
+    NowVeltanbrdThread->Thinking = false;
+    if (_foundGeneration != _searchGeneration || _foundFrom == SqrNone || FGameEnded || !ComputerToMove())
+        return false;
+    return move(_foundFrom, _foundTo);
 }
 
 void TVeltanBrdKernel::CancelThinking()
 {
-    if (!_CustomEngine && NowVeltanbrdThread != nullptr && !FGameEnded) {
+    // A search is stopped whatever the state of the game: a move arriving
+    // after the game has ended must never start it again.
+    if (!_CustomEngine && NowVeltanbrdThread != nullptr) {
         NowVeltanbrdThread->StopThinkingNow = true;
-        while (NowVeltanbrdThread->Thinking)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        NowVeltanbrdThread->Join();
+        NowVeltanbrdThread->Thinking = false;
+        ++_searchGeneration;
     }
     stopThinking = true;
 }

@@ -178,6 +178,9 @@ void TVeltanBrdKernel::WriteRecord(int moveno)
 
 void TVeltanBrdKernel::SetGameEnded(bool value)
 {
+    // A search for a game that has ended has nothing left to find.
+    if (value && Thinking())
+        CancelThinking();
     if (value && !FGameEnded && _DoRefreshWindowsBoard)
         PostGameEndedNotice();
     FGameEnded = value;

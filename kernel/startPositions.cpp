@@ -78,7 +78,10 @@ TVeltanBrdKernel::TVeltanBrdKernel()
     ResetGame();
 }
 
-TVeltanBrdKernel::~TVeltanBrdKernel() = default;
+TVeltanBrdKernel::~TVeltanBrdKernel()
+{
+    CancelThinking();
+}
 
 std::string TVeltanBrdKernel::StartPosition() const
 {

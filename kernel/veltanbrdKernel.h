@@ -249,16 +249,28 @@ public:
     void SetSearchDepth(int value);
     bool CustomEngine() const { return _CustomEngine; }
     void SetCustomEngine(bool value) { _CustomEngine = value; }
-    /// True while a search runs.
+    /// The computer times its moves by its team's clock (the default); when
+    /// off it searches SearchDepth moves deep (still never past a quarter of its time).
+    bool ComputerUsesClock() const { return _ComputerUsesClock; }
+    void SetComputerUsesClock(bool value) { _ComputerUsesClock = value; }
+    /// True when the computer plays the side to move.
+    bool ComputerToMove() const { return _WhiteToMove ? _ComputerPlaysWhite : _ComputerPlaysBlack; }
+    /// True while a search runs or its move waits to be played.
     bool Thinking() const;
     void SetThinking(bool) {}
     /// Always SqrNone: en passant is carried by marker pieces.
     Square EnPassant() const { return SqrNone; }
     void SetEnPassant(Square) {}
-    /// Starts a search when it is the computer's side to move (none exists yet).
+    /// Starts a search on the search thread, working on a copy of the game,
+    /// when the game runs and the computer plays the side to move. With
+    /// CustomEngine the host picks the move instead (OnCalculateMove).
     void Think();
-    /// Stops a running search and waits for it.
+    /// Stops a running search promptly and waits for it; its move is dropped.
     void CancelThinking();
+    /// Makes the move the finished search found, through move(); called on
+    /// the board's own thread after ComputerMoveFound. False when no move
+    /// waits (the search was cancelled, or the game ended meanwhile).
+    bool PlayComputerMove();
 
     // ---- Events (an empty function is an unattached handler) -----------------
 
@@ -291,6 +303,9 @@ protected:
     virtual void ShowMessage(const std::string&) {}
     /// Copies view settings during CopyOptionsFrom.
     virtual void CopyViewOptionsFrom(const TVeltanBrdKernel&) {}
+    /// Called on the search thread when a search has found its move; the
+    /// view hands over to its own thread, which calls PlayComputerMove.
+    virtual void ComputerMoveFound() {}
 
     /// Drag source and drop squares of the last mouse move.
     Square SquareClick1 = SqrNone;
@@ -372,6 +387,14 @@ private:
     bool _ComputerPlaysBlack = false;
     int _SearchDepth = 1;
     bool _CustomEngine = false;
+    bool _ComputerUsesClock = true;
+    bool _choosingCustomMove = false;
+    // The search in flight: its number, and the move it found (written by the
+    // search thread before it ends, read here only after joining it).
+    std::uint64_t _searchGeneration = 0;
+    std::uint64_t _foundGeneration = 0;
+    Square _foundFrom = SqrNone;
+    Square _foundTo = SqrNone;
 
     int _HistoryEnd = 0;
     // The repetition answer is asked for by every legality test; it only

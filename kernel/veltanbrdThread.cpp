@@ -260,7 +260,27 @@ TVeltanbrdThread::TVeltanbrdThread()
 {
 }
 
-// The board never starts a search: it calls nothing here until one is written.
+TVeltanbrdThread::~TVeltanbrdThread()
+{
+    StopThinkingNow = true;
+    Join();
+}
+
 void TVeltanbrdThread::Execute()
 {
+    if (_body)
+        _body();
+}
+
+void TVeltanbrdThread::Start(std::function<void()> body)
+{
+    Join();
+    _body = std::move(body);
+    _worker = std::thread([this] { Execute(); });
+}
+
+void TVeltanbrdThread::Join()
+{
+    if (_worker.joinable())
+        _worker.join();
 }

@@ -1,11 +1,13 @@
 #pragma once
-// The computer player's search state: the evaluation tables, the stores a
-// search works in and the links to the board it plays on. No search exists
-// yet, so the board never starts a thread for it; a search plugs in here.
+// The computer player's search thread: the evaluation tables, the stores a
+// search works in, the links to the board it plays on, and the worker thread
+// the board's Think starts a search on.
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <thread>
 
 #include "square.h"
 #include "veltanbrdKernel.h"
@@ -46,11 +48,17 @@ public:
     /// Fills every table with its starting content; all other state is zero,
     /// both flags are false and every link to the board is empty.
     TVeltanbrdThread();
+    /// Waits for a running search to end.
+    ~TVeltanbrdThread();
     TVeltanbrdThread(const TVeltanbrdThread&) = delete;
     TVeltanbrdThread& operator=(const TVeltanbrdThread&) = delete;
 
-    /// The body of the search. Does nothing: no search is written yet.
+    /// Runs the search body handed to Start; does nothing when there is none.
     void Execute();
+    /// Starts body on a new thread (through Execute) after the previous run has ended.
+    void Start(std::function<void()> body);
+    /// Waits until the running search, if any, has ended.
+    void Join();
 
     // ---- Evaluation tables --------------------------------------------------
 
@@ -150,4 +158,8 @@ public:
     TMoveFunc MoveFunc;
     /// Told when a search has finished. Empty: unattached.
     TNotifyEvent EndFunc;
+
+private:
+    std::function<void()> _body;
+    std::thread _worker;
 };

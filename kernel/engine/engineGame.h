@@ -58,10 +58,7 @@ struct TCellList {
 /// The engine's game. Copying is cheap enough to hand a search its own copy.
 class TEngineGame {
 public:
-    /// The game on the board, with the unmoved pieces read from its history
-    /// (the start record and every move since). Exact for games played from
-    /// a new game; prefer the other constructor when the kernel's own record
-    /// of unmoved pieces is at hand.
+    /// A copy of the game on the board, everything the rules depend on included.
     explicit TEngineGame(const TVeltanBrdKernel& game);
     /// The game on the board with the kernel's start arrangement of the game
     /// in progress, moved pieces blanked (what StartPosition() returns).
