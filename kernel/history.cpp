@@ -11,16 +11,6 @@ namespace {
 constexpr int RepetitionTurnEnds = 12;
 constexpr int RepetitionMinimumMove = 12;
 
-bool IsKing(char c)
-{
-    return c == 'K' || c == 'k';
-}
-
-bool IsOwnRook(char king, char c)
-{
-    return (king == 'K' && c == 'R') || (king == 'k' && c == 'r');
-}
-
 } // namespace
 
 void TVeltanBrdKernel::GetMoveList(std::vector<std::string>& list) const
@@ -135,25 +125,27 @@ void TVeltanBrdKernel::RebuildTurnState(int moveno)
 
     const int share = std::max(1, _MovesPerPlayerTurn);
     for (int j = first; j <= moveno; ++j) {
-        const MoveInfo& before = MoveList[static_cast<std::size_t>(j - 1)];
         const MoveInfo& made = MoveList[static_cast<std::size_t>(j)];
-        const std::size_t from = static_cast<std::size_t>(made.OldSquare) - 1;
-        const bool fromKnown = IsBoardSquare(made.OldSquare) && from < before.players.size();
-        const char owner = fromKnown ? before.players[from] : _currentTeamPlayer;
+        // The record itself tells where the moved piece landed and who owns
+        // it there: a castling leaves the rook's square empty and puts the
+        // king beside it. Reading the record before would depend on the
+        // start of the game, which a game file does not store.
+        Square landed = made.NewSquare;
+        const auto at = [](const std::string& text, Square sq) {
+            const std::size_t i = static_cast<std::size_t>(sq) - 1;
+            return IsBoardSquare(sq) && i < text.size() ? text[i] : ' ';
+        };
+        if (IsBoardSquare(made.NewSquare) && IsBoardSquare(made.OldSquare) &&
+            at(made.position, made.NewSquare) == ' ') {
+            const int rookFile = FileOf(made.NewSquare);
+            landed = SquareAt(rookFile > FileOf(made.OldSquare) ? rookFile - 1 : rookFile + 1,
+                              RankOf(made.NewSquare));
+        }
+        const char owner = at(made.players, landed);
         const int mover = (owner >= '1' && owner <= '4') ? owner - '0' : _currentTeamPlayer - '0';
         // Shares of the players before the mover were forfeited.
         while (mover > _currentTeamPlayer - '0' && MovesMadeInTurn() < _MovesPerTeamTurn)
             ForfeitCurrentPlayer();
-
-        Square landed = made.NewSquare;
-        const std::size_t to = static_cast<std::size_t>(made.NewSquare) - 1;
-        if (fromKnown && IsBoardSquare(made.NewSquare) && to < before.position.size() &&
-            IsKing(before.position[from]) && IsOwnRook(before.position[from], before.position[to])) {
-            // A castling king ends next to the rook's old square.
-            const int rookFile = FileOf(made.NewSquare);
-            const int kingFile = rookFile > FileOf(made.OldSquare) ? rookFile - 1 : rookFile + 1;
-            landed = SquareAt(kingFile, RankOf(made.NewSquare));
-        }
         MarkMovedInTurn(landed == SqrNone ? SqrUsedSlot : landed);
         _currentTeamPlayer = static_cast<char>('1' + MovesMadeInTurn() / share);
     }
