@@ -44,7 +44,8 @@ void TVeltanBrdKernel::LoadMove(int moveno, const MoveInfo& aMove)
 
 bool TVeltanBrdKernel::GotoMove(int moveno)
 {
-    if (moveno < 0 || moveno > MaxHistoryMoves || MoveList[static_cast<std::size_t>(moveno)].position.empty())
+    // Only records of the current line of play can be shown.
+    if (moveno < 0 || moveno > _HistoryEnd || MoveList[static_cast<std::size_t>(moveno)].position.empty())
         return false;
     CancelThinking();
     LastMove = moveno;

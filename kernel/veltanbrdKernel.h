@@ -183,7 +183,7 @@ public:
     void LoadMove(int moveno, const MoveInfo& aMove);
     /// Puts record moveno on the board with the turn state right after that
     /// move, the turn passed on when it was complete. False (no change) for a
-    /// number outside 0..4096 or a record never written.
+    /// number outside 0..HistoryEnd() or a record never written.
     bool GotoMove(int moveno);
     /// Steps to the previous record; false at record 0.
     bool MoveBackward();

@@ -150,6 +150,7 @@ TEST(Records, WrongLengthStringsArePaddedOrCut)
     EXPECT_EQ(board.position(), "K" + std::string(255, ' '));
 
     // Written straight into the public array: still no read or write outside the board.
+    board.LoadMove(2, shortRecord);
     board.MoveList[2].position = std::string(5000, 'q') + std::string(1, '\0');
     board.MoveList[2].players = "";
     board.MoveList[2].WhiteTeamIsPlaying = false;
@@ -173,6 +174,7 @@ TEST(Stepping, ANewLineOfPlayStartsFromTheBoardAsItStands)
     EXPECT_EQ(board.MoveList[0].position, board.position());
     EXPECT_TRUE(board.MoveList[0].WhiteTeamIsPlaying);
     EXPECT_FALSE(board.MoveForward());
+    EXPECT_FALSE(board.GotoMove(1)); // the old game's records are out of reach
     std::vector<std::string> lines;
     board.GetMoveList(lines);
     EXPECT_TRUE(lines.empty());

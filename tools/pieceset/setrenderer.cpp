@@ -1,5 +1,8 @@
 #include "setrenderer.h"
 
+#include <QPainter>
+#include <algorithm>
+
 #include "piecepainter.h"
 #include "piecesheet.h"
 
@@ -7,13 +10,30 @@ namespace pieceset {
 
 namespace {
 
+// The board centres a cell on its square and the main window's squares are
+// 48 pixels: the large sets keep their pieces at that size in the middle of
+// the cell, so no piece spills over its neighbours.
+constexpr int LargestPieceSize = 48;
+
+QImage CentredInCell(const QImage& piece, const int cellSize)
+{
+    if (piece.isNull() || piece.width() == cellSize)
+        return piece;
+    QImage cell(cellSize, cellSize, piece.format());
+    cell.fill(Qt::transparent);
+    QPainter painter(&cell);
+    painter.drawImage((cellSize - piece.width()) / 2, (cellSize - piece.height()) / 2, piece);
+    return cell;
+}
+
 SideCells paintSide(const PieceStyle& style, const Side side, const int cellSize)
 {
+    const int pieceSize = std::min(cellSize, LargestPieceSize);
     SideCells cells;
     for (const PieceKind kind : AllPieceKinds) {
-        cells[columnOf(kind)] = paintPiece(style, kind, side, cellSize);
+        cells[columnOf(kind)] = CentredInCell(paintPiece(style, kind, side, pieceSize), cellSize);
     }
-    cells[MarkerColumn] = paintMarker(style, side, cellSize);
+    cells[MarkerColumn] = CentredInCell(paintMarker(style, side, pieceSize), cellSize);
     return cells;
 }
 

@@ -1,0 +1,52 @@
+#pragma once
+// The one road by which the program asks the user something in a modal
+// window: message boxes and the open and save file dialogs. Tests put a
+// double in its place so no test ever waits on a modal loop.
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+/// Modal questions to the user. Every message box and file dialog of the program goes through this.
+class TUserDialogs {
+public:
+    virtual ~TUserDialogs() = default;
+
+    /// Shows text in a modal box with one OK button and returns when it is closed.
+    virtual void ShowMessage(QWidget* parent, const QString& caption, const QString& text,
+                             QMessageBox::Icon icon) = 0;
+    /// Asks for a file name to save under; empty when the user cancels.
+    virtual QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                    const QString& filter) = 0;
+    /// Asks for an existing file to open; empty when the user cancels.
+    virtual QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                    const QString& filter) = 0;
+};
+
+/// The real dialogs: QMessageBox and QFileDialog.
+class TQtUserDialogs final : public TUserDialogs {
+public:
+    void ShowMessage(QWidget* parent, const QString& caption, const QString& text,
+                     QMessageBox::Icon icon) override;
+    QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                            const QString& filter) override;
+    QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                            const QString& filter) override;
+};
+
+/// The dialogs in force: the real ones unless a TScopedUserDialogs has replaced them.
+TUserDialogs& UserDialogs();
+
+/// Puts a replacement in force for its own lifetime and restores the previous
+/// dialogs when it ends. Replacements nest; the replacement must outlive this object.
+class TScopedUserDialogs {
+public:
+    explicit TScopedUserDialogs(TUserDialogs& replacement);
+    ~TScopedUserDialogs();
+    TScopedUserDialogs(const TScopedUserDialogs&) = delete;
+    TScopedUserDialogs& operator=(const TScopedUserDialogs&) = delete;
+
+private:
+    TUserDialogs* _previous;
+};

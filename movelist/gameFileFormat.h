@@ -1,0 +1,50 @@
+#pragma once
+// The names, letters and limits of a saved game, shared by the writer, the
+// reader and their tests so the two sides cannot drift apart.
+
+#include <QLatin1String>
+#include <QtGlobal>
+
+#include "veltanbrdKernel.h"
+
+namespace gamefile {
+
+/// Element and attribute names as written; the reader finds the root in any
+/// letter case but takes moves only under exactly MoveElement.
+inline constexpr QLatin1String RootElement{"Veltan"};
+inline constexpr QLatin1String MoveElement{"Move"};
+inline constexpr QLatin1String VersionAttribute{"Version"};
+inline constexpr QLatin1String NameAttribute{"Name"};
+inline constexpr QLatin1String DateTimeAttribute{"DateTime"};
+inline constexpr QLatin1String PlayersPerTeamAttribute{"PlayersPerTeam"};
+inline constexpr QLatin1String MovesPerTeamTurnAttribute{"MovesPerTeamTurn"};
+inline constexpr QLatin1String MovesPerPlayerTurnAttribute{"MovesPerPlayerTurn"};
+inline constexpr QLatin1String IncrementAttribute{"Increment"};
+inline constexpr QLatin1String PositionAttribute{"Position"};
+inline constexpr QLatin1String PlayersAttribute{"Players"};
+inline constexpr QLatin1String TimeLeftAttribute{"TimeLeft"};
+inline constexpr QLatin1String TeamColorAttribute{"TeamColor"};
+inline constexpr QLatin1String OldSqrAttribute{"OldSqr"};
+inline constexpr QLatin1String NewSqrAttribute{"NewSqr"};
+
+/// The format version written into every file (never checked on reading).
+inline constexpr QLatin1String FormatVersion{"0.9"};
+/// TeamColor values; anything but WhiteTeam counts as Black.
+inline constexpr QLatin1String WhiteTeam{"White"};
+inline constexpr QLatin1String BlackTeam{"Black"};
+
+/// Letters a record's position may hold: blank, the pieces and the en passant markers.
+inline constexpr QLatin1String PositionLetters{" PNBRQKEpnbrqke"};
+/// Letters a record's players string may hold: no player, players 1 to 4, blank.
+inline constexpr QLatin1String PlayerLetters{"01234 "};
+
+/// Most moves a file may hold: the history's capacity.
+inline constexpr int MaxMoves = MaxHistoryMoves;
+/// Largest file the reader accepts. A game of 4096 moves takes about 2.5 MB;
+/// anything far beyond that is not a game and is not read into memory.
+inline constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
+/// Most elements a document may hold: a root, its moves and some room for
+/// wrappers. It bounds the memory a hostile document can make the reader use.
+inline constexpr int MaxElements = 2 * MaxMoves;
+
+} // namespace gamefile

@@ -1,0 +1,93 @@
+#include "gameFileWriter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+#include <algorithm>
+
+#include "gameFileFormat.h"
+#include "timeText.h"
+
+namespace {
+
+using namespace gamefile;
+
+QString SquareText(Square sq)
+{
+    return QString::fromStdString(TVeltanBrdKernel::SquareToString(sq));
+}
+
+void WriteMove(QXmlStreamWriter& writer, const MoveInfo& record)
+{
+    writer.writeEmptyElement(MoveElement);
+    // Board strings are 8-bit letters, not UTF-8 text.
+    writer.writeAttribute(PositionAttribute, QString::fromLatin1(record.position));
+    writer.writeAttribute(PlayersAttribute, QString::fromLatin1(record.players));
+    writer.writeAttribute(TimeLeftAttribute, TimeText(record.TimeLeft));
+    writer.writeAttribute(TeamColorAttribute, record.WhiteTeamIsPlaying ? WhiteTeam : BlackTeam);
+    writer.writeAttribute(OldSqrAttribute, SquareText(record.OldSquare));
+    writer.writeAttribute(NewSqrAttribute, SquareText(record.NewSquare));
+}
+
+} // namespace
+
+bool NothingToSave(const TVeltanBrdKernel& board)
+{
+    return board.LastMove < 2 * board.MovesPerTeamTurn();
+}
+
+QByteArray GameFileDocument(const TVeltanBrdKernel& board, const QString& name, const QString& stamp)
+{
+    QByteArray document;
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    // Qt would spell the encoding "UTF-8"; game files have always said "utf-8".
+    // The writer's formatting starts the root on a line of its own.
+    buffer.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>");
+
+    QXmlStreamWriter writer(&buffer);
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(2);
+    writer.writeStartElement(RootElement);
+    writer.writeAttribute(VersionAttribute, FormatVersion);
+    writer.writeAttribute(NameAttribute, name);
+    writer.writeAttribute(DateTimeAttribute, stamp);
+    writer.writeAttribute(PlayersPerTeamAttribute, QString::number(board.PlayersPerTeam()));
+    writer.writeAttribute(MovesPerTeamTurnAttribute, QString::number(board.MovesPerTeamTurn()));
+    writer.writeAttribute(MovesPerPlayerTurnAttribute, QString::number(board.MovesPerPlayerTurn()));
+    writer.writeAttribute(IncrementAttribute, TimeText(board.TimeIncrementWhite()));
+    const int last = std::min(board.LastMove, MaxMoves);
+    for (int n = 1; n <= last; ++n)
+        WriteMove(writer, board.MoveList[static_cast<std::size_t>(n)]);
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    return document;
+}
+
+TGameFileOutcome SaveGameFile(const QString& path, const TVeltanBrdKernel& board, const QString& stamp)
+{
+    const auto failed = [&path](const QString& reason) {
+        return TGameFileOutcome{false,
+                                QStringLiteral("Cannot save the game to \"%1\": %2. Any earlier file of "
+                                               "that name is unchanged.")
+                                    .arg(QDir::toNativeSeparators(path), reason)};
+    };
+    const QByteArray document = GameFileDocument(board, path, stamp);
+    // The new file is written beside the old one and takes its place only
+    // when every byte has been written. Unbuffered, because QSaveFile's
+    // commit() ignores a failure to flush its buffer (a full disk would then
+    // replace the old file with a cut-off one and report success); this way
+    // the write itself reports every byte that did not reach the disk.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(file.errorString());
+    if (file.write(document) != document.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failed(reason);
+    }
+    if (!file.commit())
+        return failed(file.errorString());
+    return {true, {}};
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Writing a saved game: the XML document of the board's settings and its
+// records of moves 1 to LastMove, and its safe replacement of a file on disk.
+
+#include <QByteArray>
+#include <QString>
+
+#include "gameFileOutcome.h"
+#include "veltanbrdKernel.h"
+
+/// True below one full turn of each team (LastMove < 2 x MovesPerTeamTurn):
+/// such a game is not worth a file.
+bool NothingToSave(const TVeltanBrdKernel& board);
+
+/// The whole document: the declaration (version "1.0", encoding "utf-8"),
+/// the Veltan element with Version, Name, DateTime, PlayersPerTeam,
+/// MovesPerTeamTurn, MovesPerPlayerTurn and Increment (White's), then one
+/// Move element per record 1..LastMove with Position, Players, TimeLeft,
+/// TeamColor, OldSqr and NewSqr, all in that order and indented by two
+/// blanks. Times are in the fixed form "h:mm:ss".
+QByteArray GameFileDocument(const TVeltanBrdKernel& board, const QString& name, const QString& stamp);
+
+/// Writes the document (Name = path) to path. An existing file is replaced
+/// only once the new one is completely written, so a failure leaves it as it
+/// was; a failure is never reported as done.
+[[nodiscard]] TGameFileOutcome SaveGameFile(const QString& path, const TVeltanBrdKernel& board,
+                                            const QString& stamp);

@@ -1,0 +1,62 @@
+#pragma once
+// The options dialog: piece set, start position, row shift, moves per team
+// turn, players per team, and each team's time and increment.
+//
+// It is made for one use, shown modally and thrown away. The game settings
+// can be changed only when it was opened between games; the piece set at any
+// time. Moves and players act on the board as soon as they change, everything
+// else only through "Ok".
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+
+#include "pieceSetChoices.h"
+#include "rightAnchors.h"
+#include "setupGame.h"
+
+class QComboBox;
+class TVeltanBrd;
+
+namespace Ui {
+class TFrmVeltanOptions;
+}
+
+/// The game options dialog, bound to the main window's board.
+class TFrmVeltanOptions : public QDialog {
+    Q_OBJECT
+
+public:
+    /// A dialog owned by AOwner (the main window), its frame placed 10 pixels
+    /// left of AOwner's and 87 pixels below its top, writing to aVeltanBrd. Its
+    /// game boxes are enabled exactly when aVeltanBrd's game has ended now,
+    /// and stay so while the dialog lives. Run it with exec(): the result is
+    /// QDialog::Accepted when it was closed with "Ok".
+    TFrmVeltanOptions(QWidget* AOwner, TVeltanBrd& aVeltanBrd);
+    ~TFrmVeltanOptions() override;
+
+protected:
+    /// Every time the dialog is shown its boxes take the board's settings.
+    void showEvent(QShowEvent* event) override;
+    /// The upper boxes and the clock panel keep their distance to the right edge.
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FormShow();
+    void BtnOKClick();
+    void CbxMovesPerTeamTurnChange();
+    void CbxPlayersPerTeamChange();
+
+    std::optional<TGameSetup> ReadGameSetup();
+    std::optional<int> ReadBoxNumber(QComboBox& box);
+    std::optional<int> ReadBoxIndex(QComboBox& box);
+    void ReportUnreadableBox(QComboBox& box);
+    void ApplyPieceSet();
+
+    std::unique_ptr<Ui::TFrmVeltanOptions> ui;
+    TVeltanBrd& _board;
+    /// The game boxes were enabled at creation: "Ok" may set up a new game.
+    const bool _gameSettingsOpen;
+    const TPieceSetChoices _pieceSets;
+    TRightAnchors _anchors;
+};

@@ -1,0 +1,17 @@
+// Main of the move list window's tests: a QApplication on the offscreen
+// platform (unless QT_QPA_PLATFORM chooses another), then GoogleTest.
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    // Listing the tests for ctest happens without the test environment, and
+    // no test may need a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Veltan test"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
