@@ -1,0 +1,133 @@
+#pragma once
+// The main window: the board, the status line and the two team clocks under
+// it, and the one menu. It drives the course of a game: it starts and stops
+// play, runs the clock of the team to move, and ends play when the board
+// reports the end of a game.
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QTimer>
+#include <memory>
+
+#include "gameHost.h"
+#include "modalRunner.h"
+#include "pieceSetImages.h"
+#include "veltanbrdKernel.h"
+
+class QLabel;
+class QShowEvent;
+class TVeltanBrd;
+namespace Ui {
+class TFrmVeltanBrd;
+}
+
+/// The program's one main window. Its class name is what the board looks
+/// for when it posts the game-ended notice.
+///
+/// Play is Stopped (GameEnded, board disabled, clock standing), Running
+/// (board enabled, the clock of the team to move counting down) or Ended
+/// (like Stopped, but the status line keeps the last text of the game).
+class TFrmVeltanBrd : public QMainWindow, public TGameHost {
+    Q_OBJECT
+
+public:
+    /// Builds the window from its layout, applies the board's stored settings
+    /// and wires menu, board and clock. Play is stopped until "Start/Stop".
+    explicit TFrmVeltanBrd(QWidget* parent = nullptr);
+    ~TFrmVeltanBrd() override;
+    TFrmVeltanBrd(const TFrmVeltanBrd&) = delete;
+    TFrmVeltanBrd& operator=(const TFrmVeltanBrd&) = delete;
+
+    // ---- The game's host --------------------------------------------------------
+
+    /// Default piece set (French, 80 pixels), default options, a new game.
+    void InitialGameSetup() override;
+    /// Brings clock, status line and current-player highlight in line with the
+    /// board's GameEnded: while a game runs the clock runs and the status line
+    /// shows the moves left; otherwise the clock stands and the line is kept.
+    void UpdateGameSettings() override;
+    /// Toggles between running and stopped play. Stopping appends
+    /// " (Game stopped)" to the status line; starting takes one clock step at once.
+    void StartStop() override;
+
+    // ---- The clock --------------------------------------------------------------
+
+    /// One clock step: while the clock runs, the team to move loses one timer
+    /// interval (100 ms); a clock that drops below zero loses the game on
+    /// time. Then both clock labels show the times, unless play has ended or
+    /// a clock stands at zero or below.
+    void ItsShowTime();
+    /// True while the clock of the team to move is counting down.
+    bool ClockRunning() const { return TimerClock.isActive(); }
+
+    // ---- Parts --------------------------------------------------------------------
+
+    /// The board the window owns for the whole run.
+    TVeltanBrd& Board() { return *VeltanBrd1; }
+    const TVeltanBrd& Board() const { return *VeltanBrd1; }
+    /// The eight piece sets the window keeps ready.
+    const TPieceSetImages& PieceSets() const { return _pieceSets; }
+    /// Replaces how the window runs its dialogs (options, move list,
+    /// promotion); the default is exec(). An empty runner restores it.
+    void SetModalRunner(TModalRunner runner);
+
+protected:
+    /// Handles the board's game-ended notice once the handler that ended the game has returned.
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Window and wiring (mainWindow.cpp).
+    void ApplyFonts();
+    void ConnectMenu();
+    void ConnectBoard();
+    void FormShow();
+
+    // Menu commands (menuCommands.cpp, dialogCommands.cpp, infoBoxes.cpp).
+    void MnuItemOptionsClick();
+    void MnuItemWhiteOnTopClick();
+    void MnuItemShowCoordinatesClick();
+    void MnuItemShowMovelistClick();
+    void MnuItmInfoClick();
+    void StartStop1Click();
+    void Disclaimer1Click();
+    void MnuItemTest1Click();
+    int RunModal(QDialog& dialog);
+
+    // Hidden controls of the computer player (hiddenControls.cpp).
+    void ConnectHiddenControls();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void ComboBox2Change(int index);
+    void CheckBoxLinesClick(bool checked);
+    void ButtonnewClick();
+    void ButtonMoveClick();
+    void ButtonStopClick();
+
+    // Game flow (gameFlow.cpp).
+    void VeltanBrd1LegalMove(TVeltanBrdKernel& Sender, Square oldSq, Square newSq);
+    void VeltanBrd1TurnSettled(TVeltanBrdKernel& Sender);
+    void VeltanBrd1Draw(TVeltanBrdKernel& Sender);
+    void VeltanBrd1MouseDown(TVeltanBrd& Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                             int Y);
+    void VeltanBrd1MouseUp(TVeltanBrd& Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                           int Y);
+    bool DrawStands() const;
+    void SetStatusText(const QString& text);
+    void ShowMessage(const QString& text, QMessageBox::Icon icon);
+
+    // Clock (gameClock.cpp).
+    void TimerClockTimer();
+    void SetClockRunning(bool run);
+    void ClockStepsAfterMove();
+    void ShowClocks();
+    void SetClockLabel(QLabel& label, const QString& text);
+    static void SetLabelText(QLabel& label, const QString& text);
+
+    std::unique_ptr<Ui::TFrmVeltanBrd> ui;
+    TVeltanBrd* VeltanBrd1 = nullptr; // owned by the window as a child widget
+    QTimer TimerClock;
+    TPieceSetImages _pieceSets;
+    TModalRunner _runModal = ExecModal;
+    bool _shownOnce = false;
+};

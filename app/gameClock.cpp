@@ -1,0 +1,108 @@
+// The team clocks: the 100 ms step of the team to move, the increment after
+// each move, the flag fall and the two clock labels.
+
+#include <QLabel>
+#include <algorithm>
+
+#include "VeltanGUI.h"
+#include "clockText.h"
+#include "ui_VeltanGUI.h"
+#include "veltanbrd.h"
+
+namespace {
+
+constexpr double MillisecondsPerDay = 86'400'000.0;
+// Where the layout puts Black's clock, and the least room between the two clocks.
+constexpr int BlackClockLeft = 726;
+constexpr int ClockGap = 8;
+
+QString TeamClockText(const char* team, double days)
+{
+    return QString::fromLatin1(team) + ClockText(days);
+}
+
+} // namespace
+
+void TFrmVeltanBrd::TimerClockTimer()
+{
+    ItsShowTime();
+}
+
+void TFrmVeltanBrd::SetClockRunning(bool run)
+{
+    // Starting a running timer again would throw away the part of the
+    // interval already gone, and every move would cost the mover nothing.
+    if (!run)
+        TimerClock.stop();
+    else if (!TimerClock.isActive())
+        TimerClock.start();
+}
+
+void TFrmVeltanBrd::ItsShowTime()
+{
+    TVeltanBrd& board = *VeltanBrd1;
+    if (TimerClock.isActive()) {
+        // Each step takes exactly one interval off, however late it comes:
+        // time the program spends busy costs the team nothing.
+        const double step = TimerClock.interval() / MillisecondsPerDay;
+        const bool white = board.WhiteToMove();
+        if (white)
+            board.SetTimeLeftWhite(board.TimeLeftWhite() - step);
+        else
+            board.SetTimeLeftBlack(board.TimeLeftBlack() - step);
+        const double left = white ? board.TimeLeftWhite() : board.TimeLeftBlack();
+        if (left < 0) {
+            board.SetGameEnded(true);
+            // Stopped before the box opens, so no further step happens behind it.
+            SetClockRunning(false);
+            ShowMessage(white ? QStringLiteral("White lost on time!") : QStringLiteral("Black lost on time!"),
+                        QMessageBox::NoIcon);
+            if (white)
+                SetClockLabel(*ui->LblTimeLeftWhite, TeamClockText("White ", 0.0));
+            else
+                SetClockLabel(*ui->LblTimeLeftBlack, TeamClockText("Black ", 0.0));
+        }
+    }
+    if (!board.GameEnded() && board.TimeLeftWhite() > 0 && board.TimeLeftBlack() > 0)
+        ShowClocks();
+}
+
+void TFrmVeltanBrd::ClockStepsAfterMove()
+{
+    // Called before the board passes the turn on: the side to move is the mover.
+    TVeltanBrd& board = *VeltanBrd1;
+    const bool white = board.WhiteToMove();
+    if (white)
+        board.SetTimeLeftWhite(board.TimeLeftWhite() + board.TimeIncrementWhite());
+    SetClockLabel(*ui->LblTimeLeftBlack, TeamClockText("Black ", board.TimeLeftBlack()));
+    SetClockLabel(*ui->LblTimeLeftWhite, TeamClockText("White ", board.TimeLeftWhite()));
+    if (!white)
+        board.SetTimeLeftBlack(board.TimeLeftBlack() + board.TimeIncrementBlack());
+    if (board.LastMove >= 0 && board.LastMove <= MaxHistoryMoves)
+        board.MoveList[static_cast<std::size_t>(board.LastMove)].TimeLeft =
+            white ? board.TimeLeftWhite() : board.TimeLeftBlack();
+}
+
+void TFrmVeltanBrd::ShowClocks()
+{
+    SetClockLabel(*ui->LblTimeLeftWhite, TeamClockText("White ", VeltanBrd1->TimeLeftWhite()));
+    SetClockLabel(*ui->LblTimeLeftBlack, TeamClockText("Black ", VeltanBrd1->TimeLeftBlack()));
+}
+
+void TFrmVeltanBrd::SetClockLabel(QLabel& label, const QString& text)
+{
+    SetLabelText(label, text);
+    // A wide stand-in font or a clock of ten hours and more must not push
+    // White's clock over Black's: Black's moves right as far as needed.
+    QLabel& black = *ui->LblTimeLeftBlack;
+    const int left = std::max(BlackClockLeft, ui->LblTimeLeftWhite->geometry().right() + 1 + ClockGap);
+    if (black.x() != left)
+        black.move(left, black.y());
+}
+
+void TFrmVeltanBrd::SetLabelText(QLabel& label, const QString& text)
+{
+    // The labels size themselves to their text.
+    label.setText(text);
+    label.adjustSize();
+}

@@ -1,0 +1,112 @@
+// The course of a game: setting it up, starting and stopping it, what follows
+// each move, and its end by a draw.
+
+#include "VeltanGUI.h"
+#include "applicationTitle.h"
+#include "ui_VeltanGUI.h"
+#include "userDialogs.h"
+#include "veltanbrd.h"
+
+namespace {
+
+const QString GameStoppedSuffix = QStringLiteral(" (Game stopped)");
+
+} // namespace
+
+void TFrmVeltanBrd::InitialGameSetup()
+{
+    VeltanBrd1->SetCustomPieceSet(_pieceSets.Image(TPieceSetName::ImageFr80));
+    VeltanBrd1->InitOptions();
+    VeltanBrd1->NewGame();
+}
+
+void TFrmVeltanBrd::UpdateGameSettings()
+{
+    const bool ended = VeltanBrd1->GameEnded();
+    SetClockRunning(!ended);
+    // The computer's side may only be chosen between games.
+    ui->RadioGroup1->setEnabled(ended);
+    if (VeltanBrd1->PaintBoardCurrentTeamPlayer() == ended) {
+        VeltanBrd1->SetPaintBoardCurrentTeamPlayer(!ended);
+        // The current player's pieces light up or go dark now, not at some later repaint.
+        VeltanBrd1->Paint();
+    }
+    if (!ended)
+        SetStatusText(QString::fromStdString(VeltanBrd1->GetMovesLeftInTurn()));
+}
+
+void TFrmVeltanBrd::StartStop()
+{
+    // A repetition that stands leaves no legal move: resuming would only run
+    // the clock down until the team to move lost on time.
+    if (VeltanBrd1->GameEnded() && DrawStands()) {
+        ShowMessage(QStringLiteral("Draw"), QMessageBox::Information);
+        return;
+    }
+    VeltanBrd1->SetGameEnded(!VeltanBrd1->GameEnded());
+    UpdateGameSettings();
+    if (VeltanBrd1->GameEnded())
+        SetStatusText(ui->LblStatusMovesLeftInTurn->text() + GameStoppedSuffix);
+    SetClockRunning(!VeltanBrd1->GameEnded());
+    ItsShowTime();
+}
+
+bool TFrmVeltanBrd::DrawStands() const
+{
+    return VeltanBrd1->IsThreefoldPosition();
+}
+
+void TFrmVeltanBrd::VeltanBrd1LegalMove(TVeltanBrdKernel&, Square, Square)
+{
+    // The board has moved the pieces but not yet passed the turn on, so the
+    // side to move is still the team that moved.
+    SetStatusText(QString::fromStdString(VeltanBrd1->GetMovesLeftInTurn()));
+    UpdateGameSettings();
+    ClockStepsAfterMove();
+}
+
+void TFrmVeltanBrd::VeltanBrd1TurnSettled(TVeltanBrdKernel&)
+{
+    // Players who could not move have been passed over and the turn may have
+    // gone to the other team: the status line, the running clock and the
+    // yellow pieces follow whoever is to move now. After the last move of a
+    // game everything stays as that move left it.
+    UpdateGameSettings();
+    if (VeltanBrd1->GameEnded())
+        return;
+    if (VeltanBrd1->TimeLeftWhite() > 0 && VeltanBrd1->TimeLeftBlack() > 0)
+        ShowClocks();
+    if (VeltanBrd1->PaintBoardCurrentTeamPlayer())
+        VeltanBrd1->Paint();
+}
+
+void TFrmVeltanBrd::VeltanBrd1Draw(TVeltanBrdKernel&)
+{
+    // The game ends here and now: no clock may run while the box is open, and
+    // the final position and history stay on the board to be looked at.
+    if (!VeltanBrd1->GameEnded())
+        VeltanBrd1->SetGameEnded(true);
+    SetClockRunning(false);
+    ShowMessage(QStringLiteral("Draw"), QMessageBox::Information);
+}
+
+void TFrmVeltanBrd::VeltanBrd1MouseDown(TVeltanBrd&, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    VeltanBrd1->SetPaintBoardLegalSquares(true);
+    VeltanBrd1->Paint();
+}
+
+void TFrmVeltanBrd::VeltanBrd1MouseUp(TVeltanBrd&, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    VeltanBrd1->Paint();
+}
+
+void TFrmVeltanBrd::SetStatusText(const QString& text)
+{
+    SetLabelText(*ui->LblStatusMovesLeftInTurn, text);
+}
+
+void TFrmVeltanBrd::ShowMessage(const QString& text, QMessageBox::Icon icon)
+{
+    UserDialogs().ShowMessage(this, ApplicationTitle(), text, icon);
+}

@@ -1,0 +1,163 @@
+// The window itself: its frame, fonts and wiring, its first showing and the
+// board's game-ended notice.
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "VeltanGUI.h"
+#include "appIcon.h"
+#include "gameEndedNotice.h"
+#include "storedBoardSettings.h"
+#include "ui_VeltanGUI.h"
+
+namespace {
+
+constexpr int ClockIntervalMs = 100;
+constexpr int StatusFontPixels = 22;
+constexpr int ClockFontPixels = 20;
+
+// The layout is drawn for "MS Sans Serif". Where it is missing, fontconfig
+// would stand in a much wider face and the clocks would run into each other,
+// so fonts of its width come first.
+const QStringList LayoutFamilies = {
+    QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),       QStringLiteral("Liberation Sans"),
+    QStringLiteral("Helvetica"),     QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans"),
+};
+
+QFont LabelFont(int pixels)
+{
+    QFont font;
+    font.setFamilies(LayoutFamilies);
+    font.setBold(true);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+} // namespace
+
+TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TFrmVeltanBrd>()), TimerClock(this)
+{
+    ui->setupUi(this);
+    VeltanBrd1 = ui->VeltanBrd1;
+
+    // A fixed frame with a close button only: the board's layout has one size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowIcon(AppIcon());
+    ApplyFonts();
+
+    VeltanBrd1->SetLoading(true);
+    ApplyStoredBoardSettings(*VeltanBrd1);
+    VeltanBrd1->SetLoading(false);
+
+    TimerClock.setObjectName(QStringLiteral("TimerClock"));
+    TimerClock.setInterval(ClockIntervalMs);
+    connect(&TimerClock, &QTimer::timeout, this, &TFrmVeltanBrd::TimerClockTimer);
+
+    ConnectMenu();
+    ConnectBoard();
+    ConnectHiddenControls();
+}
+
+TFrmVeltanBrd::~TFrmVeltanBrd()
+{
+    TimerClock.stop();
+    // The board outlives this part of the window by a moment; it must not
+    // call back into it while it goes.
+    VeltanBrd1->OnLegalMove = nullptr;
+    VeltanBrd1->OnTurnSettled = nullptr;
+    VeltanBrd1->OnDraw = nullptr;
+    VeltanBrd1->OnMouseDown = nullptr;
+    VeltanBrd1->OnMouseUp = nullptr;
+}
+
+void TFrmVeltanBrd::ApplyFonts()
+{
+    QFont windowFont = font();
+    windowFont.setFamilies(LayoutFamilies);
+    setFont(windowFont);
+    ui->LblStatusMovesLeftInTurn->setFont(LabelFont(StatusFontPixels));
+    QPalette black = ui->LblStatusMovesLeftInTurn->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    ui->LblStatusMovesLeftInTurn->setPalette(black);
+    ui->LblTimeLeftWhite->setFont(LabelFont(ClockFontPixels));
+    ui->LblTimeLeftBlack->setFont(LabelFont(ClockFontPixels));
+    SetStatusText(QStringLiteral(" "));
+    SetClockLabel(*ui->LblTimeLeftWhite, QStringLiteral(" "));
+    SetClockLabel(*ui->LblTimeLeftBlack, QStringLiteral(" "));
+}
+
+void TFrmVeltanBrd::ConnectMenu()
+{
+    connect(ui->MnuItemOptions, &QAction::triggered, this, &TFrmVeltanBrd::MnuItemOptionsClick);
+    connect(ui->MnuItemWhiteOnTop, &QAction::triggered, this, &TFrmVeltanBrd::MnuItemWhiteOnTopClick);
+    connect(ui->MnuItemShowCoordinates, &QAction::triggered, this,
+            &TFrmVeltanBrd::MnuItemShowCoordinatesClick);
+    connect(ui->MnuItemShowMovelist, &QAction::triggered, this, &TFrmVeltanBrd::MnuItemShowMovelistClick);
+    connect(ui->MnuItmInfo, &QAction::triggered, this, &TFrmVeltanBrd::MnuItmInfoClick);
+    connect(ui->StartStop1, &QAction::triggered, this, &TFrmVeltanBrd::StartStop1Click);
+    connect(ui->Disclaimer1, &QAction::triggered, this, &TFrmVeltanBrd::Disclaimer1Click);
+    connect(ui->MnuItemTest1, &QAction::triggered, this, &TFrmVeltanBrd::MnuItemTest1Click);
+}
+
+void TFrmVeltanBrd::ConnectBoard()
+{
+    VeltanBrd1->OnLegalMove = [this](TVeltanBrdKernel& sender, Square oldSq, Square newSq) {
+        VeltanBrd1LegalMove(sender, oldSq, newSq);
+    };
+    VeltanBrd1->OnTurnSettled = [this](TVeltanBrdKernel& sender) { VeltanBrd1TurnSettled(sender); };
+    VeltanBrd1->OnDraw = [this](TVeltanBrdKernel& sender) { VeltanBrd1Draw(sender); };
+    VeltanBrd1->OnMouseDown = [this](TVeltanBrd& sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                                     int x, int y) { VeltanBrd1MouseDown(sender, button, shift, x, y); };
+    VeltanBrd1->OnMouseUp = [this](TVeltanBrd& sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                                   int x, int y) { VeltanBrd1MouseUp(sender, button, shift, x, y); };
+}
+
+void TFrmVeltanBrd::SetModalRunner(TModalRunner runner)
+{
+    _runModal = runner ? std::move(runner) : TModalRunner(ExecModal);
+}
+
+int TFrmVeltanBrd::RunModal(QDialog& dialog)
+{
+    return _runModal(dialog);
+}
+
+bool TFrmVeltanBrd::event(QEvent* event)
+{
+    // Posted by the board when play ends, so this runs after the handler
+    // that ended the game has returned.
+    if (event->type() == GameEndedMessage()) {
+        UpdateGameSettings();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TFrmVeltanBrd::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Only the first showing sets the game up; coming back from the taskbar changes nothing.
+    if (!_shownOnce && !event->spontaneous()) {
+        _shownOnce = true;
+        FormShow();
+    }
+}
+
+void TFrmVeltanBrd::FormShow()
+{
+    // Centred on all monitors together, as one desktop.
+    const QScreen* const screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        const QRect desktop = screen->virtualGeometry();
+        const QSize outer = frameGeometry().size();
+        move(desktop.x() + (desktop.width() - outer.width()) / 2,
+             desktop.y() + (desktop.height() - outer.height()) / 2);
+    }
+    InitialGameSetup();
+    VeltanBrd1->setEnabled(false);
+    VeltanBrd1->InitOptions();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The program as it starts for a player, with the few probes the figures need.
+
+#include <QString>
+
+/// Starts like the program does, shows the main window and returns once the
+/// board has been painted for the first time. Prints
+/// "first-paint-ns <CLOCK_MONOTONIC ns>" and "rss-kb <n>". Returns the exit code.
+int RunToFirstPaint(int argc, char** argv);
+
+/// Starts like the program, starts play and makes `moves` legal moves by
+/// dragging pieces with synthetic mouse events (a new game follows whenever
+/// one ends). Prints the resident memory before and after, its peak, and the
+/// mean time of one move. With a non-empty `picture`, saves the window to it.
+int RunGame(int argc, char** argv, int moves, const QString& picture);
+
+/// Nanoseconds of CLOCK_MONOTONIC, the clock all processes of the machine share.
+long long MonotonicNanoseconds();
