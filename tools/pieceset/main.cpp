@@ -75,16 +75,16 @@ int main(int argc, char* argv[])
     }
 
     std::vector<NamedSheet> written;
-    for (const SheetSpec& spec : sheetCatalogue()) {
-        const QImage sheet = renderSheet(book->style(spec.style), spec.cellSize, spec.flipBlack);
-        if (!writePng(sheet, output.filePath(QStringLiteral("pieces/") + spec.fileName), &error)) {
+    for (const SheetSpec& entry : sheetCatalogue()) {
+        const QImage sheet = renderSheet(book->style(entry.style), entry.cellSize, entry.flipBlack);
+        if (!writePng(sheet, output.filePath(QStringLiteral("pieces/") + entry.fileName), &error)) {
             return fail(error);
         }
-        written.push_back({spec.fileName, sheet});
+        written.push_back({entry.fileName, sheet});
     }
-    for (const IconSpec& spec : iconCatalogue()) {
-        const QImage icon = paintAppIcon(book->style(StyleName::Fr), spec.size);
-        if (!writePng(icon, output.filePath(QStringLiteral("icons/") + spec.fileName), &error)) {
+    for (const IconSpec& entry : iconCatalogue()) {
+        const QImage icon = paintAppIcon(book->style(StyleName::Fr), entry.size);
+        if (!writePng(icon, output.filePath(QStringLiteral("icons/") + entry.fileName), &error)) {
             return fail(error);
         }
     }

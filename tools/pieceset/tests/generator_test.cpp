@@ -149,12 +149,12 @@ class Regenerated : public testing::TestWithParam<SheetSpec> {};
 
 TEST_P(Regenerated, SheetEqualsTheCommittedOne)
 {
-    const SheetSpec& spec = GetParam();
-    const QImage drawn = renderSheet(book().style(spec.style), spec.cellSize, spec.flipBlack);
-    const QImage shipped(QStringLiteral(VELTAN_RESOURCES_DIR "/pieces/") + spec.fileName);
-    ASSERT_FALSE(shipped.isNull()) << qPrintable(spec.fileName);
+    const SheetSpec& entry = GetParam();
+    const QImage drawn = renderSheet(book().style(entry.style), entry.cellSize, entry.flipBlack);
+    const QImage shipped(QStringLiteral(VELTAN_RESOURCES_DIR "/pieces/") + entry.fileName);
+    ASSERT_FALSE(shipped.isNull()) << qPrintable(entry.fileName);
     EXPECT_EQ(drawn.convertToFormat(QImage::Format_RGB32), shipped.convertToFormat(QImage::Format_RGB32))
-        << qPrintable(spec.fileName) << " is stale: build the regenerate_piecesets target";
+        << qPrintable(entry.fileName) << " is stale: build the regenerate_piecesets target";
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, Regenerated, testing::ValuesIn(sheetCatalogue()),
@@ -166,12 +166,12 @@ class RegeneratedIcon : public testing::TestWithParam<IconSpec> {};
 
 TEST_P(RegeneratedIcon, IconEqualsTheCommittedOne)
 {
-    const IconSpec& spec = GetParam();
-    const QImage drawn = paintAppIcon(book().style(StyleName::Fr), spec.size);
-    const QImage shipped(QStringLiteral(VELTAN_RESOURCES_DIR "/icons/") + spec.fileName);
-    ASSERT_FALSE(shipped.isNull()) << qPrintable(spec.fileName);
+    const IconSpec& entry = GetParam();
+    const QImage drawn = paintAppIcon(book().style(StyleName::Fr), entry.size);
+    const QImage shipped(QStringLiteral(VELTAN_RESOURCES_DIR "/icons/") + entry.fileName);
+    ASSERT_FALSE(shipped.isNull()) << qPrintable(entry.fileName);
     EXPECT_EQ(drawn.convertToFormat(QImage::Format_ARGB32), shipped.convertToFormat(QImage::Format_ARGB32))
-        << qPrintable(spec.fileName) << " is stale: build the regenerate_piecesets target";
+        << qPrintable(entry.fileName) << " is stale: build the regenerate_piecesets target";
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, RegeneratedIcon, testing::ValuesIn(iconCatalogue()),
