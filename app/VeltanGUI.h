@@ -14,6 +14,8 @@
 #include "pieceSetImages.h"
 #include "veltanbrdKernel.h"
 
+class QAction;
+class QCloseEvent;
 class QLabel;
 class QShowEvent;
 class TVeltanBrd;
@@ -75,6 +77,8 @@ protected:
     /// Handles the board's game-ended notice once the handler that ended the game has returned.
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    /// Stops the computer's search before the window goes.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Window and wiring (mainWindow.cpp).
@@ -93,6 +97,13 @@ private:
     void Disclaimer1Click();
     void MnuItemTest1Click();
     int RunModal(QDialog& dialog);
+
+    // The computer player's menu commands (computerMenu.cpp).
+    void ConnectComputerMenu();
+    void MnuItemComputerWhiteClick(bool checked);
+    void MnuItemComputerBlackClick(bool checked);
+    void ComputerLevelChosen(QAction* action);
+    void UpdateComputerMenu();
 
     // Hidden controls of the computer player (hiddenControls.cpp).
     void ConnectHiddenControls();

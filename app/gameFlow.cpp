@@ -26,6 +26,7 @@ void TFrmVeltanBrd::UpdateGameSettings()
     SetClockRunning(!ended);
     // The computer's side may only be chosen between games.
     ui->RadioGroup1->setEnabled(ended);
+    UpdateComputerMenu();
     if (VeltanBrd1->PaintBoardCurrentTeamPlayer() == ended) {
         VeltanBrd1->SetPaintBoardCurrentTeamPlayer(!ended);
         // The current player's pieces light up or go dark now, not at some later repaint.
@@ -49,6 +50,9 @@ void TFrmVeltanBrd::StartStop()
         SetStatusText(ui->LblStatusMovesLeftInTurn->text() + GameStoppedSuffix);
     SetClockRunning(!VeltanBrd1->GameEnded());
     ItsShowTime();
+    // When the computer is to move, it starts at once rather than at the
+    // board's next turn check.
+    VeltanBrd1->Think();
 }
 
 bool TFrmVeltanBrd::DrawStands() const

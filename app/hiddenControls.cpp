@@ -1,5 +1,5 @@
-// The controls of the computer player. They are part of the window but never
-// shown: there is no search yet for them to drive.
+// The controls of the computer player that are part of the window but never
+// shown; the menu offers the same choices (computerMenu.cpp).
 
 #include "VeltanGUI.h"
 #include "ui_VeltanGUI.h"
@@ -21,11 +21,13 @@ void TFrmVeltanBrd::ConnectHiddenControls()
 void TFrmVeltanBrd::RadioGroup1Click()
 {
     VeltanBrd1->SetComputerPlaysBlack(ui->RadioGroup1Computer->isChecked());
+    UpdateComputerMenu();
 }
 
 void TFrmVeltanBrd::RadioGroup2Click()
 {
     VeltanBrd1->SetComputerPlaysWhite(ui->RadioGroup2Computer->isChecked());
+    UpdateComputerMenu();
 }
 
 void TFrmVeltanBrd::ComboBox2Change(int index)

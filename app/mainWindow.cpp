@@ -1,6 +1,7 @@
 // The window itself: its frame, fonts and wiring, its first showing and the
 // board's game-ended notice.
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -60,6 +61,7 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
     ConnectMenu();
     ConnectBoard();
     ConnectHiddenControls();
+    ConnectComputerMenu();
 }
 
 TFrmVeltanBrd::~TFrmVeltanBrd()
@@ -145,6 +147,13 @@ void TFrmVeltanBrd::showEvent(QShowEvent* event)
         _shownOnce = true;
         FormShow();
     }
+}
+
+void TFrmVeltanBrd::closeEvent(QCloseEvent* event)
+{
+    // A search must not end into a window that is going away.
+    VeltanBrd1->CancelThinking();
+    QMainWindow::closeEvent(event);
 }
 
 void TFrmVeltanBrd::FormShow()

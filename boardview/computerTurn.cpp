@@ -12,7 +12,19 @@ bool TVeltanBrd::ComputerTurnDue() const
 {
     const bool computerToMove =
         (ComputerPlaysBlack() && !WhiteToMove()) || (ComputerPlaysWhite() && WhiteToMove());
-    return !stopThinking && CustomEngine() && computerToMove && !_loading;
+    if (stopThinking || !computerToMove || _loading)
+        return false;
+    // The host's engine is asked again on every check; the search is started
+    // once and then left alone until its move has been played.
+    return CustomEngine() || (!GameEnded() && !Thinking());
+}
+
+void TVeltanBrd::ComputerMoveFound()
+{
+    // Called on the search thread: the move is made on the board's own
+    // thread, in turn with the user's input. The call is dropped with the
+    // board if it goes away first.
+    QMetaObject::invokeMethod(this, [this] { PlayComputerMove(); }, Qt::QueuedConnection);
 }
 
 void TVeltanBrd::CheckComputerTurn()

@@ -33,8 +33,10 @@ TVeltanBrd::TVeltanBrd(QWidget* parent) : QWidget(parent), _computerTurnTimer(th
 
 TVeltanBrd::~TVeltanBrd()
 {
-    // Stop the tick before the kernel half goes away.
+    // Stop the tick and any search before the view half goes away: a search
+    // ending now would call back into a board half destroyed.
     _computerTurnTimer.stop();
+    CancelThinking();
 }
 
 void TVeltanBrd::SetLoading(bool value)

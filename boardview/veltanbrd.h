@@ -219,10 +219,11 @@ public:
 
     // ---- Computer player --------------------------------------------------------
 
-    /// True when the computer should be asked to move now: not stopped,
-    /// CustomEngine on, the computer plays the side to move, not loading.
-    /// Checked after every event of the board and every 500 ms once the board
-    /// has been painted; Think runs when it holds.
+    /// True when the computer should be asked to move now: not stopped, the
+    /// computer plays the side to move, not loading, and either CustomEngine
+    /// is on or the game runs and no search is under way. Checked after every
+    /// event of the board and every 500 ms once the board has been painted;
+    /// Think runs when it holds.
     bool ComputerTurnDue() const;
 
     // ---- Events of the widget (an empty function is an unattached handler) ---
@@ -255,6 +256,8 @@ protected:
     void PostGameEndedNotice() override;
     void ShowMessage(const std::string& text) override;
     void CopyViewOptionsFrom(const TVeltanBrdKernel& source) override;
+    /// Hands the found move over to the board's thread, which plays it.
+    void ComputerMoveFound() override;
 
     // ---- Qt -------------------------------------------------------------------
     bool event(QEvent* event) override;

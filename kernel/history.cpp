@@ -47,6 +47,9 @@ bool TVeltanBrdKernel::GotoMove(int moveno)
     // Only records of the current line of play can be shown.
     if (moveno < 0 || moveno > _HistoryEnd || MoveList[static_cast<std::size_t>(moveno)].position.empty())
         return false;
+    // Looking back through the game pauses the computer (CancelThinking leaves
+    // it stopped) so that it does not cut the line being looked at; the next
+    // move or a restart of play wakes it.
     CancelThinking();
     LastMove = moveno;
     InvalidateRepetitionCache();

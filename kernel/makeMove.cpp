@@ -133,7 +133,12 @@ bool TVeltanBrdKernel::PerformMove(Square oldSq, Square newSq)
         SwitchTeamTurn();
     WriteRecord(LastMove);
 
-    SetGameEnded(AllKingsCaptured(whiteMoves));
+    // The game is over before the winner's box opens, so no clock runs and
+    // no computer move is started while the box waits for the user.
+    const bool won = AllKingsCaptured(whiteMoves);
+    SetGameEnded(won);
+    if (won)
+        ShowMessage(whiteMoves ? "White has won!" : "Black has won!");
     if (!FGameEnded) {
         bool draw = false;
         if (MatingMaterialMissing()) {
@@ -155,9 +160,9 @@ bool TVeltanBrdKernel::PerformMove(Square oldSq, Square newSq)
             const bool teamCannotMove = SettleTurn();
             WriteRecord(LastMove);
             if (teamCannotMove) {
+                SetGameEnded(true);
                 ShowMessage(_WhiteToMove ? "White cannot move: Black has won!"
                                          : "Black cannot move: White has won!");
-                SetGameEnded(true);
             }
         }
         if (OnPaint)
@@ -184,6 +189,8 @@ void TVeltanBrdKernel::SetGameEnded(bool value)
     if (value && !FGameEnded && _DoRefreshWindowsBoard)
         PostGameEndedNotice();
     FGameEnded = value;
+    // Play that resumes lets the computer move again after a cancelled search.
+    stopThinking = value;
     if (_DoRefreshWindowsBoard)
         SetControlEnabled(!value);
 }
@@ -264,14 +271,13 @@ void TVeltanBrdKernel::CastleRearrange(Square oldSq, Square newSq, char king, ch
     DrawBoardLines();
 }
 
-bool TVeltanBrdKernel::AllKingsCaptured(bool whiteMoved)
+bool TVeltanBrdKernel::AllKingsCaptured(bool whiteMoved) const
 {
     const char wanted = whiteMoved ? 'k' : 'K';
     for (int sq = 1; sq <= SquareCount; ++sq) {
         if (_position[sq] == wanted)
             return false;
     }
-    ShowMessage(whiteMoved ? "White has won!" : "Black has won!");
     return true;
 }
 

@@ -310,7 +310,8 @@ protected:
     /// Drag source and drop squares of the last mouse move.
     Square SquareClick1 = SqrNone;
     Square SquareClick2 = SqrNone;
-    /// Set by CancelThinking; after each move it follows GameEnded.
+    /// Set by CancelThinking: the computer waits until play resumes
+    /// (GameEnded set false) or a move is made; after each move it follows GameEnded.
     bool stopThinking = false;
     std::unique_ptr<TVeltanbrdThread> NowVeltanbrdThread;
 
@@ -336,7 +337,7 @@ private:
     void SetEnpassantPieces(Square oldSq, Square newSq);
     void CaptureEnpassantPawn(Square sq);
     void PromotePawn(Square sq);
-    bool AllKingsCaptured(bool whiteMoved);
+    bool AllKingsCaptured(bool whiteMoved) const;
     void CastleRearrange(Square oldSq, Square newSq, char king, char rook);
     bool MatingMaterialMissing() const;
     void WriteRecord(int moveno);

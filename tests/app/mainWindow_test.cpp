@@ -86,9 +86,11 @@ const TMenuRow MenuRows[] = {
     {"Show Coordinates", "Ctrl+C"}, {"Show Movelist", "Ctrl+M"},
     {"Information", "Ctrl+I"},      {"Start/Stop", "Ctrl+S"},
     {"Disclaimer", "Ctrl+D"},       {"Test", ""},
+    {"", ""},                       {"Computer plays White", ""},
+    {"Computer plays Black", ""},   {"Computer level", ""},
 };
 
-TEST_F(MainWindowLook, OneMenuHoldsTheEightCommandsInOrderWithTheirShortcuts)
+TEST_F(MainWindowLook, OneMenuHoldsTheGameCommandsThenTheComputersInOrderWithTheirShortcuts)
 {
     const auto* const bar = Window().menuBar();
     ASSERT_NE(bar, nullptr);

@@ -1,0 +1,202 @@
+// The computer player as the user meets it: chosen from the menu between
+// games, answering moves on its own, stopped by the window's commands.
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QTest>
+
+#include "appTestSupport.h"
+
+namespace {
+
+constexpr int GameDeadlineMs = 20'000;
+constexpr int AnswerDeadlineMs = 20'000;
+
+class ComputerPlayer : public TMainWindowTest {
+protected:
+    QAction& Action(const QString& text)
+    {
+        for (QAction* const action : Window().findChildren<QAction*>()) {
+            if (action->text() == text)
+                return *action;
+        }
+        throw std::runtime_error("no menu command " + text.toStdString());
+    }
+
+    /// Events are handled until `done` holds or the deadline passes.
+    template <typename Done> bool WaitFor(Done done, int deadlineMs)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < deadlineMs)
+            QTest::qWait(5);
+        return done();
+    }
+
+    // Kings on their own with a few pawns: a game the computer finishes quickly.
+    void SmallGame(int movesPerTeamTurn = 1)
+    {
+        SetUpPosition({{H01, 'K'},
+                       {G02, 'P'},
+                       {H02, 'P'},
+                       {D04, 'R'},
+                       {H16, 'k'},
+                       {G15, 'p'},
+                       {H15, 'p'},
+                       {M13, 'r'}},
+                      movesPerTeamTurn);
+        Board().SetAnimateMoves(false);
+    }
+};
+
+TEST_F(ComputerPlayer, MenuChoicesReachTheBoardOnlyBetweenGames)
+{
+    struct Row {
+        const char* command;
+        bool white, black, usesClock;
+        int depth;
+    };
+    const Row rows[] = {
+        {"Computer plays White", true, false, true, 1}, {"Computer plays Black", true, true, true, 1},
+        {"Depth 3", true, true, false, 3},              {"Depth 8", true, true, false, 8},
+        {"Computer plays White", false, true, false, 8}, {"By the team's clock", false, true, true, 8},
+    };
+    for (const Row& row : rows) {
+        QAction& action = Action(QString::fromLatin1(row.command));
+        ASSERT_TRUE(action.isEnabled()) << row.command;
+        action.trigger();
+        EXPECT_EQ(Board().ComputerPlaysWhite(), row.white) << row.command;
+        EXPECT_EQ(Board().ComputerPlaysBlack(), row.black) << row.command;
+        EXPECT_EQ(Board().ComputerUsesClock(), row.usesClock) << row.command;
+        EXPECT_EQ(Board().SearchDepth(), row.depth) << row.command;
+        EXPECT_EQ(Action(QStringLiteral("Computer plays White")).isChecked(), row.white);
+        EXPECT_EQ(Action(QStringLiteral("Computer plays Black")).isChecked(), row.black);
+    }
+    Action(QStringLiteral("Computer plays Black")).trigger(); // nobody is computer now
+    PressCtrl(Qt::Key_S);
+    for (const char* command : {"Computer plays White", "Computer plays Black", "Depth 2"})
+        EXPECT_FALSE(Action(QString::fromLatin1(command)).isEnabled()) << command << " during play";
+    PressCtrl(Qt::Key_S);
+    EXPECT_TRUE(Action(QStringLiteral("Computer plays White")).isEnabled()) << "stopped again";
+}
+
+TEST_F(ComputerPlayer, AnswersTheHumansMove)
+{
+    SmallGame();
+    Action(QStringLiteral("Computer plays Black")).trigger();
+    Action(QStringLiteral("Depth 2")).trigger();
+    PressCtrl(Qt::Key_S);
+    ASSERT_FALSE(Board().Thinking()) << "White, the human, is to move";
+
+    Drag(G02, G03);
+    ASSERT_EQ(Board().LastMove, 1);
+    ASSERT_TRUE(WaitFor([&] { return Board().LastMove == 2; }, AnswerDeadlineMs));
+    EXPECT_TRUE(Board().WhiteToMove());
+    EXPECT_FALSE(Board().Thinking());
+    EXPECT_TRUE(Window().ClockRunning());
+    std::string why;
+    EXPECT_TRUE(Board().CheckConsistency(why)) << why;
+}
+
+TEST_F(ComputerPlayer, ComputerAgainstComputerPlaysAGameToItsEnd)
+{
+    // Black's king is walled in by its own pawns. With one move a turn,
+    // White's queen on the 16th rank wins whatever Black does; with two,
+    // White's bishop clears the rank and the rook takes the king at once.
+    const std::vector<TPlaced> queenHunt{{H01, 'K'}, {D01, 'Q'}, {A01, 'R'}, {G02, 'P'}, {H02, 'P'},
+                                         {A16, 'k'}, {A15, 'p'}, {B15, 'p'}, {H13, 'p'}};
+    const std::vector<TPlaced> openedRank{{H01, 'K'}, {P16, 'R'}, {H16, 'B'}, {G02, 'P'}, {H02, 'P'},
+                                          {A16, 'k'}, {A15, 'p'}, {B15, 'p'}, {H13, 'p'}};
+    struct Row {
+        const std::vector<TPlaced>* pieces;
+        int movesPerTeamTurn;
+        const char* level;
+        int movesAtLeast;
+    };
+    constexpr double TwentySeconds = 20.0 / 86'400.0;
+    for (const Row row : {Row{&queenHunt, 1, "Depth 2", 3}, Row{&queenHunt, 1, "By the team's clock", 3},
+                          Row{&openedRank, 2, "Depth 2", 2}, Row{&openedRank, 2, "By the team's clock", 2}}) {
+        SetUpPosition(*row.pieces, row.movesPerTeamTurn);
+        Board().SetAnimateMoves(false);
+        Board().SetTimeLeftWhite(TwentySeconds);
+        Board().SetTimeLeftBlack(TwentySeconds);
+        dialogs.messages.clear();
+        if (!Board().ComputerPlaysWhite())
+            Action(QStringLiteral("Computer plays White")).trigger();
+        if (!Board().ComputerPlaysBlack())
+            Action(QStringLiteral("Computer plays Black")).trigger();
+        Action(QString::fromLatin1(row.level)).trigger();
+        PressCtrl(Qt::Key_S);
+
+        ASSERT_TRUE(WaitFor([&] { return Board().GameEnded(); }, GameDeadlineMs))
+            << row.level << ": " << Board().LastMove << " moves made, thinking " << Board().Thinking();
+        DeliverNotices();
+        EXPECT_GE(Board().LastMove, row.movesAtLeast) << row.level;
+        EXPECT_FALSE(Window().ClockRunning());
+        EXPECT_EQ(dialogs.Texts(), std::vector<QString>{QStringLiteral("White has won!")}) << row.level;
+        EXPECT_GT(Board().TimeLeftBlack(), 0.0) << "the computer does not lose on time";
+        // Nothing more happens on an ended game.
+        const int lastMove = Board().LastMove;
+        QTest::qWait(600);
+        EXPECT_EQ(Board().LastMove, lastMove);
+        EXPECT_FALSE(Board().Thinking());
+    }
+}
+
+// Every way of leaving the position the computer thinks about stops it at
+// once, and no move arrives afterwards.
+TEST_F(ComputerPlayer, StoppingPlayCancelsTheSearch)
+{
+    enum class Leave { StartStop, CloseWindow, JumpBack };
+    for (const Leave leave : {Leave::StartStop, Leave::CloseWindow, Leave::JumpBack}) {
+        if (!Window().isVisible()) {
+            Window().show();
+            Window().activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+        }
+        if (!Board().GameEnded())
+            PressCtrl(Qt::Key_S);
+        SmallGame();
+        if (!Board().ComputerPlaysBlack())
+            Action(QStringLiteral("Computer plays Black")).trigger();
+        Action(QStringLiteral("By the team's clock")).trigger();
+        Board().SetTimeLeftBlack(1.0); // a day: the search would take minutes
+        PressCtrl(Qt::Key_S);
+        Drag(G02, G03);
+        ASSERT_TRUE(Board().Thinking());
+
+        switch (leave) {
+        case Leave::StartStop:
+            PressCtrl(Qt::Key_S);
+            break;
+        case Leave::CloseWindow:
+            Window().close();
+            break;
+        case Leave::JumpBack:
+            Board().GotoMove(0);
+            break;
+        }
+        EXPECT_FALSE(Board().Thinking());
+        QTest::qWait(600);
+        EXPECT_EQ(Board().LastMove, leave == Leave::JumpBack ? 0 : 1);
+        EXPECT_FALSE(Board().Thinking()) << "the computer stays stopped";
+    }
+}
+
+TEST_F(ComputerPlayer, DropsAreRefusedWhileTheComputerThinks)
+{
+    SmallGame();
+    Action(QStringLiteral("Computer plays Black")).trigger();
+    Action(QStringLiteral("By the team's clock")).trigger();
+    Board().SetTimeLeftBlack(1.0);
+    PressCtrl(Qt::Key_S);
+    Drag(G02, G03);
+    ASSERT_TRUE(Board().Thinking());
+    Drag(H15, H14);
+    EXPECT_EQ(Board().LastMove, 1);
+    EXPECT_EQ(Board().PieceOn(H15), 'p');
+    PressCtrl(Qt::Key_S);
+}
+
+} // namespace

@@ -1,0 +1,145 @@
+#include "matchOptions.h"
+
+#include <charconv>
+#include <functional>
+#include <map>
+
+#include "veltanbrdKernel.h"
+
+namespace {
+
+constexpr int MaxThreads = 64;
+constexpr int MaxRowShift = 2;
+constexpr std::size_t MaxHashMegabytes = 4096;
+
+// Reads a whole decimal number; nothing may follow it.
+template <typename T> std::optional<T> ReadNumber(const std::string& text)
+{
+    T value{};
+    const char* const end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc{} || ptr != end || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+// Stores a number within [low, high] into target; an error text otherwise.
+template <typename T>
+std::string ReadInRange(const std::string& name, const std::string& text, T low, T high, T& target)
+{
+    const std::optional<T> value = ReadNumber<T>(text);
+    if (!value || *value < low || *value > high)
+        return name + " wants a number from " + std::to_string(low) + " to " + std::to_string(high) +
+               ", not '" + text + "'";
+    target = *value;
+    return {};
+}
+
+using TSetter = std::function<std::string(const std::string&, TMatchOptions&)>;
+
+const std::map<std::string, TSetter>& Setters()
+{
+    static const std::map<std::string, TSetter> setters = {
+        {"--opponent",
+         [](const std::string& text, TMatchOptions& o) -> std::string {
+             if (text == "random")
+                 o.opponent = TOpponentKind::Random;
+             else if (text == "greedy")
+                 o.opponent = TOpponentKind::Greedy;
+             else
+                 return "--opponent is random or greedy, not '" + text + "'";
+             return {};
+         }},
+        {"--games", [](const std::string& text,
+                       TMatchOptions& o) { return ReadInRange("--games", text, 1, 1'000'000, o.games); }},
+        {"--ms-per-move",
+         [](const std::string& text, TMatchOptions& o) {
+             return ReadInRange("--ms-per-move", text, 1, 3'600'000, o.msPerMove);
+         }},
+        {"--threads",
+         [](const std::string& text, TMatchOptions& o) {
+             return ReadInRange("--threads", text, 1, MaxThreads, o.threads);
+         }},
+        {"--seed",
+         [](const std::string& text, TMatchOptions& o) {
+             return ReadInRange<std::uint64_t>("--seed", text, 0, UINT64_MAX, o.seed);
+         }},
+        {"--max-moves",
+         [](const std::string& text, TMatchOptions& o) {
+             // The board's history holds no more moves than this.
+             return ReadInRange("--max-moves", text, 1, MaxHistoryMoves, o.maxMoves);
+         }},
+        {"--row-shift",
+         [](const std::string& text, TMatchOptions& o) {
+             return ReadInRange("--row-shift", text, 0, MaxRowShift, o.rowShift);
+         }},
+        {"--hash-mb",
+         [](const std::string& text, TMatchOptions& o) {
+             return ReadInRange<std::size_t>("--hash-mb", text, 1, MaxHashMegabytes, o.hashMegabytes);
+         }},
+    };
+    return setters;
+}
+
+} // namespace
+
+TParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
+{
+    TParsedCommandLine parsed;
+    TMatchOptions options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        if (name == "--help" || name == "-h") {
+            parsed.helpWanted = true;
+            return parsed;
+        }
+        std::string value;
+        const std::size_t equals = name.find('=');
+        if (equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            parsed.error = name + " wants a value";
+            return parsed;
+        }
+        const auto setter = Setters().find(name);
+        if (setter == Setters().end()) {
+            parsed.error = "unknown option '" + name + "'";
+            return parsed;
+        }
+        parsed.error = setter->second(value, options);
+        if (!parsed.error.empty())
+            return parsed;
+    }
+    parsed.options = options;
+    return parsed;
+}
+
+std::string UsageText()
+{
+    return "usage: veltan_match [options]\n"
+           "  --opponent random|greedy  the engine's opponent (default random)\n"
+           "  --games N                 games to play (default " +
+           std::to_string(DefaultGames) +
+           ")\n"
+           "  --ms-per-move M           engine thinking time per move in ms (default " +
+           std::to_string(DefaultMsPerMove) +
+           ")\n"
+           "  --threads T               games played at once (default 1)\n"
+           "  --seed S                  seed of the opponents' choices (default " +
+           std::to_string(DefaultSeed) +
+           ")\n"
+           "  --max-moves K             single moves after which a game is drawn (default " +
+           std::to_string(DefaultMaxMoves) +
+           ")\n"
+           "  --row-shift R             empty ranks before the armies, 0..2 (default 0)\n"
+           "  --hash-mb H               transposition table per search in MB (default " +
+           std::to_string(DefaultHashMegabytes) + ")\n";
+}
+
+std::string OpponentName(TOpponentKind kind)
+{
+    return kind == TOpponentKind::Greedy ? "greedy" : "random";
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The command line of the match program: which opponent, how many games, how
+// long the engine may think, how many games run at once and the random seed.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+/// The opponent the engine plays against.
+enum class TOpponentKind { Random, Greedy };
+
+inline constexpr int DefaultGames = 24;
+inline constexpr int DefaultMsPerMove = 1000;
+inline constexpr int DefaultMaxMoves = 1000;
+inline constexpr std::uint64_t DefaultSeed = 1;
+inline constexpr std::size_t DefaultHashMegabytes = 16;
+
+/// Everything a match run is told on its command line.
+struct TMatchOptions {
+    TOpponentKind opponent = TOpponentKind::Random;
+    int games = DefaultGames;
+    int msPerMove = DefaultMsPerMove;
+    int threads = 1;
+    std::uint64_t seed = DefaultSeed;
+    /// Single moves after which an unfinished game counts as drawn.
+    int maxMoves = DefaultMaxMoves;
+    /// Empty ranks between each board edge and its armies (0..2).
+    int rowShift = 0;
+    /// Transposition table of each search.
+    std::size_t hashMegabytes = DefaultHashMegabytes;
+};
+
+/// The outcome of reading a command line: options, or help wanted, or an error text.
+struct TParsedCommandLine {
+    std::optional<TMatchOptions> options;
+    bool helpWanted = false;
+    std::string error;
+};
+
+/// Reads the arguments after the program name; both "--games 10" and
+/// "--games=10" are accepted. Values out of range are errors, not clamped.
+TParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+/// The usage text printed for --help and after a bad command line.
+std::string UsageText();
+
+/// "random" or "greedy".
+std::string OpponentName(TOpponentKind kind);

@@ -1,0 +1,29 @@
+#include "matchRunner.h"
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+std::vector<TGameRecord> RunMatch(const TMatchOptions& options, const TGameFinished& onFinished)
+{
+    std::vector<TGameRecord> records(static_cast<std::size_t>(options.games));
+    std::atomic<int> next{0};
+    std::mutex reporting;
+    const auto worker = [&] {
+        for (int index = next++; index < options.games; index = next++) {
+            const TGameRecord record = PlayGame(PlanGame(index, options.rowShift), options);
+            const std::lock_guard lock(reporting);
+            records[static_cast<std::size_t>(index)] = record;
+            if (onFinished)
+                onFinished(record);
+        }
+    };
+    {
+        std::vector<std::jthread> threads;
+        const int count = std::min(options.threads, options.games);
+        for (int i = 0; i < count; ++i)
+            threads.emplace_back(worker);
+    }
+    return records;
+}
