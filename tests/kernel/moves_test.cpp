@@ -167,6 +167,7 @@ TEST(GameEnd, EveryKingMustBeTaken)
     ASSERT_TRUE(board.PerformMove(G01, G15));
     EXPECT_TRUE(board.GameEnded());
     EXPECT_EQ(board.messages.back(), "White has won!");
+    EXPECT_TRUE(board.endedAtMessage.back()) << "no clock or computer may run while the box is open";
     EXPECT_FALSE(board.controlEnabled);
     // The record holds the board after the capture, like every other record.
     EXPECT_EQ(board.MoveList[static_cast<std::size_t>(board.LastMove)].position, board.position());
@@ -181,6 +182,7 @@ TEST(GameEnd, BlackWinsByTakingTheLastWhiteKing)
     board.SetWhiteToMove(false);
     ASSERT_TRUE(board.PerformMove(A16, A01));
     EXPECT_EQ(board.messages.back(), "Black has won!");
+    EXPECT_TRUE(board.endedAtMessage.back());
     EXPECT_TRUE(board.GameEnded());
 }
 

@@ -11,11 +11,17 @@
 class TRecordingKernel : public TVeltanBrdKernel {
 public:
     std::vector<std::string> messages;
+    /// Whether the game had ended when each message was shown.
+    std::vector<bool> endedAtMessage;
     int gameEndedNotices = 0;
     bool controlEnabled = false;
 
 protected:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowMessage(const std::string& text) override
+    {
+        messages.push_back(text);
+        endedAtMessage.push_back(GameEnded());
+    }
     void PostGameEndedNotice() override { ++gameEndedNotices; }
     void SetControlEnabled(bool enabled) override { controlEnabled = enabled; }
 };

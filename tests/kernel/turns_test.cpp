@@ -159,6 +159,7 @@ TEST(Forfeits, ATeamThatCannotMoveAtAllLoses)
             ASSERT_TRUE(board.PerformMove(A03, A04));
             EXPECT_EQ(board.messages.back(), "Black cannot move: White has won!");
         }
+        EXPECT_TRUE(board.endedAtMessage.back()) << "the box opens on an ended game";
         EXPECT_TRUE(board.GameEnded());
         EXPECT_EQ(board.WhiteToMove(), whiteLoses);
         EXPECT_EQ(board.MovesMadeInTurn(), 0);
