@@ -24,7 +24,8 @@ void TVeltanBrd::ComputerMoveFound()
     // Called on the search thread: the move is made on the board's own
     // thread, in turn with the user's input. The call is dropped with the
     // board if it goes away first.
-    QMetaObject::invokeMethod(this, [this] { PlayComputerMove(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { PlayComputerMove(); }, Qt::QueuedConnection);
 }
 
 void TVeltanBrd::CheckComputerTurn()

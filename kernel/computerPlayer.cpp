@@ -19,6 +19,18 @@ std::chrono::milliseconds DaysToMilliseconds(double days)
 
 } // namespace
 
+std::uint32_t TVeltanBrdKernel::SearchRulesKey() const
+{
+    // Everything besides the position that changes what a stored result is worth.
+    constexpr std::uint32_t Field = 16;
+    return ((static_cast<std::uint32_t>(_MovesPerTeamTurn) * Field +
+             static_cast<std::uint32_t>(_PlayersPerTeam)) *
+                Field +
+            static_cast<std::uint32_t>(_MovesPerPlayerTurn)) *
+               256U +
+           static_cast<unsigned char>(PromoteTo);
+}
+
 void TVeltanBrdKernel::SetComputerPlaysWhite(bool value)
 {
     CancelThinking();
@@ -45,7 +57,9 @@ bool TVeltanBrdKernel::Thinking() const
 
 void TVeltanBrdKernel::Think()
 {
-    if (FGameEnded || Thinking() || !ComputerToMove())
+    // A full history takes no more moves: searching would only find a move
+    // the board must refuse, again and again.
+    if (FGameEnded || Thinking() || !ComputerToMove() || LastMove >= MaxHistoryMoves)
         return;
     if (_CustomEngine) {
         // The host chooses. Moves made from here would call Think again, so
@@ -81,7 +95,14 @@ void TVeltanBrdKernel::Think()
     thread.Thinking = true;
     const std::uint64_t generation = ++_searchGeneration;
     // The copy is made here, on the board's thread; the search never touches the board.
-    auto search = std::make_shared<TSearch>(engine::TEngineGame(*this), HashMegabytes);
+    // The worker has been joined, so the kept search is free to be reset.
+    const std::uint32_t rules = SearchRulesKey();
+    if (_search == nullptr)
+        _search = std::make_shared<TSearch>(engine::TEngineGame(*this), HashMegabytes);
+    else
+        _search->Reset(engine::TEngineGame(*this), rules == _searchRules);
+    _searchRules = rules;
+    std::shared_ptr<TSearch> search = _search;
     thread.Start([this, search, limits, generation, &thread] {
         const TEngineMove found = search->FindMove(limits, thread.StopThinkingNow);
         _foundFrom = found.from;

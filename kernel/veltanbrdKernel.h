@@ -13,6 +13,7 @@
 #include "square.h"
 
 class TVeltanbrdThread;
+class TSearch;
 class TVeltanBrdKernel;
 
 /// Index 0 is a filler, 1..256 one character per square, 257 a NUL.
@@ -333,6 +334,9 @@ private:
     bool IsEmptyForKing(int x, int y) const;
     bool SquareMovedInTurn(Square sq) const;
 
+    // The computer player (computerPlayer.cpp).
+    std::uint32_t SearchRulesKey() const;
+
     // Making a move (makeMove.cpp).
     void SetEnpassantPieces(Square oldSq, Square newSq);
     void CaptureEnpassantPawn(Square sq);
@@ -396,6 +400,11 @@ private:
     std::uint64_t _foundGeneration = 0;
     Square _foundFrom = SqrNone;
     Square _foundTo = SqrNone;
+    // One search kept from move to move, so its table of positions is
+    // allocated once and what it learnt helps the next move; the rule
+    // settings it learnt under tell when that knowledge no longer holds.
+    std::shared_ptr<TSearch> _search;
+    std::uint32_t _searchRules = 0;
 
     int _HistoryEnd = 0;
     // The repetition answer is asked for by every legality test; it only

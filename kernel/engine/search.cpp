@@ -75,6 +75,15 @@ TSearch::TSearch(TEngineGame game, std::size_t hashMegabytes)
 {
 }
 
+void TSearch::Reset(TEngineGame game, bool keepLearnt)
+{
+    game_ = std::move(game);
+    // Cached evaluations know nothing of the game they came from; they are cheap to lose.
+    std::fill(evaluations_.begin(), evaluations_.end(), TEvaluationEntry{});
+    if (!keepLearnt)
+        table_.Clear();
+}
+
 int TSearch::CachedEvaluation()
 {
     // The evaluation reads the placement, the team to move and the moves left in its turn.

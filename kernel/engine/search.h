@@ -57,6 +57,11 @@ public:
     /// Always returns a legal move when one exists, even when stopped at once.
     TEngineMove FindMove(const TSearchLimits& limits, const std::atomic<bool>& stop);
 
+    /// Searches `game` from now on, keeping the table's memory. With
+    /// keepLearnt the positions stored so far stay (the rules are the same);
+    /// otherwise the table starts empty.
+    void Reset(engine::TEngineGame game, bool keepLearnt);
+
     /// The game searched (unchanged by the search).
     const engine::TEngineGame& Game() const { return game_; }
 

@@ -37,15 +37,9 @@ protected:
     // Kings on their own with a few pawns: a game the computer finishes quickly.
     void SmallGame(int movesPerTeamTurn = 1)
     {
-        SetUpPosition({{H01, 'K'},
-                       {G02, 'P'},
-                       {H02, 'P'},
-                       {D04, 'R'},
-                       {H16, 'k'},
-                       {G15, 'p'},
-                       {H15, 'p'},
-                       {M13, 'r'}},
-                      movesPerTeamTurn);
+        SetUpPosition(
+            {{H01, 'K'}, {G02, 'P'}, {H02, 'P'}, {D04, 'R'}, {H16, 'k'}, {G15, 'p'}, {H15, 'p'}, {M13, 'r'}},
+            movesPerTeamTurn);
         Board().SetAnimateMoves(false);
     }
 };
@@ -58,9 +52,12 @@ TEST_F(ComputerPlayer, MenuChoicesReachTheBoardOnlyBetweenGames)
         int depth;
     };
     const Row rows[] = {
-        {"Computer plays White", true, false, true, 1}, {"Computer plays Black", true, true, true, 1},
-        {"Depth 3", true, true, false, 3},              {"Depth 8", true, true, false, 8},
-        {"Computer plays White", false, true, false, 8}, {"By the team's clock", false, true, true, 8},
+        {"Computer plays White", true, false, true, 1},
+        {"Computer plays Black", true, true, true, 1},
+        {"Depth 3", true, true, false, 3},
+        {"Depth 8", true, true, false, 8},
+        {"Computer plays White", false, true, false, 8},
+        {"By the team's clock", false, true, true, 8},
     };
     for (const Row& row : rows) {
         QAction& action = Action(QString::fromLatin1(row.command));

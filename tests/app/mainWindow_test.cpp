@@ -82,12 +82,18 @@ struct TMenuRow {
 
 // The one menu, top to bottom.
 const TMenuRow MenuRows[] = {
-    {"Game Options", "Ctrl+O"},     {"White on top", "Ctrl+W"},
-    {"Show Coordinates", "Ctrl+C"}, {"Show Movelist", "Ctrl+M"},
-    {"Information", "Ctrl+I"},      {"Start/Stop", "Ctrl+S"},
-    {"Disclaimer", "Ctrl+D"},       {"Test", ""},
-    {"", ""},                       {"Computer plays White", ""},
-    {"Computer plays Black", ""},   {"Computer level", ""},
+    {"Game Options", "Ctrl+O"},
+    {"White on top", "Ctrl+W"},
+    {"Show Coordinates", "Ctrl+C"},
+    {"Show Movelist", "Ctrl+M"},
+    {"Information", "Ctrl+I"},
+    {"Start/Stop", "Ctrl+S"},
+    {"Disclaimer", "Ctrl+D"},
+    {"Test", ""},
+    {"", ""},
+    {"Computer plays White", ""},
+    {"Computer plays Black", ""},
+    {"Computer level", ""},
 };
 
 TEST_F(MainWindowLook, OneMenuHoldsTheGameCommandsThenTheComputersInOrderWithTheirShortcuts)

@@ -155,6 +155,31 @@ TEST(Search, LeavesItsGameAsItFoundIt)
     EXPECT_TRUE(board.MoveIsLegal(move.from, move.to));
 }
 
+// The board keeps one search from move to move. Reset to another game, it
+// searches that game: forgetting what it learnt, exactly as a new search
+// would; keeping it, still a legal move of the new game.
+TEST(Search, ResetSearchesTheNewGame)
+{
+    TVeltanBrdKernel first, second;
+    StartGame(first, {Arrangement::Classic, 0, 1, 1});
+    StartGame(second, {Arrangement::Quadrant, 1, 2, 2});
+    const std::atomic<bool> stop{false};
+    for (const bool keepLearnt : {false, true}) {
+        TSearch search(engine::TEngineGame(first), 4);
+        search.FindMove(Depth(3), stop);
+        search.Reset(engine::TEngineGame(second), keepLearnt);
+        EXPECT_EQ(search.Game().PositionText(), second.position());
+        const TEngineMove move = search.FindMove(Depth(3), stop);
+        EXPECT_TRUE(second.MoveIsLegal(move.from, move.to)) << "keepLearnt " << keepLearnt;
+        if (!keepLearnt) {
+            const TEngineMove fresh = Search(second, Depth(3));
+            EXPECT_EQ(move.from, fresh.from);
+            EXPECT_EQ(move.to, fresh.to);
+            EXPECT_EQ(move.score, fresh.score);
+        }
+    }
+}
+
 // From another thread, as the board's user-interface thread will do it.
 TEST(Search, StopsSoonAfterTheStopFlag)
 {
