@@ -22,13 +22,12 @@ std::chrono::milliseconds DaysToMilliseconds(double days)
 std::uint32_t TVeltanBrdKernel::SearchRulesKey() const
 {
     // Everything besides the position that changes what a stored result is worth.
-    constexpr std::uint32_t Field = 16;
-    return ((static_cast<std::uint32_t>(_MovesPerTeamTurn) * Field +
-             static_cast<std::uint32_t>(_PlayersPerTeam)) *
-                Field +
-            static_cast<std::uint32_t>(_MovesPerPlayerTurn)) *
-               256U +
-           static_cast<unsigned char>(PromoteTo);
+    constexpr std::uint32_t CountField = 16;   // turn counts stay below this
+    constexpr std::uint32_t LetterField = 256; // any character
+    std::uint32_t key = static_cast<std::uint32_t>(_MovesPerTeamTurn);
+    key = key * CountField + static_cast<std::uint32_t>(_PlayersPerTeam);
+    key = key * CountField + static_cast<std::uint32_t>(_MovesPerPlayerTurn);
+    return key * LetterField + static_cast<unsigned char>(PromoteTo);
 }
 
 void TVeltanBrdKernel::SetComputerPlaysWhite(bool value)
