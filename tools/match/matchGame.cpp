@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <random>
 
 #include "gameStart.h"
@@ -12,16 +13,32 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A fresh search of the board's game each move: a search works on its own
-// copy of the game, which cannot be told of the moves made since.
-TEngineMove EngineMove(const TVeltanBrdKernel& board, const TMatchOptions& options)
-{
-    TSearch search(engine::TEngineGame(board), options.hashMegabytes);
-    TSearchLimits limits;
-    limits.moveTime = std::chrono::milliseconds(options.msPerMove);
-    const std::atomic<bool> stop{false};
-    return search.FindMove(limits, stop);
-}
+// The rules never change within a game, so what the table learnt stays true.
+constexpr bool KeepLearnt = true;
+
+// The engine's side of one game: one search kept from move to move, so what
+// its table learnt about positions helps the later moves.
+class TEnginePlayer {
+public:
+    explicit TEnginePlayer(const TMatchOptions& options) : options_(options) {}
+
+    /// The engine's move for the board's current team player, after the options' time per move.
+    TEngineMove Move(const TVeltanBrdKernel& board)
+    {
+        if (search_ == nullptr)
+            search_ = std::make_unique<TSearch>(engine::TEngineGame(board), options_.hashMegabytes);
+        else
+            search_->Reset(engine::TEngineGame(board), KeepLearnt);
+        TSearchLimits limits;
+        limits.moveTime = std::chrono::milliseconds(options_.msPerMove);
+        const std::atomic<bool> stop{false};
+        return search_->FindMove(limits, stop);
+    }
+
+private:
+    const TMatchOptions& options_;
+    std::unique_ptr<TSearch> search_;
+};
 
 TEngineResult ResultFor(TWinner winner, bool engineWhite)
 {
@@ -45,12 +62,13 @@ TGameRecord PlayGame(const TGamePlan& plan, const TMatchOptions& options)
                         static_cast<std::uint32_t>(plan.number)};
     std::mt19937_64 random(seeds);
 
+    TEnginePlayer engine(options);
     long long depthSum = 0;
     bool stuck = false;
     while (!board.GameEnded() && board.LastMove < options.maxMoves) {
         Square from = SqrNone, to = SqrNone;
         if (board.WhiteToMove() == plan.engineWhite) {
-            const TEngineMove found = EngineMove(board, options);
+            const TEngineMove found = engine.Move(board);
             from = found.from;
             to = found.to;
             ++record.engineMoves;

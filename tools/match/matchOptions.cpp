@@ -8,6 +8,9 @@
 
 namespace {
 
+constexpr int MaxGames = 1'000'000;
+// An hour a move is far beyond any match anyone would wait for.
+constexpr int MaxMsPerMove = 3'600'000;
 constexpr int MaxThreads = 64;
 constexpr int MaxRowShift = 2;
 constexpr std::size_t MaxHashMegabytes = 4096;
@@ -51,10 +54,10 @@ const std::map<std::string, TSetter>& Setters()
              return {};
          }},
         {"--games", [](const std::string& text,
-                       TMatchOptions& o) { return ReadInRange("--games", text, 1, 1'000'000, o.games); }},
+                       TMatchOptions& o) { return ReadInRange("--games", text, 1, MaxGames, o.games); }},
         {"--ms-per-move",
          [](const std::string& text, TMatchOptions& o) {
-             return ReadInRange("--ms-per-move", text, 1, 3'600'000, o.msPerMove);
+             return ReadInRange("--ms-per-move", text, 1, MaxMsPerMove, o.msPerMove);
          }},
         {"--threads",
          [](const std::string& text, TMatchOptions& o) {

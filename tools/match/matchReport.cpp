@@ -9,13 +9,14 @@ namespace {
 
 constexpr double PercentPerGame = 100.0;
 constexpr double HalfPoint = 0.5;
+// Longer than any line or table row printed here.
+constexpr std::size_t LineCapacity = 256;
 
 struct TTally {
     int games = 0;
     int won = 0;
     int drawn = 0;
     int lost = 0;
-    double seconds = 0.0;
 
     void Add(const TGameRecord& r)
     {
@@ -23,13 +24,12 @@ struct TTally {
         won += r.result == TEngineResult::Won ? 1 : 0;
         drawn += r.result == TEngineResult::Drawn ? 1 : 0;
         lost += r.result == TEngineResult::Lost ? 1 : 0;
-        seconds += r.seconds;
     }
 };
 
 std::string Format(const char* format, auto... values)
 {
-    std::array<char, 256> buffer{};
+    std::array<char, LineCapacity> buffer{};
     std::snprintf(buffer.data(), buffer.size(), format, values...);
     return buffer.data();
 }
@@ -37,14 +37,14 @@ std::string Format(const char* format, auto... values)
 std::string TallyRow(const std::string& name, const TTally& t)
 {
     const double score = t.games > 0 ? PercentPerGame * (t.won + HalfPoint * t.drawn) / t.games : 0.0;
-    return Format("| %-15s | %5d | %4d | %5d | %4d | %6.1f%% |\n", name.c_str(), t.games, t.won, t.drawn,
+    return Format("| %-18s | %5d | %4d | %5d | %4d | %6.1f%% |\n", name.c_str(), t.games, t.won, t.drawn,
                   t.lost, score);
 }
 
 std::string TableHead(const std::string& firstColumn)
 {
-    return Format("| %-15s | Games |  Won | Drawn | Lost |   Score |\n", firstColumn.c_str()) +
-           "|-----------------|------:|-----:|------:|-----:|--------:|\n";
+    return Format("| %-18s | Games |  Won | Drawn | Lost |   Score |\n", firstColumn.c_str()) +
+           "|--------------------|------:|-----:|------:|-----:|--------:|\n";
 }
 
 // A table with one row per key in first-seen order, optionally closed by a total row.
