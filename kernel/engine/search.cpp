@@ -61,12 +61,20 @@ std::chrono::milliseconds MoveTimeFor(std::chrono::milliseconds remaining,
                                       std::chrono::milliseconds increment, int movesPerTeamTurn)
 {
     using std::chrono::milliseconds;
-    if (remaining <= milliseconds(0))
-        return milliseconds(1);
+    // The last half minute is kept back: what a move costs besides the search
+    // (making it, drawing it, the clock's own steps) is paid from there, so a
+    // long game without increment does not end on time. Inside it the
+    // computer still thinks a little, and most of the increment.
+    constexpr milliseconds Reserve{30'000};
+    constexpr int ShareOfTheRest = 30;
+    constexpr int ShareOfTheReserve = 1000;
     const int moves = std::max(1, movesPerTeamTurn);
-    const milliseconds share = (remaining / 30 + increment * 3 / 4) / moves;
+    const bool inReserve = remaining <= Reserve;
+    const milliseconds usable = inReserve ? remaining : remaining - Reserve;
+    const milliseconds share =
+        (usable / (inReserve ? ShareOfTheReserve : ShareOfTheRest) + increment * 3 / 4) / moves;
     // Keep something for the moves that follow, whatever the increment.
-    return std::clamp(share, milliseconds(1), std::max(milliseconds(1), remaining / 4));
+    return std::clamp(share, milliseconds(1), std::max(milliseconds(1), usable / 4));
 }
 
 TSearch::TSearch(TEngineGame game, std::size_t hashMegabytes)

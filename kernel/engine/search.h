@@ -33,9 +33,11 @@ struct TEngineMove {
     std::uint64_t nodes = 0;
 };
 
-/// A time for one move out of a team's clock: about a thirtieth of what is
-/// left plus most of the increment, shared by the moves of the team's turn,
-/// never more than a quarter of what is left.
+/// A time for one move out of a team's clock. The last half minute is kept
+/// back: above it a turn gets about a thirtieth of what lies above it, within
+/// it a thousandth of what is left, plus most of the increment either way;
+/// the turn's moves share that, never more than a quarter of what may be
+/// spent and at least 1 ms.
 std::chrono::milliseconds MoveTimeFor(std::chrono::milliseconds remaining,
                                       std::chrono::milliseconds increment, int movesPerTeamTurn);
 

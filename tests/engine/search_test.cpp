@@ -237,12 +237,30 @@ TEST(MoveTime, ASensibleShareOfTheClock)
         int moves;
         milliseconds expected;
     };
-    for (const Case& c : {Case{milliseconds(60'000), milliseconds(5'000), 1, milliseconds(5'750)},
-                          Case{milliseconds(60'000), milliseconds(5'000), 4, milliseconds(1'437)},
-                          Case{milliseconds(3'600'000), milliseconds(0), 2, milliseconds(60'000)},
+    for (const Case& c : {Case{milliseconds(60'000), milliseconds(5'000), 1, milliseconds(4'750)},
+                          Case{milliseconds(60'000), milliseconds(5'000), 4, milliseconds(1'187)},
+                          Case{milliseconds(3'600'000), milliseconds(0), 2, milliseconds(59'500)},
                           Case{milliseconds(1'000), milliseconds(60'000), 1, milliseconds(250)},
+                          Case{milliseconds(20'000), milliseconds(0), 1, milliseconds(20)},
+                          Case{milliseconds(1), milliseconds(5'000), 1, milliseconds(1)},
                           Case{milliseconds(0), milliseconds(5'000), 1, milliseconds(1)}})
-        EXPECT_EQ(MoveTimeFor(c.remaining, c.increment, c.moves), c.expected);
+        EXPECT_EQ(MoveTimeFor(c.remaining, c.increment, c.moves), c.expected) << c.remaining.count();
+}
+
+// A game without increment, played with the clock: every move costs its
+// thinking plus what making and showing it costs. With a minute on the clock
+// the team still has time after far more moves than a game lasts.
+TEST(MoveTime, AMinuteLastsALongGameWithoutIncrement)
+{
+    using std::chrono::milliseconds;
+    constexpr milliseconds CostBesidesThinking{20};
+    constexpr int MovesPlayed = 1000;
+    for (const int movesPerTeamTurn : {1, 2, 4}) {
+        milliseconds left{60'000};
+        for (int move = 0; move < MovesPlayed; ++move)
+            left -= MoveTimeFor(left, milliseconds(0), movesPerTeamTurn) + CostBesidesThinking;
+        EXPECT_GT(left, milliseconds(0)) << movesPerTeamTurn << " moves a turn";
+    }
 }
 
 } // namespace
