@@ -10,9 +10,7 @@ constexpr int ComputerTurnInterval = 500;
 
 bool TVeltanBrd::ComputerTurnDue() const
 {
-    const bool computerToMove =
-        (ComputerPlaysBlack() && !WhiteToMove()) || (ComputerPlaysWhite() && WhiteToMove());
-    if (stopThinking || !computerToMove || _loading)
+    if (stopThinking || !ComputerToMove() || _loading)
         return false;
     // The host's engine is asked again on every check; the search is started
     // once and then left alone until its move has been played.
