@@ -51,6 +51,8 @@ public:
     /// Toggles between running and stopped play. Stopping appends
     /// " (Game stopped)" to the status line; starting takes one clock step at once.
     void StartStop() override;
+    QString GameFileFolder() const override;
+    void SetGameFileFolder(const QString& folder) override;
 
     // ---- The clock --------------------------------------------------------------
 
@@ -123,7 +125,6 @@ private:
                              int Y);
     void VeltanBrd1MouseUp(TVeltanBrd& Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
                            int Y);
-    bool DrawStands() const;
     void SetStatusText(const QString& text);
     void ShowMessage(const QString& text, QMessageBox::Icon icon);
 
@@ -141,4 +142,6 @@ private:
     TPieceSetImages _pieceSets;
     TModalRunner _runModal = ExecModal;
     bool _shownOnce = false;
+    // The folder of the game file last saved or loaded in this run.
+    QString _gameFileFolder;
 };

@@ -1,5 +1,8 @@
 // The menu commands that open the options dialog and the move list window.
 
+#include <QDir>
+#include <QStandardPaths>
+
 #include "VeltanGUI.h"
 #include "VeltanMoveList.h"
 #include "VeltanOptions.h"
@@ -22,4 +25,19 @@ void TFrmVeltanBrd::MnuItemShowMovelistClick()
 {
     TFrmVeltanMoveList dialog(this, *VeltanBrd1, *this);
     RunModal(dialog);
+}
+
+QString TFrmVeltanBrd::GameFileFolder() const
+{
+    // The program's own folder is a system folder once installed; the
+    // documents folder is where people look for what they saved.
+    if (!_gameFileFolder.isEmpty())
+        return _gameFileFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void TFrmVeltanBrd::SetGameFileFolder(const QString& folder)
+{
+    _gameFileFolder = folder;
 }

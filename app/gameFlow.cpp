@@ -38,11 +38,16 @@ void TFrmVeltanBrd::UpdateGameSettings()
 
 void TFrmVeltanBrd::StartStop()
 {
-    // A repetition that stands leaves no legal move: resuming would only run
-    // the clock down until the team to move lost on time.
-    if (VeltanBrd1->GameEnded() && DrawStands()) {
-        ShowMessage(QStringLiteral("Draw"), QMessageBox::Information);
-        return;
+    // A finished game stays finished, however its last position was reached
+    // (played, stepped to or loaded): resuming would only run a clock down
+    // past the result, so the result is told again instead.
+    if (VeltanBrd1->GameEnded()) {
+        const TGameEnding ending = VeltanBrd1->Ending();
+        if (ending != TGameEnding::None) {
+            ShowMessage(QString::fromStdString(TVeltanBrdKernel::EndingMessage(ending)),
+                        QMessageBox::Information);
+            return;
+        }
     }
     VeltanBrd1->SetGameEnded(!VeltanBrd1->GameEnded());
     UpdateGameSettings();
@@ -53,11 +58,6 @@ void TFrmVeltanBrd::StartStop()
     // When the computer is to move, it starts at once rather than at the
     // board's next turn check.
     VeltanBrd1->Think();
-}
-
-bool TFrmVeltanBrd::DrawStands() const
-{
-    return VeltanBrd1->IsThreefoldPosition();
 }
 
 void TFrmVeltanBrd::VeltanBrd1LegalMove(TVeltanBrdKernel&, Square, Square)

@@ -12,13 +12,28 @@ void TQtUserDialogs::ShowMessage(QWidget* parent, const QString& caption, const 
 QString TQtUserDialogs::GetSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                         const QString& filter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    // A native dialog may judge "game" without knowing that ".xml" is added
+    // afterwards, so the question is asked later, about the real name.
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 QString TQtUserDialogs::GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                                         const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+bool TUserDialogs::AskYesNo(QWidget*, const QString&, const QString&)
+{
+    return false;
+}
+
+bool TQtUserDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 namespace {

@@ -16,12 +16,18 @@ public:
     /// Shows text in a modal box with one OK button and returns when it is closed.
     virtual void ShowMessage(QWidget* parent, const QString& caption, const QString& text,
                              QMessageBox::Icon icon) = 0;
-    /// Asks for a file name to save under; empty when the user cancels.
+    /// Asks for a file name to save under; empty when the user cancels. The
+    /// dialog itself never asks about replacing a file: the caller asks once
+    /// it knows the name it will write.
     virtual QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                     const QString& filter) = 0;
     /// Asks for an existing file to open; empty when the user cancels.
     virtual QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                                     const QString& filter) = 0;
+    /// Asks a question with Yes and No (No the default button); true for Yes.
+    /// Stand-ins that meet no question keep this answer: No, which never
+    /// replaces or abandons anything.
+    virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text);
 };
 
 /// The real dialogs: QMessageBox and QFileDialog.
@@ -33,6 +39,7 @@ public:
                             const QString& filter) override;
     QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override;
+    bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
 };
 
 /// The dialogs in force: the real ones unless a TScopedUserDialogs has replaced them.

@@ -93,6 +93,8 @@ void TVeltanBrdKernel::Think()
     thread.StopThinkingNow = false;
     thread.Thinking = true;
     const std::uint64_t generation = ++_searchGeneration;
+    _searchedMove = LastMove;
+    _searchedPosition = position();
     // The copy is made here, on the board's thread; the search never touches the board.
     // The worker has been joined, so the kept search is free to be reset.
     const std::uint32_t rules = SearchRulesKey();
@@ -119,14 +121,19 @@ bool TVeltanBrdKernel::PlayComputerMove()
     NowVeltanbrdThread->Thinking = false;
     if (_foundGeneration != _searchGeneration || _foundFrom == SqrNone || FGameEnded || !ComputerToMove())
         return false;
+    // The board may have changed without a cancel (PerformMove is public):
+    // a move found for another position is never played on this one.
+    if (LastMove != _searchedMove || position() != _searchedPosition)
+        return false;
     return move(_foundFrom, _foundTo);
 }
 
 void TVeltanBrdKernel::CancelThinking()
 {
-    // A search is stopped whatever the state of the game: a move arriving
-    // after the game has ended must never start it again.
-    if (!_CustomEngine && NowVeltanbrdThread != nullptr) {
+    // A search is stopped whatever the state of the game and whoever picks
+    // the computer's moves now: a move arriving after the game has ended must
+    // never start it again, and no worker may outlive the board it searched.
+    if (NowVeltanbrdThread != nullptr) {
         NowVeltanbrdThread->StopThinkingNow = true;
         NowVeltanbrdThread->Join();
         NowVeltanbrdThread->Thinking = false;

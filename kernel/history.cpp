@@ -11,6 +11,13 @@ namespace {
 constexpr int RepetitionTurnEnds = 12;
 constexpr int RepetitionMinimumMove = 12;
 
+// A record's letter on a square; records read from outside may be short.
+char LetterAt(const std::string& text, Square sq)
+{
+    const std::size_t i = static_cast<std::size_t>(sq) - 1;
+    return IsBoardSquare(sq) && i < text.size() ? text[i] : ' ';
+}
+
 } // namespace
 
 void TVeltanBrdKernel::GetMoveList(std::vector<std::string>& list) const
@@ -55,12 +62,19 @@ bool TVeltanBrdKernel::GotoMove(int moveno)
     InvalidateRepetitionCache();
     CopyRecordIntoBoard(MoveList[static_cast<std::size_t>(moveno)]);
     RebuildTurnState(moveno);
+    RebuildStartLetters(moveno);
     RedrawBoard();
+    // A running game that arrives at an ending stops there, as the move that
+    // reached it stopped the live game: no clock may run on a finished game.
+    if (!FGameEnded && EndingStopsPlay(Ending()))
+        SetGameEnded(true);
     return true;
 }
 
 void TVeltanBrdKernel::StartNewHistory()
 {
+    _StartpositionOfGame = _Startposition;
+    _teamCannotMove = false;
     MoveInfo& start = MoveList[0];
     start.position = position();
     start.players = players();
@@ -115,6 +129,7 @@ void TVeltanBrdKernel::RebuildTurnState(int moveno)
 {
     ClearMovesMovedInTurn();
     _currentTeamPlayer = '1';
+    _teamCannotMove = false;
     if (moveno == 0) {
         _WhiteToMove = true;
         return;
@@ -135,17 +150,10 @@ void TVeltanBrdKernel::RebuildTurnState(int moveno)
         // king beside it. Reading the record before would depend on the
         // start of the game, which a game file does not store.
         Square landed = made.NewSquare;
-        const auto at = [](const std::string& text, Square sq) {
-            const std::size_t i = static_cast<std::size_t>(sq) - 1;
-            return IsBoardSquare(sq) && i < text.size() ? text[i] : ' ';
-        };
         if (IsBoardSquare(made.NewSquare) && IsBoardSquare(made.OldSquare) &&
-            at(made.position, made.NewSquare) == ' ') {
-            const int rookFile = FileOf(made.NewSquare);
-            landed = SquareAt(rookFile > FileOf(made.OldSquare) ? rookFile - 1 : rookFile + 1,
-                              RankOf(made.NewSquare));
-        }
-        const char owner = at(made.players, landed);
+            LetterAt(made.position, made.NewSquare) == ' ')
+            landed = CastlingLanding(made.OldSquare, made.NewSquare).king;
+        const char owner = LetterAt(made.players, landed);
         const int mover = (owner >= '1' && owner <= '4') ? owner - '0' : _currentTeamPlayer - '0';
         // Shares of the players before the mover were forfeited.
         while (mover > _currentTeamPlayer - '0' && MovesMadeInTurn() < _MovesPerTeamTurn)
@@ -155,8 +163,34 @@ void TVeltanBrdKernel::RebuildTurnState(int moveno)
     }
     if (TurnMustSwitch())
         SwitchTeamTurn();
-    if (!IsThreefoldPosition())
-        SettleTurn();
+    _teamCannotMove = !IsThreefoldPosition() && SettleTurn();
+}
+
+// The unmoved pieces right after move `moveno`, exactly as the live game had
+// them: the game's start letters with every square blanked that the moves up
+// to it left or landed on, castling's four squares included. A line of play
+// given up by stepping back leaves nothing behind.
+void TVeltanBrdKernel::RebuildStartLetters(int moveno)
+{
+    _Startposition = _StartpositionOfGame;
+    for (int j = 1; j <= moveno; ++j) {
+        const MoveInfo& made = MoveList[static_cast<std::size_t>(j)];
+        const Square from = made.OldSquare, to = made.NewSquare;
+        if (!IsBoardSquare(from) || !IsBoardSquare(to))
+            continue;
+        _Startposition[from] = ' ';
+        _Startposition[to] = ' ';
+        // The record before holds the board the move was made on.
+        const std::string& before = MoveList[static_cast<std::size_t>(j - 1)].position;
+        const char king = LetterAt(before, from), rook = LetterAt(before, to);
+        if ((king == 'K' && rook == 'R') || (king == 'k' && rook == 'r')) {
+            const TCastlingLanding landing = CastlingLanding(from, to);
+            for (const Square sq : {landing.king, landing.rook}) {
+                if (IsBoardSquare(sq))
+                    _Startposition[sq] = ' ';
+            }
+        }
+    }
 }
 
 bool TVeltanBrdKernel::IsThreefoldPosition() const

@@ -102,14 +102,9 @@ bool TVeltanBrdKernel::PerformMove(Square oldSq, Square newSq)
         CaptureEnpassantPawn(newSq);
 
     const bool castling = (moved == 'K' && captured == 'R') || (moved == 'k' && captured == 'r');
-    Square kingLanding = newSq;
-    if (castling) {
-        // The king ends next to the rook's old square; that is the square
-        // that must count as moved, or the king could move again this turn.
-        const int rookFile = FileOf(newSq);
-        kingLanding = SquareAt(rookFile > FileOf(oldSq) ? rookFile - 1 : rookFile + 1, RankOf(newSq));
-    }
-    MarkMovedInTurn(kingLanding);
+    // A castling king ends next to the rook's old square; that is the square
+    // that must count as moved, or the king could move again this turn.
+    MarkMovedInTurn(castling ? CastlingLanding(oldSq, newSq).king : newSq);
 
     if (OnLegalMove)
         OnLegalMove(*this, oldSq, newSq);
@@ -136,9 +131,10 @@ bool TVeltanBrdKernel::PerformMove(Square oldSq, Square newSq)
     // The game is over before the winner's box opens, so no clock runs and
     // no computer move is started while the box waits for the user.
     const bool won = AllKingsCaptured(whiteMoves);
+    _teamCannotMove = false;
     SetGameEnded(won);
     if (won)
-        ShowMessage(whiteMoves ? "White has won!" : "Black has won!");
+        ShowMessage(EndingMessage(whiteMoves ? TGameEnding::WhiteWon : TGameEnding::BlackWon));
     if (!FGameEnded) {
         bool draw = false;
         if (MatingMaterialMissing()) {
@@ -157,13 +153,18 @@ bool TVeltanBrdKernel::PerformMove(Square oldSq, Square newSq)
             OnDraw(*this);
         }
         if (!FGameEnded && !repetition) {
-            const bool teamCannotMove = SettleTurn();
+            _teamCannotMove = SettleTurn();
             WriteRecord(LastMove);
-            if (teamCannotMove) {
+            if (_teamCannotMove) {
                 SetGameEnded(true);
-                ShowMessage(_WhiteToMove ? "White cannot move: Black has won!"
-                                         : "Black cannot move: White has won!");
+                ShowMessage(EndingMessage(_WhiteToMove ? TGameEnding::WhiteCannotMove
+                                                       : TGameEnding::BlackCannotMove));
             }
+        }
+        // The last record the history holds ends the game: no move could follow it.
+        if (!FGameEnded && LastMove >= MaxHistoryMoves) {
+            SetGameEnded(true);
+            ShowMessage(EndingMessage(TGameEnding::HistoryFull));
         }
         if (OnPaint)
             OnPaint(*this);
@@ -252,11 +253,7 @@ void TVeltanBrdKernel::PromotePawn(Square sq)
 
 void TVeltanBrdKernel::CastleRearrange(Square oldSq, Square newSq, char king, char rook)
 {
-    const int y = RankOf(newSq);
-    const int rookFile = FileOf(newSq);
-    const bool towardsHigherFiles = rookFile > FileOf(oldSq);
-    const Square kingTo = SquareAt(towardsHigherFiles ? rookFile - 1 : rookFile + 1, y);
-    const Square rookTo = SquareAt(towardsHigherFiles ? rookFile - 2 : rookFile + 2, y);
+    const auto [kingTo, rookTo] = CastlingLanding(oldSq, newSq);
     _position[rookTo] = rook;
     _position[kingTo] = king;
     _players[rookTo] = _currentTeamPlayer;

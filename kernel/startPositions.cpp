@@ -102,6 +102,7 @@ void TVeltanBrdKernel::SetStartPosition(const std::string& value)
         return;
     std::copy(value.begin(), value.end(), _StartpositionSource.begin() + 1);
     std::copy(value.begin(), value.end(), _Startposition.begin() + 1);
+    _StartpositionOfGame = _Startposition;
     SetPosition(value);
 }
 
@@ -116,6 +117,22 @@ void TVeltanBrdKernel::SetStartPlayers(const std::string& value)
         return;
     for (TPosition* array : {&_StartplayersSource, &_Startplayers, &_players})
         std::copy(value.begin(), value.end(), array->begin() + 1);
+}
+
+bool TVeltanBrdKernel::StartGameFrom(const std::string& startPosition, const std::string& startPlayers)
+{
+    if (!StartTextFits(startPosition, "System warning: Set_StartPosition - BORDAREAPLS = ") ||
+        !StartTextFits(startPlayers, "System warning: Set_StartPlayers - BORDAREAPLS ="))
+        return false;
+    SetWhiteToMove(true);
+    _currentTeamPlayer = '1';
+    ClearMovesMovedInTurn();
+    SetStartPosition(startPosition);
+    SetStartPlayers(startPlayers);
+    StartNewHistory();
+    // No move has been made: the record holds the clock of the side to move as it starts.
+    MoveList[0].TimeLeft = _TimeStartWhite;
+    return true;
 }
 
 void TVeltanBrdKernel::SetMovesPerTeamTurn(int value)

@@ -35,6 +35,26 @@ enum TStartPositionType : std::uint8_t { SPClassic = 0, SP2x2 = 1 };
 /// Empty ranks between each board edge and that side's armies.
 enum TStartPositionRowShift : std::uint8_t { SP0RowShift = 0, SP1RowShift = 1, SP2RowShift = 2 };
 
+/// How a game stands at the record shown: still open, or which ending it reached.
+enum class TGameEnding : std::uint8_t {
+    None,
+    WhiteWon,        ///< every Black king captured
+    BlackWon,        ///< every White king captured
+    WhiteCannotMove, ///< White's turn began without a single move for White
+    BlackCannotMove,
+    Repetition,       ///< a repetition stands: no move is legal
+    NoMatingMaterial, ///< neither team has the material to take a king
+    HistoryFull,      ///< the history's last record is written
+};
+
+/// Where a king and its rook land when the king castles from kingFrom onto
+/// its own rook at rookFrom: the king beside the rook's old square, the rook
+/// on the king's other side.
+struct TCastlingLanding {
+    Square king = SqrNone;
+    Square rook = SqrNone;
+};
+
 /// One history record: the board right after a move (record 0: the start).
 struct MoveInfo {
     std::string position; ///< 256 piece letters, square 1 first
@@ -197,6 +217,11 @@ public:
     /// holds its position and owners with White to move, LastMove is 0 and no
     /// earlier record can be reached any more. Settings and turn are untouched.
     void StartNewHistory();
+    /// Starts a game on the given start letters and owners (256 characters
+    /// each, else a warning and false): they go on the board and into record
+    /// 0 of a fresh history, White to move with player 1, record 0 holding
+    /// White's start time. The turn settings and clocks are not touched.
+    bool StartGameFrom(const std::string& startPosition, const std::string& startPlayers);
     /// Last record of the current line of play.
     int HistoryEnd() const { return _HistoryEnd; }
 
@@ -224,6 +249,13 @@ public:
     /// changed) for an illegal move or a full history.
     bool PerformMove(Square oldSq, Square newSq);
     bool GameEnded() const { return FGameEnded; }
+    /// The ending reached at the record shown (None while play can go on).
+    /// Draws are reported whether or not an OnDraw handler ends the game.
+    TGameEnding Ending() const;
+    /// The words that announce an ending ("White has won!", "Draw", ...); empty for None.
+    static std::string EndingMessage(TGameEnding ending);
+    /// Where king and rook land when the king on kingFrom castles onto the rook on rookFrom.
+    static TCastlingLanding CastlingLanding(Square kingFrom, Square rookFrom);
     /// Ends or resumes play; ending notifies the main window once.
     void SetGameEnded(bool value);
     /// Removes the en passant markers of the side now to move.
@@ -361,6 +393,9 @@ private:
     // History (history.cpp).
     void ResetGame();
     void RebuildTurnState(int moveno);
+    void RebuildStartLetters(int moveno);
+    /// Would the live game have stopped on this ending (draws only with an OnDraw handler)?
+    bool EndingStopsPlay(TGameEnding ending) const;
     void CopyRecordIntoBoard(const MoveInfo& record);
     static std::string NormalisedRecordText(const std::string& text, char fill);
     void InvalidateRepetitionCache() { ++_historyGeneration; }
@@ -370,6 +405,9 @@ private:
     TPosition _Startposition{};
     TPosition _Startplayers{};
     TPosition _StartpositionSource{};
+    // The start letters as record 0 found them: a jump rebuilds the unmoved
+    // pieces from these and the moves of the records up to it.
+    TPosition _StartpositionOfGame{};
     TPosition _StartplayersSource{};
     char _currentTeamPlayer = '1';
     std::array<Square, MaxMovesPerTeamTurn> _MovedPerTurn{};
@@ -385,6 +423,8 @@ private:
     bool _WhiteToMove = true;
 
     bool FGameEnded = false;
+    // Settling the turn of the record shown found a team without a single move.
+    bool _teamCannotMove = false;
     bool _DoRefreshWindowsBoard = true;
     bool _animateMoves = true;
     int _animationDelay = 0;
@@ -400,6 +440,9 @@ private:
     std::uint64_t _foundGeneration = 0;
     Square _foundFrom = SqrNone;
     Square _foundTo = SqrNone;
+    // The record and board the search in flight was started on.
+    int _searchedMove = -1;
+    std::string _searchedPosition;
     // One search kept from move to move, so its table of positions is
     // allocated once and what it learnt helps the next move; the rule
     // settings it learnt under tell when that knowledge no longer holds.

@@ -20,6 +20,16 @@ inline constexpr QLatin1String PlayersPerTeamAttribute{"PlayersPerTeam"};
 inline constexpr QLatin1String MovesPerTeamTurnAttribute{"MovesPerTeamTurn"};
 inline constexpr QLatin1String MovesPerPlayerTurnAttribute{"MovesPerPlayerTurn"};
 inline constexpr QLatin1String IncrementAttribute{"Increment"};
+/// How the game started. Optional: older files lack them and readers that do
+/// not know them pass them by.
+inline constexpr QLatin1String StartPositionAttribute{"StartPosition"};
+inline constexpr QLatin1String StartPlayersAttribute{"StartPlayers"};
+inline constexpr QLatin1String StartPositionTypeAttribute{"StartPositionType"};
+inline constexpr QLatin1String StartPositionRowShiftAttribute{"StartPositionRowShift"};
+inline constexpr QLatin1String TimeStartWhiteAttribute{"TimeStartWhite"};
+inline constexpr QLatin1String TimeStartBlackAttribute{"TimeStartBlack"};
+inline constexpr QLatin1String IncrementWhiteAttribute{"IncrementWhite"};
+inline constexpr QLatin1String IncrementBlackAttribute{"IncrementBlack"};
 inline constexpr QLatin1String PositionAttribute{"Position"};
 inline constexpr QLatin1String PlayersAttribute{"Players"};
 inline constexpr QLatin1String TimeLeftAttribute{"TimeLeft"};
@@ -35,6 +45,9 @@ inline constexpr QLatin1String BlackTeam{"Black"};
 
 /// Letters a record's position may hold: blank, the pieces and the en passant markers.
 inline constexpr QLatin1String PositionLetters{" PNBRQKEpnbrqke"};
+/// Largest arrangement number and row shift a start may name.
+inline constexpr int MaxStartPositionType = 2;
+inline constexpr int MaxStartPositionRowShift = 2;
 /// Letters a record's players string may hold: no player, players 1 to 4, blank.
 inline constexpr QLatin1String PlayerLetters{"01234 "};
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <array>
+#include <tuple>
 
 #include "gameFileFormat.h"
 #include "timeText.h"
@@ -70,6 +71,18 @@ TProblem ReadSetting(const QXmlStreamAttributes& attributes, QLatin1String name,
     return {};
 }
 
+TProblem ReadTime(const QXmlStreamAttributes& attributes, QLatin1String name, double& days)
+{
+    if (!attributes.hasAttribute(name))
+        return QStringLiteral("the Veltan element has no %1 attribute").arg(name);
+    const QString text = attributes.value(name).toString();
+    const std::optional<double> read = ParseTimeText(text);
+    if (!read)
+        return QStringLiteral("%1 is %2, which is not a time (h:mm:ss)").arg(name, Quoted(text));
+    days = *read;
+    return {};
+}
+
 TProblem ReadSettings(const QXmlStreamAttributes& attributes, TGameFileSettings& settings)
 {
     for (const auto& [name, value] : {std::pair{PlayersPerTeamAttribute, &settings.PlayersPerTeam},
@@ -92,15 +105,7 @@ TProblem ReadSettings(const QXmlStreamAttributes& attributes, TGameFileSettings&
             .arg(settings.PlayersPerTeam)
             .arg(share);
 
-    if (!attributes.hasAttribute(IncrementAttribute))
-        return QStringLiteral("the Veltan element has no %1 attribute").arg(IncrementAttribute);
-    const QString increment = attributes.value(IncrementAttribute).toString();
-    const std::optional<double> days = ParseTimeText(increment);
-    if (!days)
-        return QStringLiteral("%1 is %2, which is not a time (h:mm:ss)")
-            .arg(IncrementAttribute, Quoted(increment));
-    settings.Increment = *days;
-    return {};
+    return ReadTime(attributes, IncrementAttribute, settings.Increment);
 }
 
 // Position and Players: exactly one known letter per square.
@@ -128,23 +133,76 @@ TProblem ReadBoardText(const QXmlStreamAttributes& attributes, QLatin1String nam
     return {};
 }
 
-TProblem ReadMove(const TXmlElement& element, MoveInfo& record)
+// A board and its owners: one known letter per square, every piece owned.
+TProblem ReadBoard(const QXmlStreamAttributes& attributes, QLatin1String positionName,
+                   QLatin1String playersName, std::string& position, std::string& players)
 {
-    const QXmlStreamAttributes& attributes = element.attributes;
-    if (TProblem problem = ReadBoardText(attributes, PositionAttribute, PositionLetterSet, record.position);
+    if (TProblem problem = ReadBoardText(attributes, positionName, PositionLetterSet, position);
         !problem.isEmpty())
         return problem;
-    if (TProblem problem = ReadBoardText(attributes, PlayersAttribute, PlayerLetterSet, record.players);
+    if (TProblem problem = ReadBoardText(attributes, playersName, PlayerLetterSet, players);
         !problem.isEmpty())
         return problem;
     for (int sq = 1; sq <= SquareCount; ++sq) {
         const std::size_t i = static_cast<std::size_t>(sq - 1);
-        const char owner = record.players[i];
-        if (RealPieces.Contains(static_cast<unsigned char>(record.position[i])) &&
-            (owner < '1' || owner > '4'))
+        const char owner = players[i];
+        if (RealPieces.Contains(static_cast<unsigned char>(position[i])) && (owner < '1' || owner > '4'))
             return QStringLiteral("has a piece on %1 that belongs to no player")
                 .arg(QString::fromStdString(TVeltanBrdKernel::SquareToString(static_cast<Square>(sq))));
     }
+    return {};
+}
+
+TProblem ReadBoundedNumber(const QXmlStreamAttributes& attributes, QLatin1String name, int highest,
+                           int& value)
+{
+    if (!attributes.hasAttribute(name))
+        return QStringLiteral("the Veltan element has no %1 attribute").arg(name);
+    const QStringView text = attributes.value(name);
+    bool ok = false;
+    value = text.toInt(&ok);
+    if (!ok || value < 0 || value > highest)
+        return QStringLiteral("%1 is %2; it must be a whole number from 0 to %3")
+            .arg(name, Quoted(text))
+            .arg(highest);
+    return {};
+}
+
+// The start comes as a set: a file that names its start position must say
+// everything else about its start too.
+TProblem ReadStart(const QXmlStreamAttributes& attributes, std::optional<TGameFileStart>& start)
+{
+    if (!attributes.hasAttribute(StartPositionAttribute))
+        return {};
+    TGameFileStart read;
+    if (TProblem problem =
+            ReadBoard(attributes, StartPositionAttribute, StartPlayersAttribute, read.position, read.players);
+        !problem.isEmpty())
+        return QStringLiteral("the Veltan element ") + problem;
+    for (const auto& [name, highest, value] :
+         {std::tuple{StartPositionTypeAttribute, MaxStartPositionType, &read.positionType},
+          std::tuple{StartPositionRowShiftAttribute, MaxStartPositionRowShift, &read.rowShift}}) {
+        if (TProblem problem = ReadBoundedNumber(attributes, name, highest, *value); !problem.isEmpty())
+            return problem;
+    }
+    for (const auto& [name, days] : {std::pair{TimeStartWhiteAttribute, &read.timeStartWhite},
+                                     std::pair{TimeStartBlackAttribute, &read.timeStartBlack},
+                                     std::pair{IncrementWhiteAttribute, &read.incrementWhite},
+                                     std::pair{IncrementBlackAttribute, &read.incrementBlack}}) {
+        if (TProblem problem = ReadTime(attributes, name, *days); !problem.isEmpty())
+            return problem;
+    }
+    start = std::move(read);
+    return {};
+}
+
+TProblem ReadMove(const TXmlElement& element, MoveInfo& record)
+{
+    const QXmlStreamAttributes& attributes = element.attributes;
+    if (TProblem problem =
+            ReadBoard(attributes, PositionAttribute, PlayersAttribute, record.position, record.players);
+        !problem.isEmpty())
+        return problem;
 
     if (!attributes.hasAttribute(TimeLeftAttribute))
         return QStringLiteral("has no %1 attribute").arg(TimeLeftAttribute);
@@ -186,6 +244,8 @@ TProblem ReadGame(const QByteArray& data, TGameFileContent& game)
         return QStringLiteral("it holds no Veltan game (there is no element named Veltan)");
     const TXmlElement& rootElement = tree.Element(root);
     if (TProblem problem = ReadSettings(rootElement.attributes, game.settings); !problem.isEmpty())
+        return problem;
+    if (TProblem problem = ReadStart(rootElement.attributes, game.start); !problem.isEmpty())
         return problem;
 
     std::vector<int> moveElements;

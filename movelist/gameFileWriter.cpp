@@ -30,6 +30,21 @@ void WriteMove(QXmlStreamWriter& writer, const MoveInfo& record)
     writer.writeAttribute(NewSqrAttribute, SquareText(record.NewSquare));
 }
 
+// Record 0 holds the start as the game began; with the settings around it a
+// reader sets up the very game, whatever arrangement it was.
+void WriteStart(QXmlStreamWriter& writer, const TVeltanBrdKernel& board)
+{
+    const MoveInfo& start = board.MoveList[0];
+    writer.writeAttribute(StartPositionAttribute, QString::fromLatin1(start.position));
+    writer.writeAttribute(StartPlayersAttribute, QString::fromLatin1(start.players));
+    writer.writeAttribute(StartPositionTypeAttribute, QString::number(board.StartPositionType()));
+    writer.writeAttribute(StartPositionRowShiftAttribute, QString::number(board.StartPositionRowShift()));
+    writer.writeAttribute(TimeStartWhiteAttribute, TimeText(board.TimeStartWhite()));
+    writer.writeAttribute(TimeStartBlackAttribute, TimeText(board.TimeStartBlack()));
+    writer.writeAttribute(IncrementWhiteAttribute, TimeText(board.TimeIncrementWhite()));
+    writer.writeAttribute(IncrementBlackAttribute, TimeText(board.TimeIncrementBlack()));
+}
+
 } // namespace
 
 bool NothingToSave(const TVeltanBrdKernel& board)
@@ -57,6 +72,7 @@ QByteArray GameFileDocument(const TVeltanBrdKernel& board, const QString& name, 
     writer.writeAttribute(MovesPerTeamTurnAttribute, QString::number(board.MovesPerTeamTurn()));
     writer.writeAttribute(MovesPerPlayerTurnAttribute, QString::number(board.MovesPerPlayerTurn()));
     writer.writeAttribute(IncrementAttribute, TimeText(board.TimeIncrementWhite()));
+    WriteStart(writer, board);
     const int last = std::min(board.LastMove, MaxMoves);
     for (int n = 1; n <= last; ++n)
         WriteMove(writer, board.MoveList[static_cast<std::size_t>(n)]);

@@ -3,7 +3,7 @@
 // without depending on it: loading a game resets the program's game, updates
 // the clock and status line, and starts play.
 
-class QWidget;
+#include <QString>
 
 /// The main window as the game's host.
 class TGameHost {
@@ -16,4 +16,9 @@ public:
     virtual void UpdateGameSettings() = 0;
     /// Toggles between running and stopped play.
     virtual void StartStop() = 0;
+    /// The folder the game-file dialogs open in: the one last used, else the
+    /// user's documents folder.
+    virtual QString GameFileFolder() const = 0;
+    /// Remembers the folder of a game file just chosen.
+    virtual void SetGameFileFolder(const QString& folder) = 0;
 };

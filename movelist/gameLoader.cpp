@@ -1,6 +1,28 @@
 #include "gameLoader.h"
 
 #include "gameFileReader.h"
+#include "gameFileStart.h"
+
+namespace {
+
+// The game as it began: arrangement, owners and clocks, and record 0 made of
+// them, so a jump to the start and the unmoved pieces are those of this game.
+void ApplyStart(const TGameFileStart& start, TVeltanBrdKernel& board)
+{
+    // Both numbers were checked against the arrangements' ranges on reading;
+    // the third arrangement is stored as 2, which has no enumerator of its own.
+    board.SetStartPositionType(static_cast<TStartPositionType>(start.positionType));
+    board.SetStartPositionRowShift(static_cast<TStartPositionRowShift>(start.rowShift));
+    board.SetTimeStartWhite(start.timeStartWhite);
+    board.SetTimeStartBlack(start.timeStartBlack);
+    board.SetTimeLeftWhite(start.timeStartWhite);
+    board.SetTimeLeftBlack(start.timeStartBlack);
+    board.SetTimeIncrementWhite(start.incrementWhite);
+    board.SetTimeIncrementBlack(start.incrementBlack);
+    board.StartGameFrom(start.position, start.players);
+}
+
+} // namespace
 
 void ApplyGameFile(const TGameFileContent& game, TVeltanBrdKernel& board, TGameHost& host)
 {
@@ -16,6 +38,8 @@ void ApplyGameFile(const TGameFileContent& game, TVeltanBrdKernel& board, TGameH
     board.SetMovesPerPlayerTurn(settings.MovesPerPlayerTurn);
     board.SetTimeIncrementWhite(settings.Increment);
     board.SetTimeIncrementBlack(settings.Increment);
+    if (const std::optional<TGameFileStart> start = game.start ? game.start : InferredStart(game))
+        ApplyStart(*start, board);
 
     int moveno = 0;
     for (const MoveInfo& record : game.moves) {

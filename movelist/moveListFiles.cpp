@@ -1,8 +1,8 @@
 // The Save and Load buttons of the move list window: the dialogs and
 // messages around the game files.
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include "VeltanMoveList.h"
@@ -11,15 +11,6 @@
 #include "gameLoader.h"
 #include "userDialogs.h"
 #include "veltanbrd.h"
-
-namespace {
-
-QString GameFileFolder()
-{
-    return QCoreApplication::applicationDirPath();
-}
-
-} // namespace
 
 void TFrmVeltanMoveList::BtnSaveClick()
 {
@@ -34,22 +25,32 @@ void TFrmVeltanMoveList::SaveGame()
         return;
     }
     const QString stamp = GameFileStamp(QDateTime::currentDateTime());
-    const QString offered = QDir(GameFileFolder()).filePath(DefaultGameFileName(stamp));
+    const QString offered = QDir(Host.GameFileFolder()).filePath(DefaultGameFileName(stamp));
     const QString chosen =
         UserDialogs().GetSaveFileName(this, tr("Save game"), offered, tr("Veltan games (*.xml)"));
     if (chosen.isEmpty())
         return;
-    const TGameFileOutcome outcome = SaveGameFile(WithGameFileSuffix(chosen), VeltanBrd, stamp);
+    // The question is about the name that will really be written, suffix included.
+    const QString path = WithGameFileSuffix(chosen);
+    const QFileInfo target(path);
+    Host.SetGameFileFolder(target.absolutePath());
+    if (target.exists() &&
+        !UserDialogs().AskYesNo(this, QGuiApplication::applicationDisplayName(),
+                                tr("\"%1\" already exists.\nDo you want to replace it?")
+                                    .arg(QDir::toNativeSeparators(target.absoluteFilePath()))))
+        return;
+    const TGameFileOutcome outcome = SaveGameFile(path, VeltanBrd, stamp);
     if (!outcome.done)
         ShowProblem(outcome.message);
 }
 
 void TFrmVeltanMoveList::BtnLoadClick()
 {
-    const QString chosen = UserDialogs().GetOpenFileName(this, tr("Load game"), GameFileFolder(),
+    const QString chosen = UserDialogs().GetOpenFileName(this, tr("Load game"), Host.GameFileFolder(),
                                                          tr("Veltan games (Veltan*.xml);;XML files (*.xml)"));
     if (chosen.isEmpty())
         return;
+    Host.SetGameFileFolder(QFileInfo(chosen).absolutePath());
     const TGameFileOutcome outcome = LoadGameFile(chosen, VeltanBrd, Host);
     if (!outcome.done) {
         ShowProblem(outcome.message);

@@ -12,15 +12,8 @@ bool IsOfferedCount(int count)
     return count == 1 || count == 2 || count == 4;
 }
 
-// Without a fresh history the new game's moves would follow the old game's
-// in the move list and in saved files.
-void StartFreshHistory(TVeltanBrdKernel& board)
+void ForgetEarlierRecords(TVeltanBrdKernel& board)
 {
-    // Record 0 becomes the arrangement and owners just placed, with White to
-    // move, and stepping forward reaches nothing after it.
-    board.StartNewHistory();
-    // No move has been made: the record holds the clock of the side to move as it starts.
-    board.MoveList[0].TimeLeft = board.TimeStartWhite();
     // The old game's records would still answer a jump to their numbers;
     // emptied, they are records never written.
     for (int moveno = 1; moveno <= MaxHistoryMoves; ++moveno)
@@ -49,7 +42,6 @@ bool SetupGame(TVeltanBrdKernel& board, const TGameSetup& setup)
         players.size() != static_cast<std::size_t>(catalogue::BoardLength))
         return false;
 
-    board.SetWhiteToMove(true);
     // Both values were checked against the catalogue's ranges above; the
     // third arrangement is stored as 2, which has no enumerator of its own.
     board.SetStartPositionRowShift(static_cast<TStartPositionRowShift>(setup.rowShift));
@@ -62,10 +54,9 @@ bool SetupGame(TVeltanBrdKernel& board, const TGameSetup& setup)
     board.SetTimeLeftBlack(board.TimeStartBlack());
     board.SetPlayersPerTeam(setup.playersPerTeam);
     board.SetMovesPerTeamTurn(setup.movesPerTeamTurn);
-    board.SetCurrentTeamPlayer('1');
-    board.ClearMovesMovedInTurn();
-    board.SetStartPosition(position);
-    board.SetStartPlayers(players);
-    StartFreshHistory(board);
+    // Record 0 becomes the arrangement and owners placed here, with White to
+    // move, and stepping forward reaches nothing after it.
+    board.StartGameFrom(position, players);
+    ForgetEarlierRecords(board);
     return true;
 }

@@ -23,6 +23,8 @@ public:
     }
     void UpdateGameSettings() override {}
     void StartStop() override { _board.SetGameEnded(!_board.GameEnded()); }
+    QString GameFileFolder() const override { return {}; }
+    void SetGameFileFolder(const QString&) override {}
 
 private:
     TVeltanBrdKernel& _board;

@@ -33,6 +33,10 @@ enum class TAct {
     TooLittle,     // a small position with too little material on both sides
     AnyMove,       // White's knight leaps
     RunWhiteOut,   // White's clock has half a step left, then the clock steps
+    Blocked,       // a small position: Black's only pawn will be blocked, its king has no share
+    BlockPawn,     // White's pawn blocks Black's: Black cannot move
+    StepBack,      // the move list steps back one record
+    StepForward,   // the move list steps forward one record
     CtrlO,         // options dialog, closed with "Ok"
     CtrlM,         // move list window
     PromotionTest, // "Test": the promotion dialog
@@ -71,6 +75,18 @@ protected:
             break;
         case TAct::AnyMove:
             ASSERT_TRUE(Board().move(B01, D04));
+            break;
+        case TAct::Blocked:
+            SetUpPosition({{A03, 'P'}, {A05, 'p'}, {P01, 'K'}, {H16, 'k', '2'}});
+            break;
+        case TAct::BlockPawn:
+            ASSERT_TRUE(Board().move(A03, A04));
+            break;
+        case TAct::StepBack:
+            ASSERT_TRUE(Board().MoveBackward());
+            break;
+        case TAct::StepForward:
+            ASSERT_TRUE(Board().MoveForward());
             break;
         case TAct::RunWhiteOut:
             Board().SetTimeLeftWhite(ClockStep / 2);
@@ -145,7 +161,24 @@ INSTANTIATE_TEST_SUITE_P(
         TPlayRow{"Stop", {CtrlS, CtrlS}, TPlay::Stopped, nullptr},
         TPlayRow{"Resume", {CtrlS, CtrlS, CtrlS}, TPlay::Running, nullptr},
         TPlayRow{"WinByKingCapture", {KingHunt, CtrlS, TakeKing}, TPlay::Ended, "White has won!"},
-        TPlayRow{"StartAfterWin", {KingHunt, CtrlS, TakeKing, CtrlS}, TPlay::Running, "White has won!"},
+        // A finished game stays finished: Start/Stop tells the result again.
+        TPlayRow{"StartAfterWin", {KingHunt, CtrlS, TakeKing, CtrlS}, TPlay::Ended, "White has won!"},
+        TPlayRow{"StartAfterSteppingBackToTheWin",
+                 {KingHunt, CtrlS, TakeKing, StepBack, StepForward, CtrlS},
+                 TPlay::Ended,
+                 "White has won!"},
+        TPlayRow{
+            "CannotMove", {Blocked, CtrlS, BlockPawn}, TPlay::Ended, "Black cannot move: White has won!"},
+        TPlayRow{"StartAfterSteppingBackToCannotMove",
+                 {Blocked, CtrlS, BlockPawn, StepBack, StepForward, CtrlS},
+                 TPlay::Ended,
+                 "Black cannot move: White has won!"},
+        TPlayRow{"StartAfterDraw", {TooLittle, CtrlS, AnyMove, CtrlS}, TPlay::Ended, "Draw"},
+        // Stepped back before the end, the game may go on from there.
+        TPlayRow{"StartBeforeTheWin",
+                 {KingHunt, CtrlS, TakeKing, StepBack, CtrlS},
+                 TPlay::Running,
+                 "White has won!"},
         TPlayRow{"Draw", {TooLittle, CtrlS, AnyMove}, TPlay::Ended, "Draw"},
         TPlayRow{"FlagFall", {CtrlS, RunWhiteOut}, TPlay::Ended, "White lost on time!"},
         TPlayRow{"OptionsDuringPlay", {CtrlS, CtrlO}, TPlay::Running, nullptr},
@@ -236,25 +269,6 @@ TEST_F(StartStop, RightAfterProgramStartTheBoardTakesNoMoveAndTheClockStands)
     Window().ItsShowTime();
     EXPECT_EQ(Board().TimeLeftWhite(), white);
     EXPECT_EQ(WhiteClock(), QStringLiteral(" "));
-}
-
-TEST_F(StartStop, AfterAWinStartingRunsTheClockOfTheTeamToMove)
-{
-    SetUpPosition({{A01, 'K'}, {B02, 'R'}, {P16, 'k'}, {A12, 'p'}});
-    PressCtrl(Qt::Key_S);
-    ASSERT_TRUE(Board().move(B02, B16));
-    ASSERT_TRUE(Board().move(A12, A11));
-    ASSERT_TRUE(Board().move(B16, P16));
-    DeliverNotices();
-    ASSERT_TRUE(Board().GameEnded());
-    const bool whiteToMove = Board().WhiteToMove();
-    const double white = Board().TimeLeftWhite();
-    const double black = Board().TimeLeftBlack();
-    PressCtrl(Qt::Key_S);
-    EXPECT_TRUE(Board().isEnabled());
-    EXPECT_TRUE(Window().ClockRunning());
-    EXPECT_EQ(Board().TimeLeftWhite(), whiteToMove ? white - ClockStep : white);
-    EXPECT_EQ(Board().TimeLeftBlack(), whiteToMove ? black : black - ClockStep);
 }
 
 } // namespace

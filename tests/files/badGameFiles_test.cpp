@@ -35,14 +35,14 @@ QByteArray WithoutAttribute(const QByteArray& document, const QString& attribute
 
 QByteArray WithAttribute(const QByteArray& document, const QString& attribute, const QString& value)
 {
-    return ReplaceFirst(document, QStringLiteral("%1=\"[^\"]*\"").arg(attribute),
-                        QStringLiteral("%1=\"%2\"").arg(attribute, value));
+    return ReplaceFirst(document, QStringLiteral(" %1=\"[^\"]*\"").arg(attribute),
+                        QStringLiteral(" %1=\"%2\"").arg(attribute, value));
 }
 
 // Changes one character of the first Position or Players value, at index.
 QByteArray WithCharacter(const QByteArray& document, const QString& attribute, int index, const QString& c)
 {
-    return ReplaceFirst(document, QStringLiteral("%1=\"[^\"]{%2}\\K[^\"]").arg(attribute).arg(index), c);
+    return ReplaceFirst(document, QStringLiteral(" %1=\"[^\"]{%2}\\K[^\"]").arg(attribute).arg(index), c);
 }
 
 QByteArray WithMoves(const QByteArray& document, int count)
@@ -140,9 +140,9 @@ const BadFile BadFiles[] = {
      "Increment is \"soon\", which is not a time"},
     {"TimeLeftNotATime", [](const QByteArray& v) { return WithAttribute(v, "TimeLeft", "0:61:00"); },
      "move 1 (line 3) has a TimeLeft of \"0:61:00\", which is not a time"},
-    {"ShortPosition", [](const QByteArray& v) { return ReplaceFirst(v, "Position=\"\\K[^\"]", ""); },
+    {"ShortPosition", [](const QByteArray& v) { return ReplaceFirst(v, " Position=\"\\K[^\"]", ""); },
      "move 1 (line 3) has a Position of 255 characters instead of 256"},
-    {"LongPosition", [](const QByteArray& v) { return ReplaceFirst(v, "Position=\"\\K", "R"); },
+    {"LongPosition", [](const QByteArray& v) { return ReplaceFirst(v, " Position=\"\\K", "R"); },
      "has a Position of 257 characters instead of 256"},
     {"EmptyPlayers", [](const QByteArray& v) { return WithAttribute(v, "Players", ""); },
      "has a Players of 0 characters instead of 256"},

@@ -211,8 +211,10 @@ TEST_F(GameFileLoading, StoresTheSettingsWithTheFilesMovesPerPlayer)
     EXPECT_EQ(board.PlayersPerTeam(), 2);
     EXPECT_EQ(board.MovesPerTeamTurn(), 4);
     EXPECT_EQ(board.MovesPerPlayerTurn(), 2);
-    // White's increment is the one a file keeps, for both teams.
     EXPECT_DOUBLE_EQ(board.TimeIncrementWhite(), 12 * Second);
+    EXPECT_DOUBLE_EQ(board.TimeIncrementBlack(), 99 * Second);
+    // A file without its start keeps White's increment only, for both teams.
+    ASSERT_TRUE(Load(WithoutStart(SavedDocument(shared))).done);
     EXPECT_DOUBLE_EQ(board.TimeIncrementBlack(), 12 * Second);
 }
 
@@ -233,7 +235,7 @@ TEST_F(GameFileLoading, ReadsTimesInTheUsersLocaleForm)
 {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QByteArray edited = ReplaceFirst(document, QStringLiteral("Increment=\"[^\"]*\""),
+    QByteArray edited = ReplaceFirst(WithoutStart(document), QStringLiteral("Increment=\"[^\"]*\""),
                                      QStringLiteral("Increment=\"12:00:05 AM\""));
     edited = ReplaceFirst(edited, QStringLiteral("(<Move[^>]*>\\s*){5}<Move [^>]*\\KTimeLeft=\"[^\"]*\""),
                           QStringLiteral("TimeLeft=\"1:30:00 PM\""));

@@ -24,10 +24,15 @@ TEST(GameFileDocument, HasTheDeclarationRootAttributesAndOneIndentedMovePerRecor
 
     const QString times[] = {"0:59:59", "0:01:00", "1:02:03", "0:00:00"};
     QString expected =
-        QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                       "<Veltan Version=\"0.9\" Name=\"test-game.xml\" DateTime=\"2024-03-15-14-05-09\" "
-                       "PlayersPerTeam=\"2\" MovesPerTeamTurn=\"2\" MovesPerPlayerTurn=\"1\" "
-                       "Increment=\"0:00:07\">\n");
+        QStringLiteral(
+            "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+            "<Veltan Version=\"0.9\" Name=\"test-game.xml\" DateTime=\"2024-03-15-14-05-09\" "
+            "PlayersPerTeam=\"2\" MovesPerTeamTurn=\"2\" MovesPerPlayerTurn=\"1\" "
+            "Increment=\"0:00:07\" StartPosition=\"%1\" StartPlayers=\"%2\" StartPositionType=\"0\" "
+            "StartPositionRowShift=\"0\" TimeStartWhite=\"1:00:00\" TimeStartBlack=\"1:00:00\" "
+            "IncrementWhite=\"0:00:07\" IncrementBlack=\"0:00:07\">\n")
+            .arg(QString::fromStdString(board.MoveList[0].position),
+                 QString::fromStdString(board.MoveList[0].players));
     for (int n = 1; n <= 4; ++n) {
         const MoveInfo& r = board.MoveList[static_cast<std::size_t>(n)];
         expected += QStringLiteral("  <Move Position=\"%1\" Players=\"%2\" TimeLeft=\"%3\" TeamColor=\"%4\" "

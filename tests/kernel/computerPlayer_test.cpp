@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 
 #include "startPositionCatalogue.h"
 #include "testBoard.h"
@@ -130,6 +131,46 @@ TEST(ComputerPlayer, CustomEngineTakesTheHostsMove)
     board.SetComputerPlaysBlack(true); // the same move is no move for Black
     EXPECT_EQ(failures, 1);
     EXPECT_EQ(board.LastMove, 1);
+}
+
+} // namespace
+
+namespace {
+
+// A found move waits for the board's thread; whatever happened to the board
+// meanwhile decides whether it is still the move to make.
+TEST(ComputerPlayer, AMoveFoundForAnotherPositionIsNeverPlayed)
+{
+    TComputerKernel board;
+    StartComputerGame(board, 1, 1);
+    board.SetComputerPlaysWhite(true);
+    ASSERT_TRUE(board.Thinking());
+    while (board.found == 0)
+        std::this_thread::yield();
+    // A move made straight through the kernel, without a cancel.
+    for (int i = 0; i < 2; ++i) {
+        const auto [from, to] = LegalMoves(board).front();
+        ASSERT_TRUE(board.PerformMove(from, to));
+    }
+    const std::string shown = board.position();
+    EXPECT_FALSE(board.PlayComputerMove());
+    EXPECT_EQ(board.position(), shown);
+    EXPECT_EQ(board.LastMove, 2);
+}
+
+TEST(ComputerPlayer, SwitchingToTheHostsEngineStillStopsTheSearch)
+{
+    TComputerKernel board;
+    StartComputerGame(board, 1, 1);
+    board.SetComputerUsesClock(true);
+    board.SetTimeLeftWhite(10.0);
+    board.SetComputerPlaysWhite(true);
+    ASSERT_TRUE(board.Thinking());
+    board.SetCustomEngine(true);
+    board.CancelThinking();
+    EXPECT_FALSE(board.Thinking());
+    EXPECT_FALSE(board.PlayComputerMove());
+    EXPECT_EQ(board.LastMove, 0);
 }
 
 } // namespace

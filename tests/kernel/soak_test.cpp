@@ -39,13 +39,14 @@ struct TurnState {
     char player;
     std::array<Square, MaxMovesPerTeamTurn> slots;
     int lastMove;
+    std::string unmoved;
     bool operator==(const TurnState&) const = default;
 };
 
 TurnState StateOf(const TVeltanBrdKernel& board)
 {
-    return {board.position(),          board.players(),      board.WhiteToMove(),
-            board.CurrentTeamPlayer(), board.MovedPerTurn(), board.LastMove};
+    return {board.position(),     board.players(), board.WhiteToMove(),  board.CurrentTeamPlayer(),
+            board.MovedPerTurn(), board.LastMove,  board.StartPosition()};
 }
 
 std::string Describe(const TurnState& s)
@@ -111,13 +112,10 @@ TEST_P(Soak, RandomGamesKeepTheInvariants)
     }
     EXPECT_GT(board.LastMove, 0);
 
-    // A game loaded into a fresh board gives the same state, although a game
-    // file does not store the start: the fresh board starts from its default.
+    // The records loaded into a fresh board of the same start give the same state.
     const TurnState final = StateOf(board);
     TRecordingKernel loaded;
-    loaded.NewGame();
-    loaded.SetPlayersPerTeam(s.playersPerTeam);
-    loaded.SetMovesPerTeamTurn(s.movesPerTeamTurn);
+    StartGame(loaded, s);
     for (int i = 1; i <= board.LastMove; ++i)
         loaded.LoadMove(i, board.GetMove(i));
     ASSERT_TRUE(loaded.GotoMove(board.LastMove));

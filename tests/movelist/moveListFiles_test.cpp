@@ -1,7 +1,6 @@
 // Save and Load from the window: the questions it asks, the messages it
 // shows, and what a load does to the list and the main window.
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -16,7 +15,11 @@ namespace {
 
 class MoveListFiles : public MoveListWindow {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        host.folder = dir.path();
+    }
     QString PathIn(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
@@ -35,7 +38,7 @@ TEST_F(MoveListFiles, SaveBelowOneTurnOfEachTeamSaysThereIsNothingToSave)
     EXPECT_TRUE(dialogs.saveRequests.empty());
 }
 
-TEST_F(MoveListFiles, SaveOffersAStampedNameInTheProgramsFolderAndWritesTheGame)
+TEST_F(MoveListFiles, SaveOffersAStampedNameInTheHostsFolderAndWritesTheGame)
 {
     PlayGame(4);
     OpenWindow();
@@ -46,7 +49,7 @@ TEST_F(MoveListFiles, SaveOffersAStampedNameInTheProgramsFolderAndWritesTheGame)
     ASSERT_EQ(dialogs.saveRequests.size(), 1u);
     const QRegularExpression offered(
         QStringLiteral("^%1/Veltan-\\d{4}-\\d\\d-\\d\\d-\\d\\d-\\d\\d-\\d\\d\\.xml$")
-            .arg(QRegularExpression::escape(QCoreApplication::applicationDirPath())));
+            .arg(QRegularExpression::escape(dir.path())));
     EXPECT_TRUE(offered.match(dialogs.saveRequests[0].dir).hasMatch())
         << dialogs.saveRequests[0].dir.toStdString();
     EXPECT_TRUE(dialogs.saveRequests[0].filter.contains(QStringLiteral("*.xml")));
@@ -108,7 +111,7 @@ TEST_F(MoveListFiles, LoadReplacesTheGameStartsPlayAndRefillsTheList)
 
     EXPECT_TRUE(dialogs.messages.empty());
     ASSERT_EQ(dialogs.openRequests.size(), 1u);
-    EXPECT_EQ(dialogs.openRequests[0].dir, QCoreApplication::applicationDirPath());
+    EXPECT_EQ(dialogs.openRequests[0].dir, dir.path());
     EXPECT_EQ(host.calls, (std::vector<std::string>{"InitialGameSetup", "UpdateGameSettings", "StartStop"}));
     EXPECT_FALSE(board.GameEnded());
     EXPECT_EQ(board.LastMove, 6);
@@ -167,5 +170,65 @@ INSTANTIATE_TEST_SUITE_P(
                                            "MovesPerPlayerTurn=\"1\" Increment=\"0:00:05\"/>"},
                     BadLoad{"DocumentType", "<!DOCTYPE Veltan><Veltan/>"}),
     [](const testing::TestParamInfo<BadLoad>& info) { return std::string(info.param.name); });
+
+// The file dialog never asks about replacing a file: the window asks about
+// the name it will write, suffix added, and only when that file exists.
+struct TReplaceRow {
+    const char* name;
+    const char* typed;
+    bool exists;
+    bool yes;
+    bool asked;
+    bool written;
+};
+
+class ReplacingAFile : public MoveListFiles, public testing::WithParamInterface<TReplaceRow> {};
+
+TEST_P(ReplacingAFile, AsksAboutTheNameWrittenAndKeepsTheFileOnNo)
+{
+    const TReplaceRow& row = GetParam();
+    PlayGame(2);
+    OpenWindow();
+    const QByteArray before("an earlier game");
+    if (row.exists) {
+        ASSERT_TRUE(WriteBytes(PathIn("mine.xml"), before));
+    }
+    dialogs.saveAnswer = PathIn(row.typed);
+    dialogs.yesAnswer = row.yes;
+
+    Click("BtnSave");
+
+    EXPECT_EQ(dialogs.questions.size(), row.asked ? 1u : 0u);
+    if (row.asked) {
+        EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("mine.xml")));
+    }
+    QFile file(PathIn("mine.xml"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll() != before, row.written);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ReplacingAFile,
+                         testing::Values(TReplaceRow{"NewName", "mine", false, false, false, true},
+                                         TReplaceRow{"SuffixAddedNo", "mine", true, false, true, false},
+                                         TReplaceRow{"SuffixAddedYes", "mine", true, true, true, true},
+                                         TReplaceRow{"FullNameNo", "mine.xml", true, false, true, false}),
+                         [](const testing::TestParamInfo<TReplaceRow>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(MoveListFiles, TheDialogsOpenWhereTheLastFileWasChosen)
+{
+    PlayGame(2);
+    OpenWindow();
+    QTemporaryDir other;
+    ASSERT_TRUE(other.isValid());
+    dialogs.saveAnswer = QDir(other.path()).filePath(QStringLiteral("mine.xml"));
+    Click("BtnSave");
+    EXPECT_EQ(host.folder, other.path());
+    Click("BtnLoad");
+    ASSERT_EQ(dialogs.openRequests.size(), 1u);
+    EXPECT_EQ(dialogs.openRequests[0].dir, other.path());
+}
 
 } // namespace

@@ -30,6 +30,9 @@ public:
     /// What the save and open dialogs answer; empty is a cancel.
     QString saveAnswer;
     QString openAnswer;
+    /// The yes/no questions asked, and the answer each gets.
+    std::vector<QString> questions;
+    bool yesAnswer = false;
 
     void ShowMessage(QWidget*, const QString& caption, const QString& text, QMessageBox::Icon icon) override
     {
@@ -46,5 +49,10 @@ public:
     {
         openRequests.push_back({caption, dir, filter});
         return openAnswer;
+    }
+    bool AskYesNo(QWidget*, const QString&, const QString& text) override
+    {
+        questions.push_back(text);
+        return yesAnswer;
     }
 };

@@ -23,6 +23,12 @@ QByteArray ReplaceFirst(const QByteArray& document, const QString& pattern, cons
     return edited.toUtf8();
 }
 
+QByteArray WithoutStart(const QByteArray& document)
+{
+    return ReplaceFirst(document, QStringLiteral(" StartPosition=\"[^\"]*\".*IncrementBlack=\"[^\"]*\""),
+                        QString());
+}
+
 bool WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);

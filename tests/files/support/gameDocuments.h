@@ -18,5 +18,9 @@ QByteArray SavedDocument(const TVeltanBrdKernel& board);
 /// when nothing matches (tests check their edits).
 QByteArray ReplaceFirst(const QByteArray& document, const QString& pattern, const QString& replacement);
 
+/// The document without the attributes that say how the game started, as
+/// files were written before they said it.
+QByteArray WithoutStart(const QByteArray& document);
+
 /// Writes bytes to a new file and returns whether all of them were written.
 bool WriteBytes(const QString& path, const QByteArray& bytes);

@@ -37,6 +37,11 @@ public:
         _board.SetGameEnded(!_board.GameEnded());
     }
 
+    QString GameFileFolder() const override { return folder; }
+    void SetGameFileFolder(const QString& value) override { folder = value; }
+    /// The folder the dialogs were last pointed at.
+    QString folder;
+
 private:
     TVeltanBrdKernel& _board;
 };
