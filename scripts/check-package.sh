@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh packaging
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel --target veltan_packaged_programs veltan_mime_type_of
+cmake --build build --parallel 2 --target veltan_packaged_programs veltan_mime_type_of
 rm -f build/veltan_*.deb
 (cd build && cpack -G DEB)
 deb=$(ls build/veltan_*.deb)
