@@ -1,10 +1,17 @@
 #!/bin/sh
 # Installs the Debian 12 packages the game needs to build, test and run,
 # skipping those already present. Uses sudo when not run as root.
+# With the argument "packaging" it adds the tools that build the Debian
+# package and check the desktop files (scripts/check-package.sh).
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
 libgtest-dev libgmock-dev googletest libbenchmark-dev fonts-dejavu-core fonts-freefont-ttf fontconfig"
+if [ "${1:-}" = "packaging" ]; then
+    # dpkg-shlibdeps finds the package's dependencies; gio reads the MIME
+    # database the way file managers do.
+    PACKAGES="$PACKAGES dpkg-dev desktop-file-utils appstream shared-mime-info libglib2.0-bin"
+fi
 
 missing=""
 for p in $PACKAGES; do

@@ -3,6 +3,10 @@
 # SANITIZE=1 builds into build-asan with AddressSanitizer + UBSan instead.
 # TSAN=1 builds the game kernel and its search into build-tsan with
 # ThreadSanitizer and runs their tests (the search runs on its own thread).
+# WERROR=1 makes every compiler warning an error (CMake's
+# CMAKE_COMPILE_WARNING_AS_ERROR). Continuous integration sets it, as there the
+# compiler is the one we know; without it warnings stay warnings, so a newer
+# compiler's new warning never stops someone building the game.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -24,6 +28,12 @@ elif [ "${TSAN:-0}" = "1" ]; then
 else
     dir=build
     flags="-DCMAKE_BUILD_TYPE=RelWithDebInfo"
+fi
+# Said every time, so an earlier WERROR=1 run does not linger in the cache.
+if [ "${WERROR:-0}" = "1" ]; then
+    flags="$flags -DCMAKE_COMPILE_WARNING_AS_ERROR=ON"
+else
+    flags="$flags -DCMAKE_COMPILE_WARNING_AS_ERROR=OFF"
 fi
 # shellcheck disable=SC2086
 cmake -S . -B "$dir" -G Ninja $flags
