@@ -106,6 +106,12 @@ private:
     void MnuItemComputerBlackClick(bool checked);
     void ComputerLevelChosen(QAction* action);
     void UpdateComputerMenu();
+    void MnuItemMoveNowClick();
+    void MnuItemSuggestMoveClick();
+
+    // The line that tells what the computer thinks (thinkingLine.cpp).
+    void SetUpThinkingLine();
+    void UpdateThinkingLine();
 
     // Hidden controls of the computer player (hiddenControls.cpp).
     void ConnectHiddenControls();
@@ -142,6 +148,8 @@ private:
     TPieceSetImages _pieceSets;
     TModalRunner _runModal = ExecModal;
     bool _shownOnce = false;
+    QLabel* _thinkingLine = nullptr; // owned by its panel
+    QTimer _thinkingTimer;
     // The folder of the game file last saved or loaded in this run.
     QString _gameFileFolder;
 };

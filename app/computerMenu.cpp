@@ -1,23 +1,18 @@
 // The menu commands of the computer player: which teams it plays and how
-// long it thinks. Both are chosen between games, like the hidden radio group.
+// long it thinks, chosen between games like the hidden radio group; and,
+// during play, "Move now" and "Suggest a move".
 
 #include <QActionGroup>
 
 #include "VeltanGUI.h"
+#include "computerLevels.h"
 #include "ui_VeltanGUI.h"
 #include "veltanbrd.h"
 
 namespace {
 
-// The level menu's entries: 0 stands for the clock, 1..8 for a search depth.
-constexpr int ClockLevel = 0;
-constexpr int DeepestLevel = 8;
-
-QString LevelCaption(int level)
-{
-    return level == ClockLevel ? QStringLiteral("By the team's clock")
-                               : QStringLiteral("Depth %1").arg(level);
-}
+// A suggestion is meant for a person waiting at the board.
+constexpr std::chrono::milliseconds SuggestionTime{2000};
 
 } // namespace
 
@@ -25,18 +20,22 @@ void TFrmVeltanBrd::ConnectComputerMenu()
 {
     connect(ui->MnuItemComputerWhite, &QAction::triggered, this, &TFrmVeltanBrd::MnuItemComputerWhiteClick);
     connect(ui->MnuItemComputerBlack, &QAction::triggered, this, &TFrmVeltanBrd::MnuItemComputerBlackClick);
+    connect(ui->MnuItemMoveNow, &QAction::triggered, this, &TFrmVeltanBrd::MnuItemMoveNowClick);
+    connect(ui->MnuItemSuggestMove, &QAction::triggered, this, &TFrmVeltanBrd::MnuItemSuggestMoveClick);
 
     auto* const levels = new QActionGroup(this);
     levels->setExclusive(true);
-    for (int level = ClockLevel; level <= DeepestLevel; ++level) {
-        QAction* const action = ui->MnuComputerLevel->addAction(LevelCaption(level));
-        action->setCheckable(true);
-        action->setData(level);
-        levels->addAction(action);
-        if (level == ClockLevel)
+    for (const TComputerLevel& level : ComputerLevels()) {
+        // The fixed times, the clock and the depths each form a group of their own.
+        if (level.pace != TComputerLevel::TPace::MoveTime && level.amount <= 1)
             ui->MnuComputerLevel->addSeparator();
+        QAction* const action = ui->MnuComputerLevel->addAction(level.caption);
+        action->setCheckable(true);
+        action->setData(level.key);
+        levels->addAction(action);
     }
     connect(levels, &QActionGroup::triggered, this, &TFrmVeltanBrd::ComputerLevelChosen);
+    ApplyComputerLevel(*VeltanBrd1, DefaultComputerLevel().key);
     UpdateComputerMenu();
 }
 
@@ -54,11 +53,19 @@ void TFrmVeltanBrd::MnuItemComputerBlackClick(bool checked)
 
 void TFrmVeltanBrd::ComputerLevelChosen(QAction* action)
 {
-    const int level = action->data().toInt();
-    VeltanBrd1->SetComputerUsesClock(level == ClockLevel);
-    if (level != ClockLevel)
-        VeltanBrd1->SetSearchDepth(level);
+    ApplyComputerLevel(*VeltanBrd1, action->data().toString());
     UpdateComputerMenu();
+}
+
+void TFrmVeltanBrd::MnuItemMoveNowClick()
+{
+    VeltanBrd1->MoveNow();
+}
+
+void TFrmVeltanBrd::MnuItemSuggestMoveClick()
+{
+    if (VeltanBrd1->SuggestMove(SuggestionTime))
+        UpdateThinkingLine();
 }
 
 void TFrmVeltanBrd::UpdateComputerMenu()
@@ -70,11 +77,11 @@ void TFrmVeltanBrd::UpdateComputerMenu()
     ui->MnuComputerLevel->menuAction()->setEnabled(betweenGames);
     ui->MnuItemComputerWhite->setChecked(VeltanBrd1->ComputerPlaysWhite());
     ui->MnuItemComputerBlack->setChecked(VeltanBrd1->ComputerPlaysBlack());
-    const int level = VeltanBrd1->ComputerUsesClock() ? ClockLevel : VeltanBrd1->SearchDepth();
+    const QString level = CurrentComputerLevel(*VeltanBrd1).key;
     for (QAction* const action : ui->MnuComputerLevel->actions()) {
         if (action->isCheckable()) {
             action->setEnabled(betweenGames);
-            action->setChecked(action->data().toInt() == level);
+            action->setChecked(action->data().toString() == level);
         }
     }
     // The hidden radio buttons tell the same story.

@@ -62,11 +62,13 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
     ConnectBoard();
     ConnectHiddenControls();
     ConnectComputerMenu();
+    SetUpThinkingLine();
 }
 
 TFrmVeltanBrd::~TFrmVeltanBrd()
 {
     TimerClock.stop();
+    _thinkingTimer.stop();
     // The board outlives this part of the window by a moment; it must not
     // call back into it while it goes.
     VeltanBrd1->OnLegalMove = nullptr;

@@ -107,6 +107,7 @@ void TVeltanBrd::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     painter.drawImage(area.topLeft(), _canvas, area);
+    PaintSuggestion(painter);
 }
 
 void TVeltanBrd::resizeEvent(QResizeEvent* event)

@@ -258,6 +258,8 @@ protected:
     void CopyViewOptionsFrom(const TVeltanBrdKernel& source) override;
     /// Hands the found move over to the board's thread, which plays it.
     void ComputerMoveFound() override;
+    /// Shows or takes away the frames of a suggested move.
+    void SuggestionChanged() override;
 
     // ---- Qt -------------------------------------------------------------------
     bool event(QEvent* event) override;
@@ -272,6 +274,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    /// Frames the squares of a suggested move over the canvas (suggestion.cpp).
+    void PaintSuggestion(QPainter& painter) const;
+
     enum class TDragPhase { Idle, Pressed, Dragging };
 
     // Painting (painting.cpp, border.cpp, squares.cpp).

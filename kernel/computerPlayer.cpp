@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <mutex>
 
 #include "engine/search.h"
 #include "veltanbrdKernel.h"
@@ -18,6 +19,13 @@ std::chrono::milliseconds DaysToMilliseconds(double days)
 }
 
 } // namespace
+
+struct TVeltanBrdKernel::TSharedProgress {
+    mutable std::mutex lock;
+    int depth = 0;
+    Square from = SqrNone;
+    Square to = SqrNone;
+};
 
 std::uint32_t TVeltanBrdKernel::SearchRulesKey() const
 {
@@ -51,6 +59,13 @@ void TVeltanBrdKernel::SetSearchDepth(int value)
 
 bool TVeltanBrdKernel::Thinking() const
 {
+    // A suggestion for the human player is looked for in the background and
+    // blocks nothing: only the computer's own search counts.
+    return SearchRunning() && !_searchingSuggestion;
+}
+
+bool TVeltanBrdKernel::SearchRunning() const
+{
     return NowVeltanbrdThread != nullptr && NowVeltanbrdThread->Thinking;
 }
 
@@ -58,7 +73,7 @@ void TVeltanBrdKernel::Think()
 {
     // A full history takes no more moves: searching would only find a move
     // the board must refuse, again and again.
-    if (FGameEnded || Thinking() || !ComputerToMove() || LastMove >= MaxHistoryMoves)
+    if (FGameEnded || SearchRunning() || !ComputerToMove() || LastMove >= MaxHistoryMoves)
         return;
     if (_CustomEngine) {
         // The host chooses. Moves made from here would call Think again, so
@@ -78,14 +93,22 @@ void TVeltanBrdKernel::Think()
         DaysToMilliseconds(_WhiteToMove ? _TimeLeftWhite : _TimeLeftBlack);
     const std::chrono::milliseconds increment =
         DaysToMilliseconds(_WhiteToMove ? _TimeIncrementWhite : _TimeIncrementBlack);
+    // Every level stops at a quarter of what is left on the team's clock.
+    const std::chrono::milliseconds quarter = std::max(std::chrono::milliseconds(1), remaining / 4);
     TSearchLimits limits;
     if (_ComputerUsesClock) {
         limits.moveTime = MoveTimeFor(remaining, increment, _MovesPerTeamTurn);
+    } else if (_ComputerMoveTime > std::chrono::milliseconds(0)) {
+        limits.moveTime = std::min(_ComputerMoveTime, quarter);
     } else {
         limits.maxDepth = _SearchDepth;
-        limits.moveTime = std::max(std::chrono::milliseconds(1), remaining / 4);
+        limits.moveTime = quarter;
     }
+    StartSearch(limits, false);
+}
 
+void TVeltanBrdKernel::StartSearch(const TSearchLimits& limits, bool suggestion)
+{
     if (NowVeltanbrdThread == nullptr)
         NowVeltanbrdThread = std::make_unique<TVeltanbrdThread>();
     TVeltanbrdThread& thread = *NowVeltanbrdThread;
@@ -93,6 +116,7 @@ void TVeltanBrdKernel::Think()
     thread.StopThinkingNow = false;
     thread.Thinking = true;
     const std::uint64_t generation = ++_searchGeneration;
+    _searchingSuggestion = suggestion;
     _searchedMove = LastMove;
     _searchedPosition = position();
     // The copy is made here, on the board's thread; the search never touches the board.
@@ -104,6 +128,10 @@ void TVeltanBrdKernel::Think()
         _search->Reset(engine::TEngineGame(*this), rules == _searchRules);
     _searchRules = rules;
     std::shared_ptr<TSearch> search = _search;
+    // Each search reports into a record of its own, so a late report of an
+    // earlier search never shows as this one's.
+    _progress = std::make_shared<TSharedProgress>();
+    _searchStarted = std::chrono::steady_clock::now();
     thread.Start([this, search, limits, generation, &thread] {
         const TEngineMove found = search->FindMove(limits, thread.StopThinkingNow);
         _foundFrom = found.from;
@@ -119,13 +147,76 @@ bool TVeltanBrdKernel::PlayComputerMove()
         return false;
     NowVeltanbrdThread->Join();
     NowVeltanbrdThread->Thinking = false;
-    if (_foundGeneration != _searchGeneration || _foundFrom == SqrNone || FGameEnded || !ComputerToMove())
+    if (_foundGeneration != _searchGeneration || _foundFrom == SqrNone || FGameEnded)
+        return false;
+    if (_searchingSuggestion) {
+        if (LastMove != _searchedMove || position() != _searchedPosition)
+            return false;
+        _suggestedFrom = _foundFrom;
+        _suggestedTo = _foundTo;
+        SuggestionChanged();
+        return false;
+    }
+    if (!ComputerToMove())
         return false;
     // The board may have changed without a cancel (PerformMove is public):
     // a move found for another position is never played on this one.
     if (LastMove != _searchedMove || position() != _searchedPosition)
         return false;
     return move(_foundFrom, _foundTo);
+}
+
+TThinkingProgress TVeltanBrdKernel::ThinkingProgress() const
+{
+    TThinkingProgress progress;
+    progress.running = SearchRunning();
+    if (!progress.running)
+        return progress;
+    progress.suggestion = _searchingSuggestion;
+    progress.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - _searchStarted);
+    if (_progress != nullptr) {
+        const std::lock_guard<std::mutex> hold(_progress->lock);
+        progress.depth = _progress->depth;
+        progress.from = _progress->from;
+        progress.to = _progress->to;
+    }
+    return progress;
+}
+
+bool TVeltanBrdKernel::MoveNow()
+{
+    // The search is told to stop but not cancelled: its best move so far
+    // arrives as any found move does and is played.
+    if (!Thinking() || _searchingSuggestion || !ComputerToMove())
+        return false;
+    NowVeltanbrdThread->StopThinkingNow = true;
+    return true;
+}
+
+bool TVeltanBrdKernel::SuggestMove(std::chrono::milliseconds time)
+{
+    if (FGameEnded || ComputerToMove() || SearchRunning() || LastMove >= MaxHistoryMoves)
+        return false;
+    ClearSuggestion();
+    TSearchLimits limits;
+    limits.moveTime = std::max(std::chrono::milliseconds(1), time);
+    StartSearch(limits, true);
+    return true;
+}
+
+void TVeltanBrdKernel::ClearSuggestion()
+{
+    if (_suggestedFrom == SqrNone && _suggestedTo == SqrNone)
+        return;
+    _suggestedFrom = SqrNone;
+    _suggestedTo = SqrNone;
+    SuggestionChanged();
+}
+
+void TVeltanBrdKernel::SetComputerMoveTime(std::chrono::milliseconds value)
+{
+    _ComputerMoveTime = std::max(std::chrono::milliseconds(0), value);
 }
 
 void TVeltanBrdKernel::CancelThinking()
@@ -139,5 +230,8 @@ void TVeltanBrdKernel::CancelThinking()
         NowVeltanbrdThread->Thinking = false;
         ++_searchGeneration;
     }
+    // Whatever called for the cancel may change the position: a suggestion
+    // belongs to the position it was found for.
+    ClearSuggestion();
     stopThinking = true;
 }

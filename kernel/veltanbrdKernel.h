@@ -4,6 +4,7 @@
 // from this class and fills in the protected view hooks.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@
 
 class TVeltanbrdThread;
 class TSearch;
+struct TSearchLimits;
 class TVeltanBrdKernel;
 
 /// Index 0 is a filler, 1..256 one character per square, 257 a NUL.
@@ -74,6 +76,17 @@ using TOneSquareEvent = std::function<void(TVeltanBrdKernel& Sender, Square sq)>
 using TThinkEvent = std::function<void(TVeltanBrdKernel& Sender, Square& oldSq, Square& newSq)>;
 using TNotifyEvent = std::function<void(TVeltanBrdKernel& Sender)>;
 using TMoveFunc = std::function<bool(Square oldSq, Square newSq)>;
+
+/// What the search running now has found so far, for a display that looks
+/// in a few times a second.
+struct TThinkingProgress {
+    bool running = false;    ///< a search runs (or its move waits to be played)
+    bool suggestion = false; ///< it looks for a suggestion, not the computer's own move
+    int depth = 0;           ///< deepest iteration completed, 0 before the first
+    Square from = SqrNone;   ///< best move so far (for castling the rook's square as `to`)
+    Square to = SqrNone;
+    std::chrono::milliseconds elapsed{0};
+};
 
 class TVeltanBrdKernel {
 public:
@@ -286,10 +299,18 @@ public:
     /// off it searches SearchDepth moves deep (still never past a quarter of its time).
     bool ComputerUsesClock() const { return _ComputerUsesClock; }
     void SetComputerUsesClock(bool value) { _ComputerUsesClock = value; }
+    /// Time a move may take at a fixed-time level (zero: the depth levels);
+    /// read only while ComputerUsesClock is off. Never past a quarter of the team's time.
+    std::chrono::milliseconds ComputerMoveTime() const { return _ComputerMoveTime; }
+    /// Stores the time clamped to zero or more.
+    void SetComputerMoveTime(std::chrono::milliseconds value);
     /// True when the computer plays the side to move.
     bool ComputerToMove() const { return _WhiteToMove ? _ComputerPlaysWhite : _ComputerPlaysBlack; }
-    /// True while a search runs or its move waits to be played.
+    /// True while the computer's search for its own move runs or its move
+    /// waits to be played (a suggestion's search does not count).
     bool Thinking() const;
+    /// True while any search runs or its result waits, a suggestion's included.
+    bool SearchRunning() const;
     void SetThinking(bool) {}
     /// Always SqrNone: en passant is carried by marker pieces.
     Square EnPassant() const { return SqrNone; }
@@ -302,8 +323,22 @@ public:
     void CancelThinking();
     /// Makes the move the finished search found, through move(); called on
     /// the board's own thread after ComputerMoveFound. False when no move
-    /// waits (the search was cancelled, or the game ended meanwhile).
+    /// waits (the search was cancelled, or the game ended meanwhile). A
+    /// suggestion's search is shown instead (Suggestion), never played.
     bool PlayComputerMove();
+    /// Ends the computer's search now: it plays the best move found so far.
+    /// False when the computer is not thinking about a move of its own.
+    bool MoveNow();
+    /// Starts a search of `time` for the human player to move, on the search
+    /// thread; when it ends its move becomes the Suggestion. False (nothing
+    /// started) while the game does not run, the computer is to move or thinks.
+    bool SuggestMove(std::chrono::milliseconds time);
+    /// The search running now: kind, depth, best move so far and time used.
+    /// Safe to call on the board's thread while the search runs.
+    TThinkingProgress ThinkingProgress() const;
+    /// The suggested move for the position shown, SqrNone twice when there is
+    /// none; any move, jump or new game takes it away.
+    std::pair<Square, Square> Suggestion() const { return {_suggestedFrom, _suggestedTo}; }
 
     // ---- Events (an empty function is an unattached handler) -----------------
 
@@ -339,6 +374,8 @@ protected:
     /// Called on the search thread when a search has found its move; the
     /// view hands over to its own thread, which calls PlayComputerMove.
     virtual void ComputerMoveFound() {}
+    /// The suggested move appeared or went away: its squares need repainting.
+    virtual void SuggestionChanged() {}
 
     /// Drag source and drop squares of the last mouse move.
     Square SquareClick1 = SqrNone;
@@ -368,6 +405,8 @@ private:
 
     // The computer player (computerPlayer.cpp).
     std::uint32_t SearchRulesKey() const;
+    void StartSearch(const TSearchLimits& limits, bool suggestion);
+    void ClearSuggestion();
 
     // Making a move (makeMove.cpp).
     void SetEnpassantPieces(Square oldSq, Square newSq);
@@ -433,6 +472,16 @@ private:
     int _SearchDepth = 1;
     bool _CustomEngine = false;
     bool _ComputerUsesClock = true;
+    std::chrono::milliseconds _ComputerMoveTime{0};
+    // The search in flight looks for a suggestion, not for the computer's move.
+    bool _searchingSuggestion = false;
+    Square _suggestedFrom = SqrNone;
+    Square _suggestedTo = SqrNone;
+    // Progress of the search in flight, written by the search thread after
+    // each iteration and read by the display: behind its own lock.
+    struct TSharedProgress;
+    std::shared_ptr<TSharedProgress> _progress;
+    std::chrono::steady_clock::time_point _searchStarted{};
     bool _choosingCustomMove = false;
     // The search in flight: its number, and the move it found (written by the
     // search thread before it ends, read here only after joining it).

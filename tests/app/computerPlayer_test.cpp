@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "appTestSupport.h"
+#include "computerLevels.h"
 
 namespace {
 
@@ -48,16 +49,18 @@ TEST_F(ComputerPlayer, MenuChoicesReachTheBoardOnlyBetweenGames)
 {
     struct Row {
         const char* command;
-        bool white, black, usesClock;
-        int depth;
+        bool white, black;
+        const char* level; // the key of the level in force afterwards
     };
     const Row rows[] = {
-        {"Computer plays White", true, false, true, 1},
-        {"Computer plays Black", true, true, true, 1},
-        {"Depth 3", true, true, false, 3},
-        {"Depth 8", true, true, false, 8},
-        {"Computer plays White", false, true, false, 8},
-        {"By the team's clock", false, true, true, 8},
+        {"Computer plays White", true, false, "2s"}, // the default level
+        {"Computer plays Black", true, true, "2s"},
+        {"Depth 3", true, true, "depth3"},
+        {"About 10 seconds a move", true, true, "10s"},
+        {"Computer plays White", false, true, "10s"},
+        {"By the team's clock", false, true, "clock"},
+        {"About 0.5 seconds a move", false, true, "0.5s"},
+        {"Depth 8", false, true, "depth8"},
     };
     for (const Row& row : rows) {
         QAction& action = Action(QString::fromLatin1(row.command));
@@ -65,17 +68,67 @@ TEST_F(ComputerPlayer, MenuChoicesReachTheBoardOnlyBetweenGames)
         action.trigger();
         EXPECT_EQ(Board().ComputerPlaysWhite(), row.white) << row.command;
         EXPECT_EQ(Board().ComputerPlaysBlack(), row.black) << row.command;
-        EXPECT_EQ(Board().ComputerUsesClock(), row.usesClock) << row.command;
-        EXPECT_EQ(Board().SearchDepth(), row.depth) << row.command;
+        EXPECT_EQ(CurrentComputerLevel(Board()).key.toStdString(), row.level) << row.command;
         EXPECT_EQ(Action(QStringLiteral("Computer plays White")).isChecked(), row.white);
         EXPECT_EQ(Action(QStringLiteral("Computer plays Black")).isChecked(), row.black);
     }
+    // The levels' board settings: a fixed time, the clock, a depth.
+    ASSERT_TRUE(ApplyComputerLevel(Board(), QStringLiteral("0.5s")));
+    EXPECT_EQ(Board().ComputerMoveTime(), std::chrono::milliseconds(500));
+    EXPECT_FALSE(Board().ComputerUsesClock());
+    ASSERT_TRUE(ApplyComputerLevel(Board(), QStringLiteral("depth5")));
+    EXPECT_EQ(Board().ComputerMoveTime(), std::chrono::milliseconds(0));
+    EXPECT_EQ(Board().SearchDepth(), 5);
+    EXPECT_FALSE(ApplyComputerLevel(Board(), QStringLiteral("depth9")));
+    EXPECT_EQ(CurrentComputerLevel(Board()).key, QStringLiteral("depth5"));
+
     Action(QStringLiteral("Computer plays Black")).trigger(); // nobody is computer now
     PressCtrl(Qt::Key_S);
     for (const char* command : {"Computer plays White", "Computer plays Black", "Depth 2"})
         EXPECT_FALSE(Action(QString::fromLatin1(command)).isEnabled()) << command << " during play";
     PressCtrl(Qt::Key_S);
     EXPECT_TRUE(Action(QStringLiteral("Computer plays White")).isEnabled()) << "stopped again";
+}
+
+TEST_F(ComputerPlayer, MoveNowPlaysTheBestMoveSoFar)
+{
+    SmallGame();
+    Action(QStringLiteral("Computer plays Black")).trigger();
+    Action(QStringLiteral("About 10 seconds a move")).trigger();
+    PressCtrl(Qt::Key_S);
+    Drag(G02, G03);
+    ASSERT_TRUE(Board().Thinking());
+    ASSERT_TRUE(WaitFor([&] { return Board().ThinkingProgress().elapsed.count() > 100; }, AnswerDeadlineMs));
+    QElapsedTimer waited;
+    waited.start();
+    PressCtrl(Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] { return Board().LastMove == 2; }, AnswerDeadlineMs));
+    EXPECT_LT(waited.elapsed(), 5000) << "well before the level's ten seconds";
+    EXPECT_TRUE(Board().WhiteToMove());
+    EXPECT_FALSE(Board().Thinking());
+}
+
+TEST_F(ComputerPlayer, SuggestAMoveMarksItAndNeverMovesAPiece)
+{
+    SmallGame();
+    PressCtrl(Qt::Key_S);
+    const std::string before = Board().position();
+    PressCtrl(Qt::Key_H);
+    ASSERT_TRUE(WaitFor([&] { return Board().Suggestion().first != SqrNone; }, AnswerDeadlineMs));
+    const auto [from, to] = Board().Suggestion();
+    EXPECT_TRUE(Board().MoveIsLegal(from, to));
+    EXPECT_EQ(Board().position(), before);
+    EXPECT_EQ(Board().LastMove, 0);
+    QTest::qWait(300);
+    EXPECT_TRUE(Label("LblComputerThinking").text().startsWith(QStringLiteral("Suggested move: ")))
+        << Label("LblComputerThinking").text().toStdString();
+    // The board's picture shows the frame on the from-square's edge.
+    const QImage shown = Board().grab().toImage();
+    const QRect square = Board().Geometry().SquareRect(from);
+    EXPECT_EQ(shown.pixelColor(square.topLeft() + QPoint(2, square.height() / 2)), QColor(255, 140, 0));
+    // The next move takes the suggestion away.
+    ASSERT_TRUE(Board().move(from, to));
+    EXPECT_EQ(Board().Suggestion().first, SqrNone);
 }
 
 TEST_F(ComputerPlayer, AnswersTheHumansMove)

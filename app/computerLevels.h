@@ -1,0 +1,29 @@
+#pragma once
+// The computer's levels as the menu offers them. Each has a key that stays
+// the same from version to version, so a remembered choice can be read back.
+
+#include <QString>
+#include <vector>
+
+#include "veltanbrdKernel.h"
+
+/// One level: how long the computer thinks about a move.
+struct TComputerLevel {
+    enum class TPace { MoveTime, Clock, Depth };
+    QString key;     ///< "0.5s", "2s", "10s", "clock", "depth1" .. "depth8"
+    QString caption; ///< the menu's words
+    TPace pace = TPace::MoveTime;
+    int amount = 0; ///< milliseconds a move (MoveTime) or moves deep (Depth)
+};
+
+/// Every level in menu order: the fixed times, the clock, the depths.
+const std::vector<TComputerLevel>& ComputerLevels();
+
+/// The level a first start plays at: about two seconds a move.
+const TComputerLevel& DefaultComputerLevel();
+
+/// The level the board is set to; the default when its settings match none.
+const TComputerLevel& CurrentComputerLevel(const TVeltanBrdKernel& board);
+
+/// Puts the board on the level of that key; false (nothing changed) for a key no level has.
+bool ApplyComputerLevel(TVeltanBrdKernel& board, const QString& key);
