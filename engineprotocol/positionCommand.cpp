@@ -96,7 +96,32 @@ std::string ReadBoardStart(const std::vector<std::string>& words, TStart& start)
     return ReadRules(words, 3, start.rules);
 }
 
+std::string RulesAndMoves(TTurnRules rules, const std::vector<std::string>& moves)
+{
+    std::string text =
+        " " + std::to_string(rules.movesPerTeamTurn) + " " + std::to_string(rules.playersPerTeam);
+    if (!moves.empty())
+        text += " " + std::string(MovesWord);
+    for (const std::string& move : moves)
+        text += " " + move;
+    return text;
+}
+
 } // namespace
+
+std::string CataloguePositionCommand(int entry, int rowShift, TTurnRules rules,
+                                     const std::vector<std::string>& moves)
+{
+    return "position " + CatalogueEntryName(entry) + " " + std::to_string(rowShift) +
+           RulesAndMoves(rules, moves);
+}
+
+std::string BoardPositionCommand(const std::string& letters, const std::string& owners, TTurnRules rules,
+                                 const std::vector<std::string>& moves)
+{
+    return "position " + std::string(BoardForm) + " " + BoardFormText(letters) + " " + BoardFormText(owners) +
+           RulesAndMoves(rules, moves);
+}
 
 std::optional<int> CatalogueEntryNamed(std::string_view name)
 {

@@ -31,3 +31,11 @@ std::string CatalogueEntryName(int entry);
 
 /// The board form's text of 256 letters or owners: a blank written as '.'.
 std::string BoardFormText(const std::string& squares);
+
+/// The command that sets up a catalogue entry's game and plays the moves (protocol texts).
+std::string CataloguePositionCommand(int entry, int rowShift, TTurnRules rules,
+                                     const std::vector<std::string>& moves);
+/// The command that sets up a game from any 256 start letters and owners
+/// (blanks as on the board) and plays the moves.
+std::string BoardPositionCommand(const std::string& letters, const std::string& owners, TTurnRules rules,
+                                 const std::vector<std::string>& moves);

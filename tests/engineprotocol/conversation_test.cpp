@@ -10,6 +10,7 @@
 #include <mutex>
 #include <regex>
 
+#include "commandWords.h"
 #include "positionCommand.h"
 #include "protocolSession.h"
 
@@ -36,8 +37,7 @@ std::string BoardPosition(std::initializer_list<TPiece> pieces, const std::strin
         letters[index] = piece.letter;
         owners[index] = '1';
     }
-    return "position board " + BoardFormText(letters) + " " + BoardFormText(owners) + " 1 1" +
-           (moves.empty() ? "" : " moves " + moves);
+    return BoardPositionCommand(letters, owners, {1, 1}, SplitWords(moves));
 }
 
 // White's queen takes Black's only king with its first move.
