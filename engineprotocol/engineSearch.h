@@ -1,7 +1,8 @@
 #pragma once
 // The search as the protocol drives it. Everything the protocol needs of the
-// computer player's search passes through here, so a program built on an
-// older search (the match's reference engine) replaces this one file.
+// computer player's search passes through here; a program built on an older
+// search (the match's reference engine) puts its own Find in place of
+// iterationReports.cpp.
 
 #include <atomic>
 #include <chrono>
@@ -20,6 +21,10 @@ struct TProtocolScore {
     TKind kind = TKind::Centipawns;
     int value = 0; ///< centipawns for the player to move, or single moves to the forced end
 };
+
+/// The protocol's form of a search score; beyond forcedResultBound (or below
+/// its negative) the score is a win (loss) WinScore less the moves to it.
+TProtocolScore ProtocolScore(int score, int forcedResultBound);
 
 /// What is known after one completed iteration.
 struct TIterationReport {

@@ -42,6 +42,15 @@ std::string ReadInRange(const std::string& name, const std::string& text, T low,
 
 using TSetter = std::function<std::string(const std::string&, TMatchOptions&)>;
 
+// A path is taken as it is: whether a program is there shows when it is started.
+TSetter PathInto(std::string TMatchOptions::*field)
+{
+    return [field](const std::string& text, TMatchOptions& o) {
+        o.*field = text;
+        return std::string();
+    };
+}
+
 const std::map<std::string, TSetter>& Setters()
 {
     static const std::map<std::string, TSetter> setters = {
@@ -78,16 +87,8 @@ const std::map<std::string, TSetter>& Setters()
          [](const std::string& text, TMatchOptions& o) {
              return ReadInRange("--row-shift", text, 0, MaxRowShift, o.rowShift);
          }},
-        {"--engine",
-         [](const std::string& text, TMatchOptions& o) {
-             o.enginePath = text;
-             return std::string();
-         }},
-        {"--opponent-engine",
-         [](const std::string& text, TMatchOptions& o) {
-             o.opponentPath = text;
-             return std::string();
-         }},
+        {"--engine", PathInto(&TMatchOptions::enginePath)},
+        {"--opponent-engine", PathInto(&TMatchOptions::opponentPath)},
         {"--opening-moves",
          [](const std::string& text, TMatchOptions& o) {
              return ReadInRange("--opening-moves", text, 0, MaxOpeningMoves, o.openingMoves);

@@ -1,4 +1,4 @@
-// The protocol's search file for the search of an earlier commit, which has no
+// The protocol's Find for the search of an earlier commit, which has no
 // report after each iteration: the protocol gets one report when the search
 // has ended, with the best move as its whole line.
 
@@ -11,28 +11,7 @@ namespace {
 // Where that search's forced results begin, as it counts them.
 constexpr int ForcedResultBound = WinScore - 1000;
 
-TProtocolScore ProtocolScore(int score)
-{
-    if (score > ForcedResultBound)
-        return {TProtocolScore::TKind::Win, WinScore - score};
-    if (score < -ForcedResultBound)
-        return {TProtocolScore::TKind::Loss, WinScore + score};
-    return {TProtocolScore::TKind::Centipawns, score};
-}
-
 } // namespace
-
-TEngineSearch::TEngineSearch(const TVeltanBrdKernel& game, std::size_t hashMegabytes)
-    : search_(std::make_unique<TSearch>(engine::TEngineGame(game), hashMegabytes))
-{
-}
-
-TEngineSearch::~TEngineSearch() = default;
-
-void TEngineSearch::SetGame(const TVeltanBrdKernel& game, bool keepLearnt)
-{
-    search_->Reset(engine::TEngineGame(game), keepLearnt);
-}
 
 TEngineMove TEngineSearch::Find(const TSearchLimits& limits, const std::atomic<bool>& stop,
                                 const TIterationListener& listener)
@@ -42,7 +21,7 @@ TEngineMove TEngineSearch::Find(const TSearchLimits& limits, const std::atomic<b
     if (listener && move.depth > 0)
         listener(
             {move.depth,
-             ProtocolScore(move.score),
+             ProtocolScore(move.score, ForcedResultBound),
              move.nodes,
              std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start),
              {{move.from, move.to}}});
