@@ -92,6 +92,10 @@ void TProtocolSession::Refuse(const std::string& command, const std::string& pro
 
 bool TProtocolSession::RefusedWhileSearching(const std::string& command)
 {
+    // A stopped search writes its bestmove within moments; the command waits for it rather
+    // than fail for an interface that sent it straight after its stop.
+    if (thread_.Running() && thread_.Stopping())
+        thread_.Wait();
     if (!thread_.Running())
         return false;
     Refuse(command, "not while searching; send stop first");

@@ -55,7 +55,8 @@ private:
 
     void Say(const std::string& line);
     void Refuse(const std::string& command, const std::string& problem);
-    /// True (after one refusal line) while a search runs, for commands that would change what it uses.
+    /// True (after one refusal line) while a search runs, for commands that
+    /// would change what it uses; a search already told to stop is waited for.
     bool RefusedWhileSearching(const std::string& command);
     void SetDefaultGame();
     /// A search with a table of the size, or null when there is no memory for it.

@@ -32,6 +32,8 @@ public:
     void Wait();
     /// True from Start until just before the bestmove line is written.
     bool Running() const { return running_.load(); }
+    /// True once Stop has been called for the search in flight (or when there is none).
+    bool Stopping() const { return stop_.load(); }
 
 private:
     TLineSink say_;

@@ -194,6 +194,9 @@ const TConversationCase Searching[] = {
      {"info string go: not while searching; send stop first",
       "info string setoption: not while searching; send stop first",
       "info string newgame: not while searching; send stop first", AnyBestMove}},
+    {"AGoRightAfterStopFollowsItsBestMove",
+     {"go infinite", "stop", "go depth 1", AwaitBestMove, AwaitBestMove},
+     {AnyBestMove, AnyBestMove}},
     {"QuitStopsASearch", {"go infinite"}, {AnyBestMove}},
     {"StopWithoutASearchIsNothing", {"stop"}, {}},
 };
