@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs what is missing, builds and runs every test headless.
 # SANITIZE=1 builds into build-asan with AddressSanitizer + UBSan instead.
-# TSAN=1 builds the game kernel and its search into build-tsan with
-# ThreadSanitizer and runs their tests (the search runs on its own thread).
+# TSAN=1 builds the game kernel, its search and the engine program's protocol
+# into build-tsan with ThreadSanitizer and runs their tests (the search runs on
+# its own thread).
 # WERROR=1 makes every compiler warning an error (CMake's
 # CMAKE_COMPILE_WARNING_AS_ERROR). Continuous integration sets it, as there the
 # compiler is the one we know; without it warnings stay warnings, so a newer
@@ -21,7 +22,7 @@ if [ "${SANITIZE:-0}" = "1" ]; then
 elif [ "${TSAN:-0}" = "1" ]; then
     dir=build-tsan
     flags="-DVELTAN_TSAN=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTAN_BUILD_BENCH=OFF -DVELTAN_BUILD_TOOLS=OFF"
-    targets="--target kernel_tests engine_tests"
+    targets="--target kernel_tests engine_tests engine_protocol_tests"
     # The tests that start searches on other threads or stop them from outside.
     filter="*ComputerPlayer.*:*ThreadLinks.*:*Search.*:*WinningCapture.*:*Defence.*"
     export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1"
@@ -44,6 +45,8 @@ cd "$dir"
 if [ -n "$filter" ]; then
     tests/kernel/kernel_tests --gtest_filter="$filter"
     tests/engine/engine_tests --gtest_filter="$filter"
+    # The engine program answers while its search thread thinks.
+    tests/engineprotocol/engine_protocol_tests
 else
     ctest --output-on-failure --timeout 900 --parallel 2
 fi

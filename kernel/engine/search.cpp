@@ -16,8 +16,6 @@ using namespace engine;
 namespace {
 
 constexpr int Infinity = 2 * WinScore;
-// Scores beyond this are wins or losses found at some distance from the root.
-constexpr int WinBound = WinScore - 1000;
 constexpr int PollInterval = 512;
 
 // Order classes: the table's move, captures, killers, then by history.
@@ -424,6 +422,11 @@ TEngineMove TSearch::FindMove(const TSearchLimits& limits, const std::atomic<boo
         if (stopped_)
             break;
         result.depth = depth;
+        if (report_)
+            report_({depth, bestScore, nodes_,
+                     std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                           start),
+                     ExpectedLine(rootMoves.front(), depth)});
         if (bestScore > WinBound || bestScore < -WinBound)
             break;
         // An iteration takes longer than all before it together: do not start one that cannot finish.

@@ -9,6 +9,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "engineGame.h"
@@ -43,6 +45,24 @@ std::chrono::milliseconds MoveTimeFor(std::chrono::milliseconds remaining,
 
 /// Scores at or beyond this value (or its negative) are won (lost) games.
 inline constexpr int WinScore = 1'000'000;
+/// Scores beyond this (or below its negative) are forced wins (losses):
+/// WinScore less the single moves to the end of the game.
+inline constexpr int WinBound = WinScore - 1000;
+
+/// A move in board squares; for castling the king's square, then the rook's.
+using TSquareMove = std::pair<Square, Square>;
+
+/// What the search knows after a completed iteration.
+struct TSearchProgress {
+    int depth = 0;           ///< the iteration just completed
+    int score = 0;           ///< as TEngineMove::score
+    std::uint64_t nodes = 0; ///< positions visited since the search began
+    std::chrono::milliseconds elapsed{0};
+    std::vector<TSquareMove> line; ///< the expected line of play, the best move first
+};
+
+/// Told of each completed iteration, on the searching thread.
+using TProgressReport = std::function<void(const TSearchProgress&)>;
 
 /// A search on its own copy of a game. Not shared between threads: one thread
 /// runs FindMove while others may only set the stop flag.
@@ -67,6 +87,11 @@ public:
     /// The game searched (unchanged by the search).
     const engine::TEngineGame& Game() const { return game_; }
 
+    /// After each completed iteration FindMove calls `report` (when set)
+    /// with the line read back from the table. Reading it changes nothing
+    /// the search chooses; without a report it is not read at all.
+    void SetProgressReport(TProgressReport report) { report_ = std::move(report); }
+
 private:
     struct TScoredMove {
         engine::TCellMove move;
@@ -87,6 +112,7 @@ private:
     bool IsCapture(engine::TCellMove move) const;
     bool ShouldStop();
     int CachedEvaluation();
+    std::vector<TSquareMove> ExpectedLine(engine::TCellMove first, int length) const;
 
     struct TEvaluationEntry {
         std::uint64_t key = 0;
@@ -111,4 +137,5 @@ private:
     std::uint64_t nodes_ = 0;
     std::uint64_t nextPoll_ = 0;
     bool stopped_ = false;
+    TProgressReport report_;
 };

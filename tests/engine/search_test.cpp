@@ -180,6 +180,32 @@ TEST(Search, ResetSearchesTheNewGame)
     }
 }
 
+// A report after each iteration leaves the fixed-depth search exactly as it
+// was, and its line is a line of legal moves that begins with the move chosen.
+TEST(Search, ProgressReportLeavesTheChoiceAlone)
+{
+    TVeltanBrdKernel board;
+    StartGame(board, {Arrangement::Quadrant, 1, 2, 2});
+    const TEngineMove silent = Search(board, Depth(4));
+    TSearch search(engine::TEngineGame(board), 4);
+    std::vector<TSearchProgress> reports;
+    search.SetProgressReport([&reports](const TSearchProgress& progress) { reports.push_back(progress); });
+    const std::atomic<bool> stop{false};
+    const TEngineMove reported = search.FindMove(Depth(4), stop);
+    EXPECT_EQ(reported.from, silent.from);
+    EXPECT_EQ(reported.to, silent.to);
+    EXPECT_EQ(reported.score, silent.score);
+    EXPECT_EQ(reported.nodes, silent.nodes);
+    ASSERT_EQ(reports.size(), 4u);
+    const TSearchProgress& last = reports.back();
+    EXPECT_EQ(last.depth, 4);
+    EXPECT_EQ(last.score, reported.score);
+    ASSERT_FALSE(last.line.empty());
+    EXPECT_EQ(last.line.front(), TSquareMove(reported.from, reported.to));
+    for (const auto& [from, to] : last.line)
+        ASSERT_TRUE(board.PerformMove(from, to)) << board.SquareToString(from) << board.SquareToString(to);
+}
+
 // From another thread, as the board's user-interface thread will do it.
 TEST(Search, StopsSoonAfterTheStopFlag)
 {

@@ -1,81 +1,54 @@
 #include "gameStart.h"
 
+#include <random>
+
+#include "opponents.h"
+#include "positionCommand.h"
+#include "startPositionCatalogue.h"
+
 namespace {
 
-// Ranks each army takes at its edge of the board.
-constexpr int ArmyRanks = 4;
-// The first rank of White's army block in an unshifted board, counted from the top.
-constexpr int WhiteBlockRow = BoardSize - ArmyRanks;
-
-std::string Ranks(const std::string& rank, int count)
+// Taking a king can end the game, and no opening should decide one.
+bool TakesAKing(const TVeltanBrdKernel& board, const TSquarePair& move)
 {
-    std::string ranks;
-    for (int i = 0; i < count; ++i)
-        ranks += rank;
-    return ranks;
-}
-
-// The arrangement with the armies at the edges.
-std::string EdgeLetters(TArrangement arrangement)
-{
-    switch (arrangement) {
-    case TArrangement::Classic: {
-        // The board's own classic arrangement: a fresh game starts from it.
-        TVeltanBrdKernel board;
-        board.NewGame();
-        return board.position();
-    }
-    case TArrangement::Quadrant:
-        // A fresh board shows the quadrant arrangement.
-        return TVeltanBrdKernel().position();
-    default: {
-        const std::string blackBack = "rr      kk    rr", whiteBack = "RR      KK    RR";
-        const std::string blackPawns(BoardSize, 'p'), whitePawns(BoardSize, 'P');
-        const std::string emptyRank(BoardSize, ' ');
-        return blackBack + blackBack + blackPawns + blackPawns + Ranks(emptyRank, BoardSize - 2 * ArmyRanks) +
-               whitePawns + whitePawns + whiteBack + whiteBack;
-    }
-    }
+    const char target = board.PieceOn(move.second);
+    return target == (board.WhiteToMove() ? 'k' : 'K');
 }
 
 } // namespace
 
-std::string StartLetters(TArrangement arrangement, int rowShift)
-{
-    const std::string edge = EdgeLetters(arrangement);
-    std::string shifted(SquareCount, ' ');
-    for (int row = 0; row < ArmyRanks; ++row) {
-        shifted.replace(static_cast<std::size_t>((row + rowShift) * BoardSize), BoardSize,
-                        edge.substr(static_cast<std::size_t>(row * BoardSize), BoardSize));
-        shifted.replace(static_cast<std::size_t>((WhiteBlockRow + row - rowShift) * BoardSize), BoardSize,
-                        edge.substr(static_cast<std::size_t>((WhiteBlockRow + row) * BoardSize), BoardSize));
-    }
-    return shifted;
-}
-
-std::string OwnersByFiles(const std::string& letters, int playersPerTeam)
-{
-    std::string owners(SquareCount, '0');
-    for (int sq = 1; sq <= SquareCount; ++sq) {
-        const auto index = static_cast<std::size_t>(sq - 1);
-        if (letters[index] != ' ')
-            owners[index] = static_cast<char>('1' + (FileOf(sq) - 1) * playersPerTeam / BoardSize);
-    }
-    return owners;
-}
-
 void StartGame(TVeltanBrdKernel& board, const TGamePlan& plan)
 {
-    const std::string letters = StartLetters(plan.arrangement, plan.rowShift);
-    board.SetStartPosition(letters);
-    board.SetStartPlayers(OwnersByFiles(letters, plan.setting.playersPerTeam));
-    // A new game puts the default options back, so the game's own come after it.
-    board.NewGame();
-    board.SetStartPositionRowShift(static_cast<TStartPositionRowShift>(plan.rowShift));
-    board.SetPlayersPerTeam(plan.setting.playersPerTeam);
-    board.SetMovesPerTeamTurn(plan.setting.movesPerTeamTurn);
+    StartRefereedGame(
+        board, catalogue::CataloguePosition(plan.arrangement, plan.rowShift),
+        catalogue::CataloguePlayers(plan.arrangement, plan.rowShift, plan.setting.playersPerTeam),
+        plan.setting);
     board.SetComputerPlaysWhite(false);
     board.SetComputerPlaysBlack(false);
-    board.SetAnimateMoves(false);
-    board.SetGameEnded(false);
+}
+
+std::string PositionCommand(const TGamePlan& plan, const std::vector<std::string>& moves)
+{
+    return CataloguePositionCommand(plan.arrangement, plan.rowShift, plan.setting, moves);
+}
+
+std::vector<std::string> OpeningMoves(const TGamePlan& plan, std::uint64_t seed, int count)
+{
+    TVeltanBrdKernel board;
+    StartGame(board, plan);
+    std::seed_seq seeds{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32),
+                        static_cast<std::uint32_t>(plan.pair)};
+    std::mt19937_64 random(seeds);
+    std::vector<std::string> moves;
+    while (static_cast<int>(moves.size()) < count) {
+        std::vector<TSquarePair> candidates = LegalMoves(board);
+        std::erase_if(candidates, [&](const TSquarePair& move) { return TakesAKing(board, move); });
+        if (candidates.empty())
+            break;
+        const auto [from, to] =
+            candidates[std::uniform_int_distribution<std::size_t>(0, candidates.size() - 1)(random)];
+        board.PerformMove(from, to);
+        moves.push_back(MoveText(from, to));
+    }
+    return moves;
 }

@@ -1,7 +1,9 @@
-// Plays the computer player against a simple opponent over many games on the
-// real board and prints each game and the totals.
+// Plays the computer player against a simple opponent, or two engine programs
+// against each other, over many games on the real board and prints each game
+// and the totals.
 
 #include <chrono>
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "matchOptions.h"
 #include "matchReport.h"
 #include "matchRunner.h"
+#include "protocolEngine.h"
 
 int main(int argc, char** argv)
 {
@@ -23,9 +26,23 @@ int main(int argc, char** argv)
         return 2;
     }
     const TMatchOptions& options = *parsed.options;
+    // An engine program that ends while it is written to must cost its game, not the match.
+    std::signal(SIGPIPE, SIG_IGN);
 
     const auto start = std::chrono::steady_clock::now();
     std::cout << HeadingLine(options) << std::flush;
+    if (options.ProgramsPlay()) {
+        // A program that cannot even start would lose every game; better said once, before any.
+        for (const std::string& path : {options.enginePath, options.opponentPath}) {
+            std::string problem;
+            const auto program = TProtocolEngine::Start(path, options.hashMegabytes, problem);
+            if (program == nullptr) {
+                std::cerr << "veltan_match: " << problem << "\n";
+                return 1;
+            }
+            std::cout << path << " is " << program->Name() << "\n";
+        }
+    }
     const std::vector<TGameRecord> records =
         RunMatch(options, [](const TGameRecord& record) { std::cout << GameLine(record) << std::flush; });
     std::cout << SummaryTables(records);

@@ -40,14 +40,14 @@ private:
     std::unique_ptr<TSearch> search_;
 };
 
+} // namespace
+
 TEngineResult ResultFor(TWinner winner, bool engineWhite)
 {
     if (winner == TWinner::Nobody)
         return TEngineResult::Drawn;
     return (winner == TWinner::White) == engineWhite ? TEngineResult::Won : TEngineResult::Lost;
 }
-
-} // namespace
 
 TGameRecord PlayGame(const TGamePlan& plan, const TMatchOptions& options)
 {

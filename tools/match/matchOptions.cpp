@@ -14,6 +14,8 @@ constexpr int MaxMsPerMove = 3'600'000;
 constexpr int MaxThreads = 64;
 constexpr int MaxRowShift = 2;
 constexpr std::size_t MaxHashMegabytes = 4096;
+// Far more would be no opening but a random game.
+constexpr int MaxOpeningMoves = 40;
 
 // Reads a whole decimal number; nothing may follow it.
 template <typename T> std::optional<T> ReadNumber(const std::string& text)
@@ -39,6 +41,15 @@ std::string ReadInRange(const std::string& name, const std::string& text, T low,
 }
 
 using TSetter = std::function<std::string(const std::string&, TMatchOptions&)>;
+
+// A path is taken as it is: whether a program is there shows when it is started.
+TSetter PathInto(std::string TMatchOptions::*field)
+{
+    return [field](const std::string& text, TMatchOptions& o) {
+        o.*field = text;
+        return std::string();
+    };
+}
 
 const std::map<std::string, TSetter>& Setters()
 {
@@ -75,6 +86,16 @@ const std::map<std::string, TSetter>& Setters()
         {"--row-shift",
          [](const std::string& text, TMatchOptions& o) {
              return ReadInRange("--row-shift", text, 0, MaxRowShift, o.rowShift);
+         }},
+        {"--engine", PathInto(&TMatchOptions::enginePath)},
+        {"--opponent-engine", PathInto(&TMatchOptions::opponentPath)},
+        {"--opening-moves",
+         [](const std::string& text, TMatchOptions& o) {
+             return ReadInRange("--opening-moves", text, 0, MaxOpeningMoves, o.openingMoves);
+         }},
+        {"--adjudicate-plies",
+         [](const std::string& text, TMatchOptions& o) {
+             return ReadInRange("--adjudicate-plies", text, 1, MaxHistoryMoves, o.adjudicationPlies);
          }},
         {"--hash-mb",
          [](const std::string& text, TMatchOptions& o) {
@@ -116,6 +137,10 @@ TParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         if (!parsed.error.empty())
             return parsed;
     }
+    if (options.enginePath.empty() != options.opponentPath.empty()) {
+        parsed.error = "--engine and --opponent-engine go together";
+        return parsed;
+    }
     parsed.options = options;
     return parsed;
 }
@@ -139,7 +164,16 @@ std::string UsageText()
            ")\n"
            "  --row-shift R             empty ranks before the armies, 0..2 (default 0)\n"
            "  --hash-mb H               transposition table per search in MB (default " +
-           std::to_string(DefaultHashMegabytes) + ")\n";
+           std::to_string(DefaultHashMegabytes) +
+           ")\n"
+           "  --engine PATH             an engine program (docs/engine-protocol.md) instead of the built-in "
+           "search\n"
+           "  --opponent-engine PATH    the engine program it plays against (with --engine)\n"
+           "  --opening-moves N         random single moves opening each pair of program games (default " +
+           std::to_string(DefaultOpeningMoves) +
+           ")\n"
+           "  --adjudicate-plies P      single moves of a side after which the board decides (default " +
+           std::to_string(DefaultAdjudicationPlies) + ")\n";
 }
 
 std::string OpponentName(TOpponentKind kind)

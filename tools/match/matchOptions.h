@@ -16,6 +16,8 @@ inline constexpr int DefaultMsPerMove = 1000;
 inline constexpr int DefaultMaxMoves = 1000;
 inline constexpr std::uint64_t DefaultSeed = 1;
 inline constexpr std::size_t DefaultHashMegabytes = 16;
+inline constexpr int DefaultOpeningMoves = 4;
+inline constexpr int DefaultAdjudicationPlies = 400;
 
 /// Everything a match run is told on its command line.
 struct TMatchOptions {
@@ -30,6 +32,17 @@ struct TMatchOptions {
     int rowShift = 0;
     /// Transposition table of each search.
     std::size_t hashMegabytes = DefaultHashMegabytes;
+    /// With both set, two engine programs play each other instead of the
+    /// built-in search against a simple opponent.
+    std::string enginePath;
+    std::string opponentPath;
+    /// Random single moves that open each pair of games between programs.
+    int openingMoves = DefaultOpeningMoves;
+    /// Single moves a side makes before the board decides a game between programs.
+    int adjudicationPlies = DefaultAdjudicationPlies;
+
+    /// True when two engine programs play.
+    bool ProgramsPlay() const { return !enginePath.empty(); }
 };
 
 /// The outcome of reading a command line: options, or help wanted, or an error text.

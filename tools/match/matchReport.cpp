@@ -5,6 +5,8 @@
 #include <functional>
 #include <map>
 
+#include "eloEstimate.h"
+
 namespace {
 
 constexpr double PercentPerGame = 100.0;
@@ -73,6 +75,14 @@ std::string Table(const std::string& firstColumn, const std::vector<TGameRecord>
 
 std::string HeadingLine(const TMatchOptions& options)
 {
+    if (options.ProgramsPlay())
+        return "veltan_match: engine " + options.enginePath + " against " + options.opponentPath +
+               Format(", games %d, ms-per-move %d, threads %d, seed %llu, opening-moves %d, adjudicate-plies "
+                      "%d, "
+                      "row-shift %d, hash %zu MB\n",
+                      options.games, options.msPerMove, options.threads,
+                      static_cast<unsigned long long>(options.seed), options.openingMoves,
+                      options.adjudicationPlies, options.rowShift, options.hashMegabytes);
     return Format("veltan_match: opponent %s, games %d, ms-per-move %d, threads %d, seed %llu, max-moves %d, "
                   "row-shift %d, hash %zu MB\n",
                   OpponentName(options.opponent).c_str(), options.games, options.msPerMove, options.threads,
@@ -105,6 +115,10 @@ std::string ReasonName(TEndReason reason)
         return "no mating material";
     case TEndReason::MoveCap:
         return "move cap";
+    case TEndReason::Adjudicated:
+        return "adjudicated";
+    case TEndReason::EngineFailed:
+        return "engine failed";
     default:
         return "no move (fault)";
     }
@@ -112,11 +126,13 @@ std::string ReasonName(TEndReason reason)
 
 std::string GameLine(const TGameRecord& r)
 {
-    return Format("game %4d  %-13s  %-5s  engine %-5s  %-5s  %-18s  moves %5d  %8.1f s  depth %4.1f\n",
-                  r.plan.number, ArrangementName(r.plan.arrangement).c_str(),
-                  SettingName(r.plan.setting).c_str(), r.plan.engineWhite ? "White" : "Black",
-                  ResultName(r.result).c_str(), ReasonName(r.reason).c_str(), r.moves, r.seconds,
-                  r.averageDepth);
+    // A program's failure is told in full on a line of its own.
+    const std::string note = r.note.empty() ? "" : "          " + r.note + "\n";
+    return note + Format("game %4d  %-13s  %-5s  engine %-5s  %-5s  %-18s  moves %5d  %8.1f s  depth %4.1f\n",
+                         r.plan.number, ArrangementName(r.plan.arrangement).c_str(),
+                         SettingName(r.plan.setting).c_str(), r.plan.engineWhite ? "White" : "Black",
+                         ResultName(r.result).c_str(), ReasonName(r.reason).c_str(), r.moves, r.seconds,
+                         r.averageDepth);
 }
 
 std::string SummaryTables(const std::vector<TGameRecord>& records)
@@ -135,5 +151,13 @@ std::string SummaryTables(const std::vector<TGameRecord>& records)
     text += "\n";
     text += Table(
         "Ended by", records, [](const TGameRecord& r) { return ReasonName(r.reason); }, false);
+    if (!records.empty()) {
+        TTally total;
+        for (const TGameRecord& r : records)
+            total.Add(r);
+        text +=
+            "\nElo difference of the engine: " + EloText(EstimateElo(total.won, total.drawn, total.lost)) +
+            "\n";
+    }
     return text;
 }

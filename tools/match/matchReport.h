@@ -21,5 +21,6 @@ std::string ResultName(TEngineResult result);
 std::string ReasonName(TEndReason reason);
 
 /// Markdown tables of games, won, drawn and lost: by arrangement with a total
-/// row, by turn setting, by the engine's colour, and the ways the games ended.
+/// row, by turn setting, by the engine's colour, and the ways the games ended;
+/// then the engine's Elo difference with its 95 % interval.
 std::string SummaryTables(const std::vector<TGameRecord>& records);

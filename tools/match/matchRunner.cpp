@@ -5,14 +5,20 @@
 #include <mutex>
 #include <thread>
 
+#include "programGame.h"
+
 std::vector<TGameRecord> RunMatch(const TMatchOptions& options, const TGameFinished& onFinished)
 {
     std::vector<TGameRecord> records(static_cast<std::size_t>(options.games));
     std::atomic<int> next{0};
     std::mutex reporting;
     const auto worker = [&] {
+        // Each thread talks to programs of its own, kept from game to game.
+        TProgramPair programs;
         for (int index = next++; index < options.games; index = next++) {
-            const TGameRecord record = PlayGame(PlanGame(index, options.rowShift), options);
+            const TGamePlan plan = PlanGame(index, options.rowShift);
+            const TGameRecord record =
+                options.ProgramsPlay() ? PlayProgramGame(plan, options, programs) : PlayGame(plan, options);
             const std::lock_guard lock(reporting);
             records[static_cast<std::size_t>(index)] = record;
             if (onFinished)

@@ -1,6 +1,6 @@
 #pragma once
 // Runs the games of a match, several at once when asked, each game on its
-// own board with its own searches.
+// own board with its own searches or programs.
 
 #include <functional>
 #include <vector>

@@ -1,5 +1,7 @@
 #include "matchSchedule.h"
 
+#include "positionCommand.h"
+
 namespace {
 
 constexpr int GamesPerPair = 2;
@@ -13,6 +15,7 @@ TGamePlan PlanGame(int index, int rowShift)
     const int settings = static_cast<int>(TurnSettings.size());
     TGamePlan plan;
     plan.number = index + 1;
+    plan.pair = pair;
     plan.arrangement = Arrangements[static_cast<std::size_t>(pair % arrangements)];
     plan.setting = TurnSettings[static_cast<std::size_t>((pair / arrangements) % settings)];
     plan.rowShift = rowShift;
@@ -20,19 +23,15 @@ TGamePlan PlanGame(int index, int rowShift)
     return plan;
 }
 
-std::string ArrangementName(TArrangement arrangement)
+std::string ArrangementName(int arrangement)
 {
-    switch (arrangement) {
-    case TArrangement::Classic:
-        return "Classic";
-    case TArrangement::Quadrant:
-        return "Quadrant";
-    default:
-        return "RooksAndKings";
-    }
+    std::string name = CatalogueEntryName(arrangement);
+    if (!name.empty())
+        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    return name;
 }
 
-std::string SettingName(TTurnSetting setting)
+std::string SettingName(TTurnRules setting)
 {
     return std::to_string(setting.movesPerTeamTurn) + "m/" + std::to_string(setting.playersPerTeam) + "p";
 }

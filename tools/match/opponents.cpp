@@ -46,10 +46,17 @@ bool IsBlackLetter(char letter)
     return letter >= 'a' && letter <= 'z';
 }
 
-// The legal moves of the current team player; the engine's generator gives
-// exactly the moves the board's MoveIsLegal accepts.
+TSquarePair PickAny(const std::vector<TSquarePair>& moves, std::mt19937_64& random)
+{
+    std::uniform_int_distribution<std::size_t> pick(0, moves.size() - 1);
+    return moves[pick(random)];
+}
+
+} // namespace
+
 std::vector<TSquarePair> LegalMoves(const TVeltanBrdKernel& board)
 {
+    // The engine's generator gives exactly the moves the board's MoveIsLegal accepts.
     std::vector<engine::TCellMove> generated;
     engine::TEngineGame(board).GenerateMoves(generated);
     std::vector<TSquarePair> moves;
@@ -58,14 +65,6 @@ std::vector<TSquarePair> LegalMoves(const TVeltanBrdKernel& board)
         moves.emplace_back(engine::SquareAtCell(m.from), engine::SquareAtCell(m.to));
     return moves;
 }
-
-TSquarePair PickAny(const std::vector<TSquarePair>& moves, std::mt19937_64& random)
-{
-    std::uniform_int_distribution<std::size_t> pick(0, moves.size() - 1);
-    return moves[pick(random)];
-}
-
-} // namespace
 
 int CaptureWorth(const TVeltanBrdKernel& board, Square to)
 {

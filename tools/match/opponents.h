@@ -5,11 +5,15 @@
 #include <optional>
 #include <random>
 #include <utility>
+#include <vector>
 
 #include "matchOptions.h"
 #include "veltanbrdKernel.h"
 
 using TSquarePair = std::pair<Square, Square>;
+
+/// The legal moves of the current team player, in no particular order.
+std::vector<TSquarePair> LegalMoves(const TVeltanBrdKernel& board);
 
 /// A move of the current team player chosen the opponent's way, or nothing
 /// when that player has no legal move. The same board and generator state

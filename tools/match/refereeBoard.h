@@ -16,6 +16,8 @@ enum class TEndReason {
     NoMatingMaterial, ///< drawn: neither side can win any more
     MoveCap,          ///< drawn: the match's move limit was reached
     NoMove,           ///< drawn: a player had no move although the board played on (a harness fault)
+    Adjudicated,      ///< won at the ply limit by more kings or five pawns more material
+    EngineFailed,     ///< lost by an engine program that crashed, fell silent or answered no legal move
 };
 
 /// Who won a game, if anyone.

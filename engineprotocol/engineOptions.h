@@ -1,0 +1,47 @@
+#pragma once
+// The engine's options: each declared once with its type, default and range,
+// announced by `vep` and changed by `setoption name <Name> value <V>`.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// A whole-number option.
+struct TSpinOption {
+    std::string_view name;
+    int defaultValue;
+    int min;
+    int max;
+};
+
+/// Search threads: one until the search can share its work.
+inline constexpr TSpinOption ThreadsOption{"Threads", 1, 1, 1};
+/// The transposition table, in megabytes.
+inline constexpr TSpinOption HashOption{"Hash", 16, 1, 4096};
+inline constexpr std::array<TSpinOption, 2> SpinOptions = {ThreadsOption, HashOption};
+
+/// The `option name ... type spin default ... min ... max ...` line of an option.
+std::string OptionLine(const TSpinOption& option);
+
+/// A `setoption` command read: the option and its new value, or what is wrong.
+struct TOptionSetting {
+    const TSpinOption* option = nullptr; ///< null when the command is refused
+    int value = 0;
+    std::string problem;
+};
+
+/// Reads the words after "setoption". Names are matched ignoring case, as
+/// interfaces may write them either way; the value must be within the range.
+TOptionSetting ReadSetOption(const std::vector<std::string>& words);
+
+/// The current values of the options, each starting at its default.
+class TEngineOptions {
+public:
+    TEngineOptions();
+    int Value(const TSpinOption& option) const;
+    void Set(const TSpinOption& option, int value);
+
+private:
+    std::array<int, SpinOptions.size()> values_{};
+};
