@@ -132,6 +132,14 @@ void TVeltanBrdKernel::StartSearch(const TSearchLimits& limits, bool suggestion)
     // earlier search never shows as this one's.
     _progress = std::make_shared<TSharedProgress>();
     _searchStarted = std::chrono::steady_clock::now();
+    search->SetProgressReport([progress = _progress](const TSearchProgress& found) {
+        if (found.line.empty())
+            return;
+        const std::lock_guard<std::mutex> hold(progress->lock);
+        progress->depth = found.depth;
+        progress->from = found.line.front().first;
+        progress->to = found.line.front().second;
+    });
     thread.Start([this, search, limits, generation, &thread] {
         const TEngineMove found = search->FindMove(limits, thread.StopThinkingNow);
         _foundFrom = found.from;
