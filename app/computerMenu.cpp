@@ -43,12 +43,14 @@ void TFrmVeltanBrd::ConnectComputerMenu()
 void TFrmVeltanBrd::MnuItemComputerWhiteClick(bool checked)
 {
     VeltanBrd1->SetComputerPlaysWhite(checked);
+    RememberComputerPlayer();
     UpdateComputerMenu();
 }
 
 void TFrmVeltanBrd::MnuItemComputerBlackClick(bool checked)
 {
     VeltanBrd1->SetComputerPlaysBlack(checked);
+    RememberComputerPlayer();
     UpdateComputerMenu();
 }
 
@@ -58,6 +60,7 @@ void TFrmVeltanBrd::ComputerLevelChosen(QAction* action)
     VeltanBrd1->SetComputerUsesClock(level == ClockLevel);
     if (level != ClockLevel)
         VeltanBrd1->SetSearchDepth(level);
+    RememberComputerPlayer();
     UpdateComputerMenu();
 }
 
