@@ -41,13 +41,17 @@ void TFrmVeltanBrd::StartWithKeptGame()
 {
     // A file named on the command line comes instead of the offer. A game kept
     // from before then stays untouched for the next start: this run keeps none.
+    // A file that does not load leaves the start as it is without one.
     const bool keptBefore = _keptGame->Exists();
-    if (!_startFile.isEmpty() && OpenStartFile() && keptBefore)
+    const bool loaded = !_startFile.isEmpty() && OpenStartFile();
+    if (loaded && keptBefore)
         return;
     // A second running program neither offers nor overwrites the first one's game.
     if (!_keptGame->Claim())
         return;
-    if (_startFile.isEmpty() && keptBefore)
+    if (loaded)
+        KeepUnfinishedGame();
+    else if (keptBefore)
         OfferKeptGame();
 }
 
