@@ -19,7 +19,8 @@ std::optional<int> DepthOfKey(const QString& key)
     bool number = false;
     const int depth = key.mid(DepthPrefix.size()).toInt(&number);
     // "depth03" or "depth+3" would read as 3 but is no name the program writes.
-    if (!number || depth < ShallowestDepth || depth > DeepestDepth || key != DepthPrefix + QString::number(depth))
+    if (!number || depth < ShallowestDepth || depth > DeepestDepth ||
+        key != DepthPrefix + QString::number(depth))
         return std::nullopt;
     return depth;
 }

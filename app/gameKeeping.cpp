@@ -78,7 +78,8 @@ void TFrmVeltanBrd::OfferKeptGame()
 void TFrmVeltanBrd::ResumeKeptGame()
 {
     QFile file(_keptGame->Path());
-    const QByteArray document = file.open(QIODevice::ReadOnly) ? file.read(gamefile::MaxFileBytes + 1) : QByteArray();
+    const QByteArray document =
+        file.open(QIODevice::ReadOnly) ? file.read(gamefile::MaxFileBytes + 1) : QByteArray();
     const TGameFileReading reading = ParseGameFile(document);
     if (!reading.Passed()) {
         const QString aside = _keptGame->SetAside();

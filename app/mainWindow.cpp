@@ -71,8 +71,9 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
     ConnectHiddenControls();
     ConnectComputerMenu();
     ConnectLastMoveMenu();
-    _place = std::make_unique<TWindowPlace>(
-        *this, [this](const QByteArray& geometry) { _settings->Write(settingkeys::WindowGeometry, geometry); });
+    _place = std::make_unique<TWindowPlace>(*this, [this](const QByteArray& geometry) {
+        _settings->Write(settingkeys::WindowGeometry, geometry);
+    });
 }
 
 TFrmVeltanBrd::~TFrmVeltanBrd()

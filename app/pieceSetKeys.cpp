@@ -9,9 +9,9 @@ namespace {
 
 // In the order of TPieceSetName; written into settings files, so never renamed.
 const std::array<QString, TPieceSetImages::Count> SetKeys = {
-    QStringLiteral("Cm36"), QStringLiteral("Cm36FlipBlack"), QStringLiteral("Fr40"),
-    QStringLiteral("Fr40FlipBlack"), QStringLiteral("Cm72"), QStringLiteral("Cm72FlipBlack"),
-    QStringLiteral("Fr80"), QStringLiteral("Fr80FlipBlack"),
+    QStringLiteral("Cm36"),          QStringLiteral("Cm36FlipBlack"), QStringLiteral("Fr40"),
+    QStringLiteral("Fr40FlipBlack"), QStringLiteral("Cm72"),          QStringLiteral("Cm72FlipBlack"),
+    QStringLiteral("Fr80"),          QStringLiteral("Fr80FlipBlack"),
 };
 
 } // namespace

@@ -50,8 +50,8 @@ void TVeltanBrd::PaintHighlights(QPainter& painter)
                 painter.fillRect(rect,
                                  ColorFromPlatform(dark ? _squareColorLightYellow : _squareColorDarkYellow));
             if (lastMove.test(static_cast<std::size_t>(sq)))
-                painter.fillRect(rect, ColorFromPlatform(dark ? _squareColorLightLastMove
-                                                              : _squareColorDarkLastMove));
+                painter.fillRect(
+                    rect, ColorFromPlatform(dark ? _squareColorLightLastMove : _squareColorDarkLastMove));
             if (green && MoveIsLegal(_LastAbandonedSquare, sq))
                 painter.fillRect(rect,
                                  ColorFromPlatform(dark ? _squareColorLightGreen : _squareColorDarkGreen));

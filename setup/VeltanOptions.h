@@ -36,7 +36,10 @@ public:
     TFrmVeltanOptions(QWidget* AOwner, TVeltanBrd& aVeltanBrd);
     ~TFrmVeltanOptions() override;
     /// Asked before "Ok" sets up a new game; false keeps the game and the dialog open.
-    void SetReplaceCheck(std::function<bool()> mayReplaceGame) { _mayReplaceGame = std::move(mayReplaceGame); }
+    void SetReplaceCheck(std::function<bool()> mayReplaceGame)
+    {
+        _mayReplaceGame = std::move(mayReplaceGame);
+    }
 
 protected:
     /// Every time the dialog is shown its boxes take the board's settings.

@@ -19,7 +19,8 @@ bool TAnsweringDialogs::AskYesNo(QWidget*, const QString&, const QString& text)
     return yes;
 }
 
-bool TAnsweringDialogs::AskChoice(QWidget*, const QString&, const QString& text, const QString&, const QString&)
+bool TAnsweringDialogs::AskChoice(QWidget*, const QString&, const QString& text, const QString&,
+                                  const QString&)
 {
     questions.push_back(text);
     return firstChoice;

@@ -114,7 +114,8 @@ TEST_F(KeptGame, ADamagedFileIsReportedInOneLineAndSetAside)
     ASSERT_EQ(dialogs.messages.size(), 1U);
     EXPECT_FALSE(dialogs.messages.front().text.contains(QLatin1Char('\n')));
     EXPECT_FALSE(QFile::exists(path));
-    const QStringList aside = QFileInfo(path).dir().entryList({QStringLiteral("unfinished-game.xml.damaged-*")});
+    const QStringList aside =
+        QFileInfo(path).dir().entryList({QStringLiteral("unfinished-game.xml.damaged-*")});
     ASSERT_EQ(aside.size(), 1);
     EXPECT_TRUE(dialogs.messages.front().text.contains(aside.front()));
 }
@@ -173,11 +174,11 @@ TEST_P(AbandonQuestion, ComesBeforeAnUnsavedUnfinishedGameIsReplaced)
         EXPECT_EQ(dialogs.openDialogs, c.answer ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, AbandonQuestion,
-                         testing::Values(AbandonCase{"OptionsOkYes", true, true},
-                                         AbandonCase{"OptionsOkNo", true, false},
-                                         AbandonCase{"LoadYes", false, true}, AbandonCase{"LoadNo", false, false}),
-                         [](const testing::TestParamInfo<AbandonCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AbandonQuestion,
+    testing::Values(AbandonCase{"OptionsOkYes", true, true}, AbandonCase{"OptionsOkNo", true, false},
+                    AbandonCase{"LoadYes", false, true}, AbandonCase{"LoadNo", false, false}),
+    [](const testing::TestParamInfo<AbandonCase>& info) { return std::string(info.param.name); });
 
 TEST_F(KeptGame, ASavedOrFreshGameIsReplacedWithoutAQuestion)
 {

@@ -41,7 +41,7 @@ TEST_P(MouseGame, IsPlayedToAWinAndEnds)
         // that marks the last move on a square of its shade.
         const QPoint middle = SquareOrigin(from) + QPoint(24, 24);
         const TColor bare = Board().ColorOfSquare(from) == 1 ? Board().SquareColorDarkLastMove()
-                                                              : Board().SquareColorLightLastMove();
+                                                             : Board().SquareColorLightLastMove();
         EXPECT_EQ(CanvasColor(middle), bare) << "after drag " << made;
     }
     DeliverNotices();

@@ -110,7 +110,8 @@ class BadSettings : public testing::TestWithParam<BadSettingsCase> {};
 
 QString ReadAsText(TSettingsStore& store, const QString& key)
 {
-    for (const TIntSetting& s : {keys::StartPosition, keys::RowShift, keys::TimeWhiteMinutes, keys::PlayersPerTeam})
+    for (const TIntSetting& s :
+         {keys::StartPosition, keys::RowShift, keys::TimeWhiteMinutes, keys::PlayersPerTeam})
         if (key == QLatin1String(s.key))
             return QString::number(store.Read(s));
     for (const TBoolSetting& s : {keys::Coordinates, keys::ShowLastMove})
@@ -148,21 +149,21 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadSettingsCase{"Unreadable", QByteArray("\x00\xff\xfe[[[\x01garbage=\n=\n", 20), "Board/Coordinates",
                         QStringLiteral("false")},
-        BadSettingsCase{"AnotherVersion", "[General]\nVersion=7\n[Board]\nCoordinates=true\n", "Board/Coordinates",
-                        QStringLiteral("false")},
+        BadSettingsCase{"AnotherVersion", "[General]\nVersion=7\n[Board]\nCoordinates=true\n",
+                        "Board/Coordinates", QStringLiteral("false")},
         BadSettingsCase{"NoVersion", "[Game]\nRowShift=2\n", "Game/RowShift", QStringLiteral("0")},
         BadSettingsCase{"NumberOutOfRange", "[General]\nVersion=1\n[Game]\nRowShift=9\n", "Game/RowShift",
                         QStringLiteral("0")},
         BadSettingsCase{"NegativeTime", "[General]\nVersion=1\n[Game]\nTimeWhiteMinutes=-5\n",
                         "Game/TimeWhiteMinutes", QStringLiteral("60")},
-        BadSettingsCase{"NotANumber", "[General]\nVersion=1\n[Game]\nPlayersPerTeam=two\n", "Game/PlayersPerTeam",
-                        QStringLiteral("1")},
+        BadSettingsCase{"NotANumber", "[General]\nVersion=1\n[Game]\nPlayersPerTeam=two\n",
+                        "Game/PlayersPerTeam", QStringLiteral("1")},
         BadSettingsCase{"NeitherTrueNorFalse", "[General]\nVersion=1\n[Board]\nShowLastMove=maybe\n",
                         "Board/ShowLastMove", QStringLiteral("true")},
         BadSettingsCase{"UnknownLevel", "[General]\nVersion=1\n[Computer]\nLevel=depth99\n", "Computer/Level",
                         QStringLiteral("clock")},
-        BadSettingsCase{"UnknownPieceSet", "[General]\nVersion=1\n[Board]\nPieceSet=Gothic\n", "Board/PieceSet",
-                        QStringLiteral("Fr80")},
+        BadSettingsCase{"UnknownPieceSet", "[General]\nVersion=1\n[Board]\nPieceSet=Gothic\n",
+                        "Board/PieceSet", QStringLiteral("Fr80")},
         BadSettingsCase{"RelativeFolder", "[General]\nVersion=1\n[Files]\nGameFileFolder=games\n",
                         "Files/GameFileFolder", QString()},
         BadSettingsCase{"GoodValueStays", "[General]\nVersion=1\n[Game]\nRowShift=1\n", "Game/RowShift",
