@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include "VeltanMoveList.h"
@@ -138,6 +139,19 @@ TEST_F(KeptGame, ASecondRunningProgramNeitherOffersNorOverwritesIt)
     QFile file(KeptPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), kept);
+}
+
+TEST(KeptGameLock, ALockLeftByAKilledProgramIsTakenOver)
+{
+    const QTemporaryDir folder;
+    QFile lock(QDir(folder.path()).filePath(QStringLiteral("unfinished-game.lock")));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("2147483646\nveltan\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    TUnfinishedGameFile kept(folder.path());
+    EXPECT_TRUE(kept.Claim());
+    TUnfinishedGameFile second(folder.path());
+    EXPECT_FALSE(second.Claim());
 }
 
 // ---- The abandon question ---------------------------------------------------
