@@ -12,6 +12,7 @@
 #include "gameHost.h"
 #include "modalRunner.h"
 #include "pieceSetImages.h"
+#include "setupGame.h"
 #include "veltanbrdKernel.h"
 
 class QAction;
@@ -19,6 +20,9 @@ class QCloseEvent;
 class QLabel;
 class QShowEvent;
 class TVeltanBrd;
+class TSettingsStore;
+class TUnfinishedGameFile;
+class TWindowPlace;
 namespace Ui {
 class TFrmVeltanBrd;
 }
@@ -42,7 +46,8 @@ public:
 
     // ---- The game's host --------------------------------------------------------
 
-    /// Default piece set (French, 80 pixels), default options, a new game.
+    /// The remembered piece set and game choices (on a first start French at
+    /// 80 pixels and the default options), a new game.
     void InitialGameSetup() override;
     /// Brings clock, status line and current-player highlight in line with the
     /// board's GameEnded: while a game runs the clock runs and the status line
@@ -53,6 +58,18 @@ public:
     void StartStop() override;
     QString GameFileFolder() const override;
     void SetGameFileFolder(const QString& folder) override;
+    /// While the game is unfinished and has moves not saved or loaded by the
+    /// user, asks "Abandon the game in progress?"; true when it may go.
+    bool MayReplaceGame() override;
+    void GameKeptInFile() override;
+
+    // ---- Keeping the game -------------------------------------------------------
+
+    /// A game file to load at the first showing instead of offering the kept
+    /// game; a bad file gets the loader's message and the program goes on without it.
+    void SetStartFile(const QString& path) { _startFile = path; }
+    /// The unfinished game kept for the next start.
+    TUnfinishedGameFile& KeptGame() { return *_keptGame; }
 
     // ---- The clock --------------------------------------------------------------
 
@@ -99,6 +116,24 @@ private:
     void Disclaimer1Click();
     void MnuItemTest1Click();
     int RunModal(QDialog& dialog);
+
+    // Lasting settings (rememberedSettings.cpp, lastMoveMenu.cpp).
+    void ApplyRememberedLook();
+    void ApplyRememberedComputer();
+    TGameSetup RememberedGameSetup();
+    void RememberGameSetup();
+    void RememberPieceSet();
+    void RememberBoardLook();
+    void RememberComputerPlayer();
+    void ConnectLastMoveMenu();
+    void MnuItemShowLastMoveClick(bool checked);
+
+    // The kept unfinished game (gameKeeping.cpp).
+    void StartWithKeptGame();
+    bool OpenStartFile();
+    void OfferKeptGame();
+    void ResumeKeptGame();
+    void KeepUnfinishedGame();
 
     // The computer player's menu commands (computerMenu.cpp).
     void ConnectComputerMenu();
@@ -150,6 +185,11 @@ private:
     bool _shownOnce = false;
     QLabel* _thinkingLine = nullptr; // owned by its panel
     QTimer _thinkingTimer;
-    // The folder of the game file last saved or loaded in this run.
-    QString _gameFileFolder;
+    std::unique_ptr<TSettingsStore> _settings;
+    std::unique_ptr<TUnfinishedGameFile> _keptGame;
+    std::unique_ptr<TWindowPlace> _place;
+    QString _startFile;
+    // Moves made since the user last saved or loaded the game.
+    bool _unsavedMoves = false;
+    QAction* _showLastMove = nullptr;
 };

@@ -42,18 +42,21 @@ void TFrmVeltanBrd::ConnectComputerMenu()
 void TFrmVeltanBrd::MnuItemComputerWhiteClick(bool checked)
 {
     VeltanBrd1->SetComputerPlaysWhite(checked);
+    RememberComputerPlayer();
     UpdateComputerMenu();
 }
 
 void TFrmVeltanBrd::MnuItemComputerBlackClick(bool checked)
 {
     VeltanBrd1->SetComputerPlaysBlack(checked);
+    RememberComputerPlayer();
     UpdateComputerMenu();
 }
 
 void TFrmVeltanBrd::ComputerLevelChosen(QAction* action)
 {
     ApplyComputerLevel(*VeltanBrd1, action->data().toString());
+    RememberComputerPlayer();
     UpdateComputerMenu();
 }
 

@@ -1,8 +1,5 @@
 // The menu commands that open the options dialog and the move list window.
 
-#include <QDir>
-#include <QStandardPaths>
-
 #include "VeltanGUI.h"
 #include "VeltanMoveList.h"
 #include "VeltanOptions.h"
@@ -12,9 +9,17 @@
 void TFrmVeltanBrd::MnuItemOptionsClick()
 {
     TFrmVeltanOptions dialog(this, *VeltanBrd1);
+    const bool gameChoicesOpen = VeltanBrd1->GameEnded();
+    dialog.SetReplaceCheck([this] { return MayReplaceGame(); });
     // New settings make the old texts meaningless; the clock labels come back
     // at the next clock step, the status line at the next move or start.
     if (RunModal(dialog) == QDialog::Accepted) {
+        RememberPieceSet();
+        if (gameChoicesOpen) {
+            RememberGameSetup();
+            _unsavedMoves = false;
+            KeepUnfinishedGame();
+        }
         SetStatusText(QString());
         SetClockLabel(*ui->LblTimeLeftWhite, QString());
         SetClockLabel(*ui->LblTimeLeftBlack, QString());
@@ -25,19 +30,4 @@ void TFrmVeltanBrd::MnuItemShowMovelistClick()
 {
     TFrmVeltanMoveList dialog(this, *VeltanBrd1, *this);
     RunModal(dialog);
-}
-
-QString TFrmVeltanBrd::GameFileFolder() const
-{
-    // The program's own folder is a system folder once installed; the
-    // documents folder is where people look for what they saved.
-    if (!_gameFileFolder.isEmpty())
-        return _gameFileFolder;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
-}
-
-void TFrmVeltanBrd::SetGameFileFolder(const QString& folder)
-{
-    _gameFileFolder = folder;
 }

@@ -3,6 +3,8 @@
 
 #include "VeltanGUI.h"
 #include "applicationTitle.h"
+#include "pieceSetKeys.h"
+#include "settingsKeys.h"
 #include "ui_VeltanGUI.h"
 #include "userDialogs.h"
 #include "veltanbrd.h"
@@ -15,9 +17,12 @@ const QString GameStoppedSuffix = QStringLiteral(" (Game stopped)");
 
 void TFrmVeltanBrd::InitialGameSetup()
 {
-    VeltanBrd1->SetCustomPieceSet(_pieceSets.Image(TPieceSetName::ImageFr80));
+    VeltanBrd1->SetCustomPieceSet(
+        PieceSetForKey(_pieceSets, _settings->Read(settingkeys::PieceSet)).value_or(QImage()));
     VeltanBrd1->InitOptions();
     VeltanBrd1->NewGame();
+    SetupGame(*VeltanBrd1, RememberedGameSetup());
+    _unsavedMoves = false;
 }
 
 void TFrmVeltanBrd::UpdateGameSettings()
@@ -76,6 +81,11 @@ void TFrmVeltanBrd::VeltanBrd1TurnSettled(TVeltanBrdKernel&)
     // yellow pieces follow whoever is to move now. After the last move of a
     // game everything stays as that move left it.
     UpdateGameSettings();
+    _unsavedMoves = true;
+    KeepUnfinishedGame();
+    // The marks of the last move leave the squares of the move before.
+    if (VeltanBrd1->ShowLastMove())
+        VeltanBrd1->Paint();
     if (VeltanBrd1->GameEnded())
         return;
     if (VeltanBrd1->TimeLeftWhite() > 0 && VeltanBrd1->TimeLeftBlack() > 0)

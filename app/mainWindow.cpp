@@ -10,8 +10,12 @@
 #include "VeltanGUI.h"
 #include "appIcon.h"
 #include "gameEndedNotice.h"
+#include "settingsKeys.h"
+#include "settingsStore.h"
 #include "storedBoardSettings.h"
 #include "ui_VeltanGUI.h"
+#include "unfinishedGame.h"
+#include "windowPlace.h"
 
 namespace {
 
@@ -39,7 +43,9 @@ QFont LabelFont(int pixels)
 } // namespace
 
 TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TFrmVeltanBrd>()), TimerClock(this)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TFrmVeltanBrd>()), TimerClock(this),
+      _settings(std::make_unique<TSettingsStore>()),
+      _keptGame(std::make_unique<TUnfinishedGameFile>(TUnfinishedGameFile::DefaultFolder()))
 {
     ui->setupUi(this);
     VeltanBrd1 = ui->VeltanBrd1;
@@ -52,6 +58,8 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
 
     VeltanBrd1->SetLoading(true);
     ApplyStoredBoardSettings(*VeltanBrd1);
+    ApplyRememberedLook();
+    ApplyRememberedComputer();
     VeltanBrd1->SetLoading(false);
 
     TimerClock.setObjectName(QStringLiteral("TimerClock"));
@@ -63,12 +71,17 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
     ConnectHiddenControls();
     ConnectComputerMenu();
     SetUpThinkingLine();
+    ConnectLastMoveMenu();
+    _place = std::make_unique<TWindowPlace>(*this, [this](const QByteArray& geometry) {
+        _settings->Write(settingkeys::WindowGeometry, geometry);
+    });
 }
 
 TFrmVeltanBrd::~TFrmVeltanBrd()
 {
     TimerClock.stop();
     _thinkingTimer.stop();
+    _place.reset();
     // The board outlives this part of the window by a moment; it must not
     // call back into it while it goes.
     VeltanBrd1->OnLegalMove = nullptr;
@@ -136,6 +149,7 @@ bool TFrmVeltanBrd::event(QEvent* event)
     // that ended the game has returned.
     if (event->type() == GameEndedMessage()) {
         UpdateGameSettings();
+        KeepUnfinishedGame();
         return true;
     }
     return QMainWindow::event(event);
@@ -155,14 +169,16 @@ void TFrmVeltanBrd::closeEvent(QCloseEvent* event)
 {
     // A search must not end into a window that is going away.
     VeltanBrd1->CancelThinking();
+    KeepUnfinishedGame();
+    _keptGame->Flush();
     QMainWindow::closeEvent(event);
 }
 
 void TFrmVeltanBrd::FormShow()
 {
-    // Centred on all monitors together, as one desktop.
+    // Where the player left it; else centred on all monitors together, as one desktop.
     const QScreen* const screen = QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
+    if (!restoreGeometry(_settings->Read(settingkeys::WindowGeometry)) && screen != nullptr) {
         const QRect desktop = screen->virtualGeometry();
         const QSize outer = frameGeometry().size();
         move(desktop.x() + (desktop.width() - outer.width()) / 2,
@@ -170,5 +186,6 @@ void TFrmVeltanBrd::FormShow()
     }
     InitialGameSetup();
     VeltanBrd1->setEnabled(false);
-    VeltanBrd1->InitOptions();
+    // The offer, or the file named on the command line, comes once the window has been shown.
+    QMetaObject::invokeMethod(this, &TFrmVeltanBrd::StartWithKeptGame, Qt::QueuedConnection);
 }

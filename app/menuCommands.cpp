@@ -7,11 +7,13 @@
 void TFrmVeltanBrd::MnuItemWhiteOnTopClick()
 {
     VeltanBrd1->SetWhiteOnTop(!VeltanBrd1->WhiteOnTop());
+    RememberBoardLook();
 }
 
 void TFrmVeltanBrd::MnuItemShowCoordinatesClick()
 {
     VeltanBrd1->SetDisplayCoords(VeltanBrd1->DisplayCoords().Empty() ? CoordSet::All() : CoordSet{});
+    RememberBoardLook();
 }
 
 void TFrmVeltanBrd::StartStop1Click()

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QVarLengthArray>
 
+#include "lastMoveSquares.h"
 #include "veltanbrd.h"
 
 void TVeltanBrd::FillSquareBase(QPainter& painter, const QRect& rect, bool dark) const
@@ -37,7 +38,8 @@ void TVeltanBrd::PaintHighlights(QPainter& painter)
     // Light... ones go on dark squares, the Dark... ones on light squares.
     const bool yellow = _PaintBoardCurrentTeamPlayer && PlayersPerTeam() != 1;
     const bool green = _PaintBoardLegalSquares && IsBoardSquare(_LastAbandonedSquare);
-    if (!yellow && !green)
+    const TSquareMarks lastMove = _showLastMove ? LastMoveSquares(*this) : TSquareMarks{};
+    if (!yellow && !green && lastMove.none())
         return;
     for (int row = 0; row < BoardSize; ++row) {
         for (int column = 0; column < BoardSize; ++column) {
@@ -47,6 +49,9 @@ void TVeltanBrd::PaintHighlights(QPainter& painter)
             if (yellow && IsCurrentTeamPlayerPiece(sq, false))
                 painter.fillRect(rect,
                                  ColorFromPlatform(dark ? _squareColorLightYellow : _squareColorDarkYellow));
+            if (lastMove.test(static_cast<std::size_t>(sq)))
+                painter.fillRect(
+                    rect, ColorFromPlatform(dark ? _squareColorLightLastMove : _squareColorDarkLastMove));
             if (green && MoveIsLegal(_LastAbandonedSquare, sq))
                 painter.fillRect(rect,
                                  ColorFromPlatform(dark ? _squareColorLightGreen : _squareColorDarkGreen));

@@ -1,6 +1,7 @@
 #include "userDialogs.h"
 
 #include <QFileDialog>
+#include <QPushButton>
 
 void TQtUserDialogs::ShowMessage(QWidget* parent, const QString& caption, const QString& text,
                                  QMessageBox::Icon icon)
@@ -34,6 +35,22 @@ bool TQtUserDialogs::AskYesNo(QWidget* parent, const QString& caption, const QSt
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool TUserDialogs::AskChoice(QWidget*, const QString&, const QString&, const QString&, const QString&)
+{
+    return true;
+}
+
+bool TQtUserDialogs::AskChoice(QWidget* parent, const QString& caption, const QString& text,
+                               const QString& defaultChoice, const QString& otherChoice)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QPushButton* const first = box.addButton(defaultChoice, QMessageBox::AcceptRole);
+    box.addButton(otherChoice, QMessageBox::RejectRole);
+    box.setDefaultButton(first);
+    box.exec();
+    return box.clickedButton() == first;
 }
 
 namespace {

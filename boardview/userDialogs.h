@@ -28,6 +28,11 @@ public:
     /// Stand-ins that meet no question keep this answer: No, which never
     /// replaces or abandons anything.
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text);
+    /// Asks a question answered by one of two named buttons, the first the
+    /// default; true for the first. Stand-ins that meet no question keep this
+    /// answer: the default button, as Enter would choose.
+    virtual bool AskChoice(QWidget* parent, const QString& caption, const QString& text,
+                           const QString& defaultChoice, const QString& otherChoice);
 };
 
 /// The real dialogs: QMessageBox and QFileDialog.
@@ -40,6 +45,8 @@ public:
     QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override;
     bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    bool AskChoice(QWidget* parent, const QString& caption, const QString& text, const QString& defaultChoice,
+                   const QString& otherChoice) override;
 };
 
 /// The dialogs in force: the real ones unless a TScopedUserDialogs has replaced them.

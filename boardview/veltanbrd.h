@@ -133,6 +133,12 @@ public:
     /// Current-player colour of the dark squares (stores, repaints).
     TColor SquareColorLightYellow() const { return _squareColorLightYellow; }
     void SetSquareColorLightYellow(TColor value);
+    /// Last-move colour of the light squares (stores only; shows at the next repaint).
+    TColor SquareColorDarkLastMove() const { return _squareColorDarkLastMove; }
+    void SetSquareColorDarkLastMove(TColor value) { _squareColorDarkLastMove = value & ColorValueMask; }
+    /// Last-move colour of the dark squares (stores only; shows at the next repaint).
+    TColor SquareColorLightLastMove() const { return _squareColorLightLastMove; }
+    void SetSquareColorLightLastMove(TColor value) { _squareColorLightLastMove = value & ColorValueMask; }
     /// Texture of the dark squares instead of their colour (copies, repaints).
     const QImage& SquareDark() const { return _squareDark.Image(); }
     void SetSquareDark(const QImage& value);
@@ -163,6 +169,10 @@ public:
     /// Paint the current team player's pieces in yellow (only with more than one player per team).
     bool PaintBoardCurrentTeamPlayer() const { return _PaintBoardCurrentTeamPlayer; }
     void SetPaintBoardCurrentTeamPlayer(bool value) { _PaintBoardCurrentTeamPlayer = value; }
+    /// Mark the from- and to-squares of the latest turn's moves up to the record
+    /// shown, over the yellow and under the green (stores, repaints).
+    bool ShowLastMove() const { return _showLastMove; }
+    void SetShowLastMove(bool value);
     /// Square under the pointer at the last press or drag hover; origin of the green highlight.
     Square lastAbandonedSquare() const { return _LastAbandonedSquare; }
     void SetLastAbandonedSquare(Square value) { _LastAbandonedSquare = value; }
@@ -329,6 +339,8 @@ private:
     TColor _squareColorLightGreen = 0;
     TColor _squareColorDarkYellow = 0;
     TColor _squareColorLightYellow = 0;
+    TColor _squareColorDarkLastMove = PlatformRgb(255, 214, 153);
+    TColor _squareColorLightLastMove = PlatformRgb(240, 160, 90);
     TColor _coordFontColor = 0x000000;
     TBoardTexture _borderBitmap;
     TBoardTexture _squareLight;
@@ -340,6 +352,7 @@ private:
     QCursor _dragCursor{Qt::DragMoveCursor};
     bool _PaintBoardLegalSquares = false;
     bool _PaintBoardCurrentTeamPlayer = false;
+    bool _showLastMove = true;
     Square _LastAbandonedSquare = SqrNone;
 
     // Piece sets: the built-in sheet ("Default") and the host's, each cut once.

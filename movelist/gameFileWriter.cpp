@@ -32,17 +32,16 @@ void WriteMove(QXmlStreamWriter& writer, const MoveInfo& record)
 
 // Record 0 holds the start as the game began; with the settings around it a
 // reader sets up the very game, whatever arrangement it was.
-void WriteStart(QXmlStreamWriter& writer, const TVeltanBrdKernel& board)
+void WriteStart(QXmlStreamWriter& writer, const TGameFileStart& start)
 {
-    const MoveInfo& start = board.MoveList[0];
     writer.writeAttribute(StartPositionAttribute, QString::fromLatin1(start.position));
     writer.writeAttribute(StartPlayersAttribute, QString::fromLatin1(start.players));
-    writer.writeAttribute(StartPositionTypeAttribute, QString::number(board.StartPositionType()));
-    writer.writeAttribute(StartPositionRowShiftAttribute, QString::number(board.StartPositionRowShift()));
-    writer.writeAttribute(TimeStartWhiteAttribute, TimeText(board.TimeStartWhite()));
-    writer.writeAttribute(TimeStartBlackAttribute, TimeText(board.TimeStartBlack()));
-    writer.writeAttribute(IncrementWhiteAttribute, TimeText(board.TimeIncrementWhite()));
-    writer.writeAttribute(IncrementBlackAttribute, TimeText(board.TimeIncrementBlack()));
+    writer.writeAttribute(StartPositionTypeAttribute, QString::number(start.positionType));
+    writer.writeAttribute(StartPositionRowShiftAttribute, QString::number(start.rowShift));
+    writer.writeAttribute(TimeStartWhiteAttribute, TimeText(start.timeStartWhite));
+    writer.writeAttribute(TimeStartBlackAttribute, TimeText(start.timeStartBlack));
+    writer.writeAttribute(IncrementWhiteAttribute, TimeText(start.incrementWhite));
+    writer.writeAttribute(IncrementBlackAttribute, TimeText(start.incrementBlack));
 }
 
 } // namespace
@@ -52,7 +51,35 @@ bool NothingToSave(const TVeltanBrdKernel& board)
     return board.LastMove < 2 * board.MovesPerTeamTurn();
 }
 
+TGameFileContent GameFileContentOf(const TVeltanBrdKernel& board)
+{
+    TGameFileContent game;
+    game.settings.PlayersPerTeam = board.PlayersPerTeam();
+    game.settings.MovesPerTeamTurn = board.MovesPerTeamTurn();
+    game.settings.MovesPerPlayerTurn = board.MovesPerPlayerTurn();
+    game.settings.Increment = board.TimeIncrementWhite();
+    const MoveInfo& first = board.MoveList[0];
+    TGameFileStart& start = game.start.emplace();
+    start.position = first.position;
+    start.players = first.players;
+    start.positionType = board.StartPositionType();
+    start.rowShift = board.StartPositionRowShift();
+    start.timeStartWhite = board.TimeStartWhite();
+    start.timeStartBlack = board.TimeStartBlack();
+    start.incrementWhite = board.TimeIncrementWhite();
+    start.incrementBlack = board.TimeIncrementBlack();
+    const int last = std::clamp(board.LastMove, 0, MaxMoves);
+    game.moves.assign(board.MoveList.begin() + 1, board.MoveList.begin() + 1 + last);
+    return game;
+}
+
 QByteArray GameFileDocument(const TVeltanBrdKernel& board, const QString& name, const QString& stamp)
+{
+    return GameFileDocument(GameFileContentOf(board), name, stamp);
+}
+
+QByteArray GameFileDocument(const TGameFileContent& game, const QString& name, const QString& stamp,
+                            const TExtraAttributes& extras)
 {
     QByteArray document;
     QBuffer buffer(&document);
@@ -68,14 +95,16 @@ QByteArray GameFileDocument(const TVeltanBrdKernel& board, const QString& name, 
     writer.writeAttribute(VersionAttribute, FormatVersion);
     writer.writeAttribute(NameAttribute, name);
     writer.writeAttribute(DateTimeAttribute, stamp);
-    writer.writeAttribute(PlayersPerTeamAttribute, QString::number(board.PlayersPerTeam()));
-    writer.writeAttribute(MovesPerTeamTurnAttribute, QString::number(board.MovesPerTeamTurn()));
-    writer.writeAttribute(MovesPerPlayerTurnAttribute, QString::number(board.MovesPerPlayerTurn()));
-    writer.writeAttribute(IncrementAttribute, TimeText(board.TimeIncrementWhite()));
-    WriteStart(writer, board);
-    const int last = std::min(board.LastMove, MaxMoves);
-    for (int n = 1; n <= last; ++n)
-        WriteMove(writer, board.MoveList[static_cast<std::size_t>(n)]);
+    writer.writeAttribute(PlayersPerTeamAttribute, QString::number(game.settings.PlayersPerTeam));
+    writer.writeAttribute(MovesPerTeamTurnAttribute, QString::number(game.settings.MovesPerTeamTurn));
+    writer.writeAttribute(MovesPerPlayerTurnAttribute, QString::number(game.settings.MovesPerPlayerTurn));
+    writer.writeAttribute(IncrementAttribute, TimeText(game.settings.Increment));
+    if (game.start)
+        WriteStart(writer, *game.start);
+    for (const auto& [attribute, value] : extras)
+        writer.writeAttribute(attribute, value);
+    for (const MoveInfo& record : game.moves)
+        WriteMove(writer, record);
     writer.writeEndElement();
     writer.writeEndDocument();
     return document;
@@ -83,13 +112,17 @@ QByteArray GameFileDocument(const TVeltanBrdKernel& board, const QString& name, 
 
 TGameFileOutcome SaveGameFile(const QString& path, const TVeltanBrdKernel& board, const QString& stamp)
 {
+    return SaveGameDocument(path, GameFileDocument(board, path, stamp));
+}
+
+TGameFileOutcome SaveGameDocument(const QString& path, const QByteArray& document)
+{
     const auto failed = [&path](const QString& reason) {
         return TGameFileOutcome{false,
                                 QStringLiteral("Cannot save the game to \"%1\": %2. Any earlier file of "
                                                "that name is unchanged.")
                                     .arg(QDir::toNativeSeparators(path), reason)};
     };
-    const QByteArray document = GameFileDocument(board, path, stamp);
     // The new file is written beside the old one and takes its place only
     // when every byte has been written. Unbuffered, because QSaveFile's
     // commit() ignores a failure to flush its buffer (a full disk would then

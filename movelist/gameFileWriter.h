@@ -4,9 +4,16 @@
 
 #include <QByteArray>
 #include <QString>
+#include <utility>
+#include <vector>
 
+#include "gameFileContent.h"
 #include "gameFileOutcome.h"
 #include "veltanbrdKernel.h"
+
+/// Root attributes a caller adds after the standard ones, as name and value.
+/// Readers that do not know them pass them by.
+using TExtraAttributes = std::vector<std::pair<QString, QString>>;
 
 /// True below one full turn of each team (LastMove < 2 x MovesPerTeamTurn):
 /// such a game is not worth a file.
@@ -19,6 +26,20 @@ bool NothingToSave(const TVeltanBrdKernel& board);
 /// TeamColor, OldSqr and NewSqr, all in that order and indented by two
 /// blanks. Times are in the fixed form "h:mm:ss".
 QByteArray GameFileDocument(const TVeltanBrdKernel& board, const QString& name, const QString& stamp);
+
+/// What a game file of the board would hold, start included, as a copy that
+/// can be written elsewhere (another thread) while the board plays on.
+TGameFileContent GameFileContentOf(const TVeltanBrdKernel& board);
+
+/// The document of a copied game, as GameFileDocument writes it, with the
+/// extra root attributes after the start.
+QByteArray GameFileDocument(const TGameFileContent& game, const QString& name, const QString& stamp,
+                            const TExtraAttributes& extras = {});
+
+/// Writes a finished document to path. An existing file is replaced only
+/// once the new one is completely written, so a failure leaves it as it was;
+/// a failure is never reported as done. Safe on any thread.
+[[nodiscard]] TGameFileOutcome SaveGameDocument(const QString& path, const QByteArray& document);
 
 /// Writes the document (Name = path) to path. An existing file is replaced
 /// only once the new one is completely written, so a failure leaves it as it

@@ -21,4 +21,9 @@ public:
     virtual QString GameFileFolder() const = 0;
     /// Remembers the folder of a game file just chosen.
     virtual void SetGameFileFolder(const QString& folder) = 0;
+    /// True when the game in progress may give way to another; a host may ask
+    /// the user first. The default lets it go.
+    virtual bool MayReplaceGame() { return true; }
+    /// The user has just saved the game, or loaded it: it counts as saved.
+    virtual void GameKeptInFile() {}
 };

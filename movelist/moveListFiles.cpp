@@ -40,12 +40,17 @@ void TFrmVeltanMoveList::SaveGame()
                                     .arg(QDir::toNativeSeparators(target.absoluteFilePath()))))
         return;
     const TGameFileOutcome outcome = SaveGameFile(path, VeltanBrd, stamp);
-    if (!outcome.done)
+    if (!outcome.done) {
         ShowProblem(outcome.message);
+        return;
+    }
+    Host.GameKeptInFile();
 }
 
 void TFrmVeltanMoveList::BtnLoadClick()
 {
+    if (!Host.MayReplaceGame())
+        return;
     const QString chosen = UserDialogs().GetOpenFileName(this, tr("Load game"), Host.GameFileFolder(),
                                                          tr("Veltan games (Veltan*.xml);;XML files (*.xml)"));
     if (chosen.isEmpty())
@@ -56,6 +61,7 @@ void TFrmVeltanMoveList::BtnLoadClick()
         ShowProblem(outcome.message);
         return;
     }
+    Host.GameKeptInFile();
     FillList();
 }
 

@@ -184,7 +184,7 @@ void TFrmVeltanOptions::BtnOKClick()
         // Every box is read before anything is applied: a bad one leaves the
         // board as it was and the dialog open for the correction.
         setup = ReadGameSetup();
-        if (!setup)
+        if (!setup || (_mayReplaceGame && !_mayReplaceGame()))
             return;
     }
     ApplyPieceSet();

@@ -8,6 +8,7 @@
 // else only through "Ok".
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -34,6 +35,11 @@ public:
     /// QDialog::Accepted when it was closed with "Ok".
     TFrmVeltanOptions(QWidget* AOwner, TVeltanBrd& aVeltanBrd);
     ~TFrmVeltanOptions() override;
+    /// Asked before "Ok" sets up a new game; false keeps the game and the dialog open.
+    void SetReplaceCheck(std::function<bool()> mayReplaceGame)
+    {
+        _mayReplaceGame = std::move(mayReplaceGame);
+    }
 
 protected:
     /// Every time the dialog is shown its boxes take the board's settings.
@@ -59,4 +65,5 @@ private:
     const bool _gameSettingsOpen;
     const TPieceSetChoices _pieceSets;
     TRightAnchors _anchors;
+    std::function<bool()> _mayReplaceGame;
 };

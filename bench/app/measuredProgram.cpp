@@ -13,6 +13,9 @@
 #include "VeltanGUI.h"
 #include "applicationTitle.h"
 #include "gameEndedNotice.h"
+#include "gameFileWriter.h"
+#include "keptGameFixture.h"
+#include "unfinishedGame.h"
 #include "userDialogs.h"
 #include "veltanbrd.h"
 
@@ -61,6 +64,8 @@ long long StatusKilobytes(const char* field)
 
 void PrepareApplication()
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("Veltan"));
+    QCoreApplication::setApplicationName(QStringLiteral("Veltan"));
     QApplication::setApplicationDisplayName(ApplicationTitle());
     QGuiApplication::setDesktopFileName(QStringLiteral("veltan"));
     GameEndedMessage();
@@ -130,6 +135,33 @@ int RunToFirstPaint(int argc, char** argv)
     if (!probe.painted())
         return 1;
     std::printf("first-paint-ns %lld\nrss-kb %lld\n", probe.paintedAt(), StatusKilobytes("VmRSS"));
+    return 0;
+}
+
+int RunToFirstPaintWithOffer(int argc, char** argv, int moves)
+{
+    QApplication application(argc, argv);
+    PrepareApplication();
+    {
+        TUnfinishedGameFile kept(TUnfinishedGameFile::DefaultFolder());
+        if (!kept.Claim())
+            return 1;
+        kept.Save(GameFileContentOf(*LongGame(moves)), {});
+    }
+    TFrmVeltanBrd window;
+    const TFirstPaintProbe probe(window.Board());
+    // The offer waits for an answer; once the board is painted behind it, it gets one.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&probe] {
+        if (QWidget* const box = QApplication::activeModalWidget(); box != nullptr && probe.painted())
+            box->close();
+    });
+    answer.start(5);
+    window.show();
+    WaitForFirstPaint(probe);
+    if (!probe.painted())
+        return 1;
+    std::printf("first-paint-ns %lld\n", probe.paintedAt());
     return 0;
 }
 

@@ -8,6 +8,11 @@
 /// "first-paint-ns <CLOCK_MONOTONIC ns>" and "rss-kb <n>". Returns the exit code.
 int RunToFirstPaint(int argc, char** argv);
 
+/// As RunToFirstPaint, with an unfinished game of `moves` moves kept from an
+/// earlier run, so the window opens with the offer to resume it. The offer,
+/// a real message box, is closed with "New game" once the board is painted.
+int RunToFirstPaintWithOffer(int argc, char** argv, int moves);
+
 /// Starts like the program, starts play and makes `moves` legal moves by
 /// dragging pieces with synthetic mouse events (a new game follows whenever
 /// one ends). Prints the resident memory before and after, its peak, and the

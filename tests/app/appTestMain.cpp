@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "isolatedUserFiles.h"
+
 #include "applicationTitle.h"
 #include "gameEndedNotice.h"
 
@@ -14,9 +16,11 @@ int main(int argc, char** argv)
     // no test may need a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    IsolateUserFiles();
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(ApplicationTitle());
     GameEndedMessage();
     ::testing::InitGoogleTest(&argc, argv);
+    WipeUserFilesBeforeEachTest();
     return RUN_ALL_TESTS();
 }

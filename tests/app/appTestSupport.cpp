@@ -13,6 +13,19 @@ void TAnsweringDialogs::ShowMessage(QWidget*, const QString& caption, const QStr
         whileOpen(messages.back());
 }
 
+bool TAnsweringDialogs::AskYesNo(QWidget*, const QString&, const QString& text)
+{
+    questions.push_back(text);
+    return yes;
+}
+
+bool TAnsweringDialogs::AskChoice(QWidget*, const QString&, const QString& text, const QString&,
+                                  const QString&)
+{
+    questions.push_back(text);
+    return firstChoice;
+}
+
 std::vector<QString> TAnsweringDialogs::Texts() const
 {
     std::vector<QString> texts;
@@ -24,12 +37,21 @@ std::vector<QString> TAnsweringDialogs::Texts() const
 void TMainWindowTest::SetUp()
 {
     _scopedDialogs = std::make_unique<TScopedUserDialogs>(dialogs);
+    Reopen();
+}
+
+void TMainWindowTest::Reopen(const QString& startFile)
+{
+    if (window)
+        window->close();
+    window.reset();
     window = std::make_unique<TFrmVeltanBrd>();
+    window->SetStartFile(startFile);
     window->SetModalRunner([this](QDialog& dialog) { return RunDialog(dialog); });
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    // The board's queued repaints; the clock is not running yet.
+    // The board's queued repaints and the offer of a kept game; the clock is not running yet.
     QCoreApplication::processEvents();
 }
 

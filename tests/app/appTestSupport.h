@@ -31,7 +31,19 @@ public:
 
     void ShowMessage(QWidget*, const QString& caption, const QString& text, QMessageBox::Icon icon) override;
     QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        ++openDialogs;
+        return {};
+    }
+    bool AskYesNo(QWidget*, const QString&, const QString& text) override;
+    bool AskChoice(QWidget*, const QString&, const QString& text, const QString&, const QString&) override;
+
+    /// Questions asked, in order, and the answers they get.
+    std::vector<QString> questions;
+    bool yes = false;
+    bool firstChoice = true;
+    int openDialogs = 0;
 
     /// The texts of all boxes shown, in order.
     std::vector<QString> Texts() const;
@@ -52,6 +64,9 @@ protected:
     void TearDown() override;
 
     TFrmVeltanBrd& Window() { return *window; }
+    /// Closes the window (as the player does) and opens a new one, as the next
+    /// start of the program does; startFile as named on its command line.
+    void Reopen(const QString& startFile = {});
     TVeltanBrd& Board() { return window->Board(); }
     QLabel& Label(const char* name);
     QString Status() { return Label("LblStatusMovesLeftInTurn").text(); }

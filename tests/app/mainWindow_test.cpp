@@ -85,6 +85,7 @@ const TMenuRow MenuRows[] = {
     {"Game Options", "Ctrl+O"},
     {"White on top", "Ctrl+W"},
     {"Show Coordinates", "Ctrl+C"},
+    {"Show last move", ""},
     {"Show Movelist", "Ctrl+M"},
     {"Information", "Ctrl+I"},
     {"Start/Stop", "Ctrl+S"},

@@ -37,10 +37,11 @@ TEST_P(MouseGame, IsPlayedToAWinAndEnds)
         ASSERT_EQ(Board().LastMove, made) << "drag " << made << " was not taken as a move";
         EXPECT_EQ(Board().PieceOn(to), piece);
         EXPECT_EQ(Board().PieceOn(from), ' ');
-        // The square left behind shows its bare colour again on the canvas.
+        // The square left behind shows no piece any more, only the colour
+        // that marks the last move on a square of its shade.
         const QPoint middle = SquareOrigin(from) + QPoint(24, 24);
-        const TColor bare =
-            Board().ColorOfSquare(from) == 1 ? Board().SquareColorLight() : Board().SquareColorDark();
+        const TColor bare = Board().ColorOfSquare(from) == 1 ? Board().SquareColorDarkLastMove()
+                                                             : Board().SquareColorLightLastMove();
         EXPECT_EQ(CanvasColor(middle), bare) << "after drag " << made;
     }
     DeliverNotices();

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "isolatedUserFiles.h"
+
 #include "userDialogs.h"
 
 namespace {
@@ -36,10 +38,12 @@ int main(int argc, char** argv)
     // no test may need a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    IsolateUserFiles();
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Veltan test"));
     TNoModalDialogs noModalDialogs;
     const TScopedUserDialogs seam(noModalDialogs);
     ::testing::InitGoogleTest(&argc, argv);
+    WipeUserFilesBeforeEachTest();
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,241 @@
+// The unfinished game: kept after every move and on close, offered and
+// restored at the next start, set aside when damaged, guarded by a lock, and
+// never given up for another game without the player's word.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QTemporaryDir>
+
+#include "VeltanMoveList.h"
+#include "VeltanOptions.h"
+#include "appTestSupport.h"
+#include "computerLevelKey.h"
+#include "gameFileWriter.h"
+#include "unfinishedGame.h"
+
+namespace {
+
+const QString ResumeQuestion = QStringLiteral("Resume the unfinished game?");
+const QString AbandonText = QStringLiteral("Abandon the game in progress?");
+
+class KeptGame : public TMainWindowTest {
+protected:
+    // Starts play and makes `count` legal moves, the first found each time.
+    void PlayMoves(int count)
+    {
+        if (Board().GameEnded())
+            Window().StartStop();
+        for (int made = 0; made < count; ++made)
+            ASSERT_TRUE(MakeFirstLegalMove());
+    }
+
+    bool MakeFirstLegalMove()
+    {
+        for (int from = 1; from <= SquareCount; ++from)
+            for (int to = 1; to <= SquareCount; ++to)
+                if (Board().MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
+                    return Board().PerformMove(static_cast<Square>(from), static_cast<Square>(to));
+        return false;
+    }
+
+    QString KeptPath() { return Window().KeptGame().Path(); }
+    bool KeptExists()
+    {
+        Window().KeptGame().Flush();
+        return QFile::exists(KeptPath());
+    }
+};
+
+} // namespace
+
+TEST_F(KeptGame, IsWrittenAfterAMoveAndRestoredStoppedAtTheNextStart)
+{
+    PlayMoves(3);
+    ASSERT_TRUE(KeptExists());
+    Window().StartStop();
+    Board().SetComputerPlaysBlack(true);
+    ApplyComputerLevelKey(QStringLiteral("depth2"), Board());
+    const std::vector<MoveInfo> records(Board().MoveList.begin(), Board().MoveList.begin() + 4);
+    const double white = Board().TimeLeftWhite(), black = Board().TimeLeftBlack();
+    const bool whiteToMove = Board().WhiteToMove();
+
+    Reopen();
+    ASSERT_EQ(dialogs.questions, std::vector<QString>{ResumeQuestion});
+    ASSERT_EQ(Board().LastMove, 3);
+    for (std::size_t n = 0; n < records.size(); ++n) {
+        EXPECT_EQ(Board().MoveList[n].position, records[n].position) << n;
+        EXPECT_EQ(Board().MoveList[n].OldSquare, records[n].OldSquare) << n;
+        EXPECT_EQ(Board().MoveList[n].NewSquare, records[n].NewSquare) << n;
+    }
+    EXPECT_EQ(Board().WhiteToMove(), whiteToMove);
+    EXPECT_NEAR(Board().TimeLeftWhite(), white, 1e-8);
+    EXPECT_NEAR(Board().TimeLeftBlack(), black, 1e-8);
+    EXPECT_TRUE(Board().ComputerPlaysBlack());
+    EXPECT_FALSE(Board().ComputerPlaysWhite());
+    EXPECT_EQ(ComputerLevelKey(Board()), QStringLiteral("depth2"));
+    EXPECT_TRUE(Board().GameEnded());
+    EXPECT_FALSE(Window().ClockRunning());
+    EXPECT_TRUE(Status().endsWith(QStringLiteral("(Game stopped)")));
+}
+
+TEST_F(KeptGame, NewGameAtTheOfferRemovesItAndAnEndedGameIsNotKept)
+{
+    PlayMoves(1);
+    ASSERT_TRUE(KeptExists());
+    dialogs.firstChoice = false;
+    Reopen();
+    EXPECT_EQ(Board().LastMove, 0);
+    EXPECT_FALSE(KeptExists());
+
+    PlayMoves(1);
+    ASSERT_TRUE(KeptExists());
+    Board().SetTimeLeftWhite(-ClockStep);
+    Board().SetGameEnded(true);
+    DeliverNotices();
+    EXPECT_FALSE(KeptExists());
+}
+
+TEST_F(KeptGame, ADamagedFileIsReportedInOneLineAndSetAside)
+{
+    PlayMoves(1);
+    ASSERT_TRUE(KeptExists());
+    const QString path = KeptPath();
+    Reopen();
+    Window().close();
+    QFile damaged(path);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("<Veltan PlayersPerTeam=\"3\"");
+    damaged.close();
+
+    Reopen();
+    EXPECT_EQ(Board().LastMove, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_FALSE(dialogs.messages.front().text.contains(QLatin1Char('\n')));
+    EXPECT_FALSE(QFile::exists(path));
+    const QStringList aside =
+        QFileInfo(path).dir().entryList({QStringLiteral("unfinished-game.xml.damaged-*")});
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(dialogs.messages.front().text.contains(aside.front()));
+}
+
+TEST_F(KeptGame, ASecondRunningProgramNeitherOffersNorOverwritesIt)
+{
+    PlayMoves(1);
+    ASSERT_TRUE(KeptExists());
+    const QByteArray kept = [this] {
+        QFile file(KeptPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+
+    TFrmVeltanBrd second;
+    second.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_FALSE(second.KeptGame().Claimed());
+    second.close();
+    QFile file(KeptPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), kept);
+}
+
+TEST(KeptGameLock, ALockLeftByAKilledProgramIsTakenOver)
+{
+    const QTemporaryDir folder;
+    QFile lock(QDir(folder.path()).filePath(QStringLiteral("unfinished-game.lock")));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("2147483646\nveltan\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    TUnfinishedGameFile kept(folder.path());
+    EXPECT_TRUE(kept.Claim());
+    TUnfinishedGameFile second(folder.path());
+    EXPECT_FALSE(second.Claim());
+}
+
+// ---- The abandon question ---------------------------------------------------
+
+namespace {
+
+struct AbandonCase {
+    const char* name;
+    bool viaOptions; ///< else the move list's Load button
+    bool answer;
+};
+
+class AbandonQuestion : public KeptGame, public testing::WithParamInterface<AbandonCase> {};
+
+} // namespace
+
+TEST_P(AbandonQuestion, ComesBeforeAnUnsavedUnfinishedGameIsReplaced)
+{
+    const AbandonCase c = GetParam();
+    PlayMoves(2);
+    Window().StartStop();
+    dialogs.yes = c.answer;
+    RunDialog = [&c](QDialog& dialog) {
+        const char* const button = c.viaOptions ? "BtnOK" : "BtnLoad";
+        if (auto* const push = dialog.findChild<QPushButton*>(QString::fromLatin1(button)))
+            push->click();
+        return dialog.result();
+    };
+    PressCtrl(c.viaOptions ? Qt::Key_O : Qt::Key_M);
+    EXPECT_EQ(dialogs.questions, std::vector<QString>{AbandonText});
+    if (c.viaOptions)
+        EXPECT_EQ(Board().LastMove, c.answer ? 0 : 2);
+    else
+        EXPECT_EQ(dialogs.openDialogs, c.answer ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AbandonQuestion,
+    testing::Values(AbandonCase{"OptionsOkYes", true, true}, AbandonCase{"OptionsOkNo", true, false},
+                    AbandonCase{"LoadYes", false, true}, AbandonCase{"LoadNo", false, false}),
+    [](const testing::TestParamInfo<AbandonCase>& info) { return std::string(info.param.name); });
+
+TEST_F(KeptGame, ASavedOrFreshGameIsReplacedWithoutAQuestion)
+{
+    EXPECT_TRUE(Window().MayReplaceGame());
+    PlayMoves(2);
+    Window().GameKeptInFile();
+    EXPECT_TRUE(Window().MayReplaceGame());
+    EXPECT_TRUE(dialogs.questions.empty());
+}
+
+// ---- A game file named on the command line ------------------------------------
+
+TEST_F(KeptGame, ACommandLineFileIsLoadedInsteadOfTheOfferAndTheKeptGameStays)
+{
+    PlayMoves(2);
+    const QTemporaryDir folder;
+    const QString named = folder.filePath(QStringLiteral("game.xml"));
+    ASSERT_TRUE(SaveGameFile(named, Board(), QStringLiteral("2024-01-01-00-00-00")).done);
+    PlayMoves(1);
+    ASSERT_TRUE(KeptExists());
+    const QString kept = KeptPath();
+
+    Reopen(named);
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(Board().LastMove, 2);
+    EXPECT_TRUE(QFile::exists(kept));
+    EXPECT_FALSE(Window().KeptGame().Claimed());
+}
+
+TEST_F(KeptGame, ABadCommandLineFileGetsTheLoadersMessageAndTheOfferFollows)
+{
+    PlayMoves(1);
+    ASSERT_TRUE(KeptExists());
+    const QTemporaryDir folder;
+    const QString named = folder.filePath(QStringLiteral("bad.xml"));
+    QFile bad(named);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a game");
+    bad.close();
+
+    Reopen(named);
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_TRUE(dialogs.messages.front().text.contains(QStringLiteral("bad.xml")));
+    EXPECT_EQ(dialogs.questions, std::vector<QString>{ResumeQuestion});
+    EXPECT_EQ(Board().LastMove, 1);
+}
