@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <thread>
 
 #include "engine/search.h"
 #include "veltanbrdKernel.h"
@@ -11,6 +12,14 @@
 namespace {
 
 constexpr std::size_t HashMegabytes = 16;
+
+// The board's search uses every core (up to the search's own limit); a
+// machine that cannot tell gets one thread.
+int SearchThreads()
+{
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp(static_cast<int>(cores), 1, MaxSearchThreads);
+}
 
 std::chrono::milliseconds DaysToMilliseconds(double days)
 {
@@ -79,6 +88,7 @@ void TVeltanBrdKernel::Think()
     const std::chrono::milliseconds increment =
         DaysToMilliseconds(_WhiteToMove ? _TimeIncrementWhite : _TimeIncrementBlack);
     TSearchLimits limits;
+    limits.threads = SearchThreads();
     if (_ComputerUsesClock) {
         limits.moveTime = MoveTimeFor(remaining, increment, _MovesPerTeamTurn);
     } else {
