@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "search.h"
+
 /// A whole-number option.
 struct TSpinOption {
     std::string_view name;
@@ -15,8 +17,9 @@ struct TSpinOption {
     int max;
 };
 
-/// Search threads: one until the search can share its work.
-inline constexpr TSpinOption ThreadsOption{"Threads", 1, 1, 1};
+/// Search threads sharing one table. One by default, so a search to a fixed
+/// depth gives the same answer every time; an interface sets its cores.
+inline constexpr TSpinOption ThreadsOption{"Threads", 1, 1, MaxSearchThreads};
 /// The transposition table, in megabytes.
 inline constexpr TSpinOption HashOption{"Hash", 16, 1, 4096};
 inline constexpr std::array<TSpinOption, 2> SpinOptions = {ThreadsOption, HashOption};

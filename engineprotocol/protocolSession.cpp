@@ -183,6 +183,7 @@ void TProtocolSession::Go(const TWords& words)
         return Say("bestmove none");
 
     TSearchLimits limits = SearchLimitsFor(reading.request, game_->WhiteToMove(), game_->MovesPerTeamTurn());
+    limits.threads = options_.Value(ThreadsOption);
     if (settings_.maxDepth > 0)
         limits.maxDepth = std::min(limits.maxDepth, settings_.maxDepth);
     if (settings_.maxNodes > 0)

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <mutex>
+#include <thread>
 
 #include "engine/search.h"
 #include "veltanbrdKernel.h"
@@ -12,6 +13,14 @@
 namespace {
 
 constexpr std::size_t HashMegabytes = 16;
+
+// The board's search uses every core (up to the search's own limit); a
+// machine that cannot tell gets one thread.
+int SearchThreads()
+{
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp(static_cast<int>(cores), 1, MaxSearchThreads);
+}
 
 std::chrono::milliseconds DaysToMilliseconds(double days)
 {
@@ -96,6 +105,7 @@ void TVeltanBrdKernel::Think()
     // Every level stops at a quarter of what is left on the team's clock.
     const std::chrono::milliseconds quarter = std::max(std::chrono::milliseconds(1), remaining / 4);
     TSearchLimits limits;
+    limits.threads = SearchThreads();
     if (_ComputerUsesClock) {
         limits.moveTime = MoveTimeFor(remaining, increment, _MovesPerTeamTurn);
     } else if (_ComputerMoveTime > std::chrono::milliseconds(0)) {

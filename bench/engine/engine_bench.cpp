@@ -1,5 +1,6 @@
 // Speed of the engine: legal move generation over the positions of random
-// games, a perft-style count from the start positions, and search speed.
+// games, a perft-style count from the start positions, search speed on one
+// and two threads, and the time two threads take to reach a depth.
 // The aims are 20 million legal moves and 1 million search positions per
 // second on one core.
 
@@ -119,7 +120,8 @@ void BM_PerftDepth3(benchmark::State& state)
 }
 BENCHMARK(BM_PerftDepth3)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
-// The computer's first move from the start, searched for two million positions.
+// The computer's first move from the start, the main search stopping after
+// two million positions; with helpers the rate counts every thread's positions.
 void BM_SearchFromStart(benchmark::State& state)
 {
     TVeltanBrdKernel board;
@@ -131,6 +133,7 @@ void BM_SearchFromStart(benchmark::State& state)
         TSearch search(game, 16);
         TSearchLimits limits;
         limits.maxNodes = 2'000'000;
+        limits.threads = static_cast<int>(state.range(2));
         const TEngineMove move = search.FindMove(limits, stop);
         nodes += move.nodes;
         benchmark::DoNotOptimize(move);
@@ -138,11 +141,46 @@ void BM_SearchFromStart(benchmark::State& state)
     state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_SearchFromStart)
-    ->Args({0, 1})
-    ->Args({1, 1})
-    ->Args({2, 1})
-    ->Args({0, 4})
+    ->Args({0, 1, 1})
+    ->Args({1, 1, 1})
+    ->Args({2, 1, 1})
+    ->Args({0, 4, 1})
+    ->Args({0, 1, 2})
     ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
     ->Iterations(1);
+
+// Wall time for the searches of a fixed set of positions (the three starts
+// with one and two moves a turn, and positions of random games) to complete
+// the same depth, with the given number of threads.
+void BM_TimeToDepth(benchmark::State& state)
+{
+    std::vector<TEngineGame> positions;
+    for (int arrangement = 0; arrangement < 3; ++arrangement) {
+        for (const int movesPerTeamTurn : {1, 2}) {
+            TVeltanBrdKernel board;
+            StartPosition(board, arrangement, movesPerTeamTurn);
+            positions.emplace_back(board, board.StartPosition());
+        }
+    }
+    const std::vector<TEngineGame> played = RandomGamePositions(60);
+    for (std::size_t i = 5; i < played.size(); i += 12)
+        positions.push_back(played[i]);
+    constexpr int Depth = 5;
+    const std::atomic<bool> stop{false};
+    std::uint64_t nodes = 0;
+    for (auto _ : state) {
+        for (const TEngineGame& game : positions) {
+            TSearch search(game, 16);
+            TSearchLimits limits;
+            limits.maxDepth = Depth;
+            limits.threads = static_cast<int>(state.range(0));
+            nodes += search.FindMove(limits, stop).nodes;
+        }
+    }
+    state.counters["positions"] = static_cast<double>(positions.size());
+    state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_TimeToDepth)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace

@@ -91,6 +91,8 @@ public:
     char PieceOn(Square sq) const;
     /// The code on a cell.
     Code CellCode(int cell) const { return cell_[static_cast<std::size_t>(cell)]; }
+    /// All cells' codes, guards included, indexed by cell: for walks along lines.
+    const Code* Cells() const { return cell_.data(); }
     /// Kings left of a side.
     int Kings(int side) const { return kingCells_[static_cast<std::size_t>(side)].count; }
     /// Pieces (markers not counted) of a side, in no particular order.

@@ -32,23 +32,26 @@ constexpr int TempoPerMoveLeft = 12;
 int Mobility(const TEngineGame& game, int side)
 {
     const int opponent = 1 - side;
+    const Code* const board = game.Cells();
     int total = 0;
     const TCellList& list = game.Sliders(side);
     for (int i = 0; i < list.count; ++i) {
         const int from = list.cells[static_cast<std::size_t>(i)];
-        const int kind = KindOf(game.CellCode(from));
+        const int kind = KindOf(board[from]);
         const int first = kind == Rook ? 4 : 0, last = kind == Bishop ? 4 : 8;
         int squares = 0;
         for (int d = first; d < last; ++d) {
+            // The first few squares of a line tell most of how free a piece is:
+            // the empty ones up to MobilityReach, and a capture just before it.
             const int step = KingSteps[static_cast<std::size_t>(d)];
-            // The first few squares of a line tell most of how free a piece is.
-            int to = from + step;
+            const Code* at = board + from + step;
             int reach = 0;
-            while (reach < MobilityReach && game.CellCode(to) == Empty) {
-                ++reach;
-                to += step;
+            while (*at == Empty) {
+                if (++reach == MobilityReach)
+                    break;
+                at += step;
             }
-            squares += reach + (reach < MobilityReach && IsSide(game.CellCode(to), opponent) ? 1 : 0);
+            squares += reach + (reach < MobilityReach && IsSide(*at, opponent) ? 1 : 0);
         }
         total += squares * (kind == Bishop ? BishopMobility : kind == Rook ? RookMobility : QueenMobility);
     }

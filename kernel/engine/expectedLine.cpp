@@ -21,10 +21,10 @@ std::vector<TSquareMove> TSearch::ExpectedLine(TCellMove first, int length) cons
         moves.emplace_back(from, to);
         if (line.GameEnded() || line.RepetitionStands())
             break;
-        const TTableEntry* entry = table_.Probe(line.Key());
-        if (entry == nullptr || entry->from == 0)
+        TTableEntry entry;
+        if (!table_->Probe(line.Key(), entry) || entry.from == 0)
             break;
-        next = {entry->from, entry->to};
+        next = {entry.from, entry.to};
     }
     return moves;
 }

@@ -76,18 +76,27 @@ std::chrono::milliseconds MoveTimeFor(std::chrono::milliseconds remaining,
 }
 
 TSearch::TSearch(TEngineGame game, std::size_t hashMegabytes)
-    : game_(std::move(game)), table_(hashMegabytes),
-      history_(static_cast<std::size_t>(SquareCount * SquareCount)), evaluations_(EvaluationCacheSize)
+    : TSearch(game, std::make_shared<TTranspositionTable>(hashMegabytes))
 {
 }
+
+TSearch::TSearch(const TEngineGame& game, std::shared_ptr<TTranspositionTable> table)
+    : game_(game), table_(std::move(table)), history_(static_cast<std::size_t>(SquareCount * SquareCount)),
+      evaluations_(EvaluationCacheSize)
+{
+}
+
+TSearch::~TSearch() = default;
 
 void TSearch::Reset(TEngineGame game, bool keepLearnt)
 {
     game_ = std::move(game);
     // Cached evaluations know nothing of the game they came from; they are cheap to lose.
     std::fill(evaluations_.begin(), evaluations_.end(), TEvaluationEntry{});
+    for (const std::unique_ptr<TSearch>& helper : helpers_)
+        std::fill(helper->evaluations_.begin(), helper->evaluations_.end(), TEvaluationEntry{});
     if (!keepLearnt)
-        table_.Clear();
+        table_->Clear();
 }
 
 int TSearch::CachedEvaluation()
@@ -234,12 +243,12 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
 
     const std::uint64_t key = game_.Key();
     TCellMove ttMove;
-    if (const TTableEntry* entry = table_.Probe(key)) {
-        ttMove = {entry->from, entry->to};
-        if (entry->depth >= depth) {
-            const int stored = FromTable(entry->score, ply);
-            if (entry->bound == TBound::Exact || (entry->bound == TBound::Lower && stored >= beta) ||
-                (entry->bound == TBound::Upper && stored <= alpha))
+    if (TTableEntry entry; table_->Probe(key, entry)) {
+        ttMove = {entry.from, entry.to};
+        if (entry.depth >= depth) {
+            const int stored = FromTable(entry.score, ply);
+            if (entry.bound == TBound::Exact || (entry.bound == TBound::Lower && stored >= beta) ||
+                (entry.bound == TBound::Upper && stored <= alpha))
                 return stored;
         }
     }
@@ -298,7 +307,7 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
     if (best == -Infinity) // every candidate was a king's step into attack
         return SettledSearch(depth, alpha, beta, ply);
     const TBound bound = best >= beta ? TBound::Lower : best > alphaAtStart ? TBound::Exact : TBound::Upper;
-    table_.Store(key, ToTable(best, ply), bound == TBound::Upper ? TCellMove{} : bestMove, depth, bound);
+    table_->Store(key, ToTable(best, ply), bound == TBound::Upper ? TCellMove{} : bestMove, depth, bound);
     return best;
 }
 
@@ -356,6 +365,50 @@ int TSearch::Quiesce(int alpha, int beta, int ply)
 TEngineMove TSearch::FindMove(const TSearchLimits& limits, const std::atomic<bool>& stop)
 {
     const auto start = std::chrono::steady_clock::now();
+    StartSearch(limits, stop, start);
+    StartHelpers(limits);
+    TEngineMove result = IterativeDeepening(limits, 1, start);
+    result.nodes += StopHelpers();
+    return result;
+}
+
+void TSearch::StartHelpers(const TSearchLimits& limits)
+{
+    const int count = std::clamp(limits.threads, 1, MaxSearchThreads) - 1;
+    while (static_cast<int>(helpers_.size()) < count)
+        helpers_.push_back(std::unique_ptr<TSearch>(new TSearch(game_, table_)));
+    helpersStop_.store(false);
+    // Helpers end when the main search does; until then they only fill the
+    // table. Every second one begins an iteration deeper, so the two kinds
+    // are seldom in the same part of the tree at once.
+    TSearchLimits helperLimits;
+    helperLimits.maxDepth = limits.maxDepth;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < count; ++i) {
+        TSearch& helper = *helpers_[static_cast<std::size_t>(i)];
+        helper.game_ = game_;
+        helper.StartSearch(helperLimits, helpersStop_, start);
+        helperThreads_.emplace_back([&helper, helperLimits, start, i] {
+            helper.IterativeDeepening(helperLimits, 1 + (i + 1) % 2, start);
+        });
+    }
+}
+
+std::uint64_t TSearch::StopHelpers()
+{
+    helpersStop_.store(true);
+    std::uint64_t nodes = 0;
+    for (std::size_t i = 0; i < helperThreads_.size(); ++i) {
+        helperThreads_[i].join();
+        nodes += helpers_[i]->nodes_;
+    }
+    helperThreads_.clear();
+    return nodes;
+}
+
+void TSearch::StartSearch(const TSearchLimits& limits, const std::atomic<bool>& stop,
+                          std::chrono::steady_clock::time_point start)
+{
     stop_ = &stop;
     stopped_ = false;
     nodes_ = 0;
@@ -366,7 +419,11 @@ TEngineMove TSearch::FindMove(const TSearchLimits& limits, const std::atomic<boo
     for (auto& killers : killers_)
         killers = {};
     std::fill(history_.begin(), history_.end(), 0);
+}
 
+TEngineMove TSearch::IterativeDeepening(const TSearchLimits& limits, int firstDepth,
+                                        std::chrono::steady_clock::time_point start)
+{
     TEngineMove result;
     std::vector<TCellMove> rootMoves;
     if (game_.MoveNumber() < MaxHistoryMoves)
@@ -381,7 +438,7 @@ TEngineMove TSearch::FindMove(const TSearchLimits& limits, const std::atomic<boo
 
     const int side = game_.SideToMove();
     const int maxDepth = std::clamp(limits.maxDepth, 1, MaxPly - 1);
-    for (int depth = 1; depth <= maxDepth && !ShouldStop(); ++depth) {
+    for (int depth = std::min(firstDepth, maxDepth); depth <= maxDepth && !ShouldStop(); ++depth) {
         int alpha = -Infinity;
         std::size_t bestIndex = rootMoves.size();
         int bestScore = -Infinity;

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <functional>
 #include <utility>
+#include <memory>
+#include <thread>
 #include <vector>
 
 #include "engineGame.h"
@@ -22,17 +24,24 @@ struct TSearchLimits {
     int maxDepth = 64;
     /// Time for the whole search; zero for no limit.
     std::chrono::milliseconds moveTime{0};
-    /// Positions to visit at most; zero for no limit.
+    /// Positions the main search visits at most; zero for no limit.
     std::uint64_t maxNodes = 0;
+    /// Threads searching together (1 to MaxSearchThreads): helpers search the
+    /// same position beside the main search and share its table; the main
+    /// search's move is the one played. One thread searches deterministically.
+    int threads = 1;
 };
+
+/// The most threads a search uses.
+inline constexpr int MaxSearchThreads = 64;
 
 /// The move a search chose. from is SqrNone when the player has no legal move.
 struct TEngineMove {
     Square from = SqrNone;
-    Square to = SqrNone; ///< for castling the rook's square, as the board takes it
-    int score = 0;       ///< centipawns for the team to move; beyond WinScore - MaxPly a forced win
-    int depth = 0;       ///< deepest completed iteration (0: no iteration finished)
-    std::uint64_t nodes = 0;
+    Square to = SqrNone;     ///< for castling the rook's square, as the board takes it
+    int score = 0;           ///< centipawns for the team to move; beyond WinScore - MaxPly a forced win
+    int depth = 0;           ///< deepest completed iteration (0: no iteration finished)
+    std::uint64_t nodes = 0; ///< positions visited by all threads together
 };
 
 /// A time for one move out of a team's clock. The last half minute is kept
@@ -65,7 +74,8 @@ struct TSearchProgress {
 using TProgressReport = std::function<void(const TSearchProgress&)>;
 
 /// A search on its own copy of a game. Not shared between threads: one thread
-/// runs FindMove while others may only set the stop flag.
+/// runs FindMove (which may start helper threads of its own) while others may
+/// only set the stop flag.
 class TSearch {
 public:
     /// Deepest line the search follows, moves and captures together.
@@ -73,10 +83,15 @@ public:
 
     /// A search of the game with a transposition table of about hashMegabytes.
     explicit TSearch(engine::TEngineGame game, std::size_t hashMegabytes = 16);
+    ~TSearch();
+    TSearch(const TSearch&) = delete;
+    TSearch& operator=(const TSearch&) = delete;
 
     /// Searches the current team player's best move until the limits are
     /// reached or `stop` becomes true (checked every few hundred positions).
     /// Always returns a legal move when one exists, even when stopped at once.
+    /// With limits.threads above one, helper threads search beside it until
+    /// it returns.
     TEngineMove FindMove(const TSearchLimits& limits, const std::atomic<bool>& stop);
 
     /// Searches `game` from now on, keeping the table's memory. With
@@ -93,6 +108,9 @@ public:
     void SetProgressReport(TProgressReport report) { report_ = std::move(report); }
 
 private:
+    // A helper of a parallel search: its own game, killers and history, the main search's table.
+    TSearch(const engine::TEngineGame& game, std::shared_ptr<engine::TTranspositionTable> table);
+
     struct TScoredMove {
         engine::TCellMove move;
         int order;
@@ -111,6 +129,12 @@ private:
     void RememberQuietCutoff(engine::TCellMove move, int depth, int ply);
     bool IsCapture(engine::TCellMove move) const;
     bool ShouldStop();
+    void StartSearch(const TSearchLimits& limits, const std::atomic<bool>& stop,
+                     std::chrono::steady_clock::time_point start);
+    TEngineMove IterativeDeepening(const TSearchLimits& limits, int firstDepth,
+                                   std::chrono::steady_clock::time_point start);
+    void StartHelpers(const TSearchLimits& limits);
+    std::uint64_t StopHelpers();
     int CachedEvaluation();
     std::vector<TSquareMove> ExpectedLine(engine::TCellMove first, int length) const;
 
@@ -121,7 +145,8 @@ private:
     static constexpr std::size_t EvaluationCacheSize = 1 << 15;
 
     engine::TEngineGame game_;
-    engine::TTranspositionTable table_;
+    // Shared with the helpers of a parallel search.
+    std::shared_ptr<engine::TTranspositionTable> table_;
     std::array<std::array<engine::TCellMove, 2>, MaxPly + 1> killers_{};
     std::vector<int> history_;
     // The same position comes up often, since the moves of one turn may come in any order.
@@ -138,4 +163,10 @@ private:
     std::uint64_t nextPoll_ = 0;
     bool stopped_ = false;
     TProgressReport report_;
+
+    // The helpers of a parallel search, kept from search to search, their
+    // threads, and the flag that ends them when the main search returns.
+    std::vector<std::unique_ptr<TSearch>> helpers_;
+    std::vector<std::thread> helperThreads_;
+    std::atomic<bool> helpersStop_{false};
 };
