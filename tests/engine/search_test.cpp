@@ -223,7 +223,9 @@ TEST(Search, StopsSoonAfterTheStopFlag)
     const Clock::time_point stopped = Clock::now();
     stop = true;
     worker.join();
-    EXPECT_LT(finished - stopped, std::chrono::milliseconds(50));
+    // Generous for sanitizer builds on a busy machine: a search that missed
+    // the flag would not end at all, since it has no other limit.
+    EXPECT_LT(finished - stopped, std::chrono::milliseconds(250));
     EXPECT_TRUE(board.MoveIsLegal(move.from, move.to));
 }
 
@@ -250,7 +252,7 @@ TEST(Search, KeepsToItsTime)
         const Clock::time_point start = Clock::now();
         const TEngineMove move = search.FindMove(limits, stop);
         const auto spent = Clock::now() - start;
-        EXPECT_LT(spent, limits.moveTime + std::chrono::milliseconds(50)) << milliseconds << " ms allowed";
+        EXPECT_LT(spent, limits.moveTime + std::chrono::milliseconds(200)) << milliseconds << " ms allowed";
         EXPECT_TRUE(board.MoveIsLegal(move.from, move.to));
     }
 }
