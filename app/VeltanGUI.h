@@ -18,6 +18,7 @@ class QAction;
 class QCloseEvent;
 class QLabel;
 class QShowEvent;
+class TExternalEngine;
 class TVeltanBrd;
 namespace Ui {
 class TFrmVeltanBrd;
@@ -109,6 +110,13 @@ private:
     void MnuItemMoveNowClick();
     void MnuItemSuggestMoveClick();
 
+    // Which engine plays the computer's moves (engineChoice.cpp).
+    void ConnectEngineMenu();
+    void EngineBuiltInChosen();
+    void EngineProgramChosen();
+    void ExternalEngineFailed(const QString& message);
+    void UpdateEngineMenu();
+
     // The line that tells what the computer thinks (thinkingLine.cpp).
     void SetUpThinkingLine();
     void UpdateThinkingLine();
@@ -150,6 +158,9 @@ private:
     bool _shownOnce = false;
     QLabel* _thinkingLine = nullptr; // owned by its panel
     QTimer _thinkingTimer;
+    TExternalEngine* _externalEngine = nullptr; // owned by the window
+    QAction* _engineBuiltIn = nullptr;          // owned by the engine menu
+    QAction* _engineProgram = nullptr;
     // The folder of the game file last saved or loaded in this run.
     QString _gameFileFolder;
 };

@@ -9,6 +9,7 @@
 
 #include "VeltanGUI.h"
 #include "appIcon.h"
+#include "externalEngine.h"
 #include "gameEndedNotice.h"
 #include "storedBoardSettings.h"
 #include "ui_VeltanGUI.h"
@@ -155,6 +156,7 @@ void TFrmVeltanBrd::closeEvent(QCloseEvent* event)
 {
     // A search must not end into a window that is going away.
     VeltanBrd1->CancelThinking();
+    _externalEngine->Shutdown();
     QMainWindow::closeEvent(event);
 }
 
