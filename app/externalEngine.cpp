@@ -183,7 +183,8 @@ std::string TExternalEngine::GoCommand(milliseconds& time) const
         return "go movetime " + std::to_string(time.count());
     }
     time = quarter;
-    return "go depth " + std::to_string(_board.SearchDepth()) + " movetime " + std::to_string(quarter.count());
+    return "go depth " + std::to_string(_board.SearchDepth()) + " movetime " +
+           std::to_string(quarter.count());
 }
 
 void TExternalEngine::ReadOutput()
@@ -238,7 +239,8 @@ void TExternalEngine::HandleBestMove(const QByteArray& word)
                           IsLastRank(move->to);
     if (!move || !_board.MoveIsLegal(move->from, move->to) || (move->promotion != NoPromotion && !promotes)) {
         const QString shown = QString::fromLatin1(word.left(QuotedAnswerLength));
-        Fail(tr("answered with a move the game does not allow (%1)").arg(shown.isEmpty() ? tr("none") : shown));
+        Fail(tr("answered with a move the game does not allow (%1)")
+                 .arg(shown.isEmpty() ? tr("none") : shown));
         return;
     }
     PlayMove(move->from, move->to, move->promotion);

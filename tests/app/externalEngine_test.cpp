@@ -18,13 +18,13 @@ constexpr int StopAfterMs = 300;
 
 struct TEngineCase {
     const char* name;
-    const char* mode;        // VELTAN_FAKE_ENGINE
-    const char* program;     // nullptr: the fake engine
-    double whiteTime;        // White's clock in clock steps at the start; 0: as set up
-    bool stopAfterStart;     // the user stops the game while the engine thinks
-    const char* message;     // the one message expected, a part of it; nullptr: none
-    int movesPlayed;         // records on the board at the end
-    bool engineKept;         // "Program…" still chosen at the end
+    const char* mode;    // VELTAN_FAKE_ENGINE
+    const char* program; // nullptr: the fake engine
+    double whiteTime;    // White's clock in clock steps at the start; 0: as set up
+    bool stopAfterStart; // the user stops the game while the engine thinks
+    const char* message; // the one message expected, a part of it; nullptr: none
+    int movesPlayed;     // records on the board at the end
+    bool engineKept;     // "Program…" still chosen at the end
 };
 
 class ExternalEngine : public TMainWindowTest, public ::testing::WithParamInterface<TEngineCase> {
@@ -60,8 +60,8 @@ TEST_P(ExternalEngine, PlaysOrGivesWayToTheBuiltInEngine)
         Board().SetTimeLeftWhite(row.whiteTime * ClockStep);
 
     qputenv("VELTAN_FAKE_ENGINE", row.mode);
-    dialogs.openFileName = row.program != nullptr ? QString::fromLatin1(row.program)
-                                                  : QStringLiteral(FAKE_ENGINE_PATH);
+    dialogs.openFileName =
+        row.program != nullptr ? QString::fromLatin1(row.program) : QStringLiteral(FAKE_ENGINE_PATH);
     QAction& program = Action(QString::fromUtf8("Program…"));
     program.trigger();
     ASSERT_TRUE(program.isChecked());
@@ -71,10 +71,11 @@ TEST_P(ExternalEngine, PlaysOrGivesWayToTheBuiltInEngine)
         QTest::qWait(StopAfterMs);
         PressCtrl(Qt::Key_S);
     }
-    if (row.message != nullptr)
+    if (row.message != nullptr) {
         EXPECT_TRUE(WaitFor([&] { return !dialogs.messages.empty(); }));
-    else if (row.movesPlayed > 0)
+    } else if (row.movesPlayed > 0) {
         EXPECT_TRUE(WaitFor([&] { return Board().LastMove >= row.movesPlayed; }));
+    }
     // A late answer has come by now and must have changed nothing.
     if (QByteArray(row.mode) == "late")
         QTest::qWait(LateAnswerWaitMs);
