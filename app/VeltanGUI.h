@@ -19,6 +19,7 @@ class QAction;
 class QCloseEvent;
 class QLabel;
 class QShowEvent;
+class TExternalEngine;
 class TVeltanBrd;
 class TSettingsStore;
 class TUnfinishedGameFile;
@@ -144,6 +145,13 @@ private:
     void MnuItemMoveNowClick();
     void MnuItemSuggestMoveClick();
 
+    // Which engine plays the computer's moves (engineChoice.cpp).
+    void ConnectEngineMenu();
+    void EngineBuiltInChosen();
+    void EngineProgramChosen();
+    void ExternalEngineFailed(const QString& message);
+    void UpdateEngineMenu();
+
     // The line that tells what the computer thinks (thinkingLine.cpp).
     void SetUpThinkingLine();
     void UpdateThinkingLine();
@@ -192,4 +200,7 @@ private:
     // Moves made since the user last saved or loaded the game.
     bool _unsavedMoves = false;
     QAction* _showLastMove = nullptr;
+    TExternalEngine* _externalEngine = nullptr; // owned by the window
+    QAction* _engineBuiltIn = nullptr;          // owned by the engine menu
+    QAction* _engineProgram = nullptr;
 };

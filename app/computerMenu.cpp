@@ -36,6 +36,7 @@ void TFrmVeltanBrd::ConnectComputerMenu()
     }
     connect(levels, &QActionGroup::triggered, this, &TFrmVeltanBrd::ComputerLevelChosen);
     ApplyComputerLevel(*VeltanBrd1, DefaultComputerLevel().key);
+    ConnectEngineMenu();
     UpdateComputerMenu();
 }
 
@@ -87,6 +88,7 @@ void TFrmVeltanBrd::UpdateComputerMenu()
             action->setChecked(action->data().toString() == level);
         }
     }
+    UpdateEngineMenu();
     // The hidden radio buttons tell the same story.
     ui->RadioGroup1Computer->setChecked(VeltanBrd1->ComputerPlaysBlack());
     ui->RadioGroup1Human->setChecked(!VeltanBrd1->ComputerPlaysBlack());

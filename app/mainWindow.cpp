@@ -9,6 +9,7 @@
 
 #include "VeltanGUI.h"
 #include "appIcon.h"
+#include "externalEngine.h"
 #include "gameEndedNotice.h"
 #include "settingsKeys.h"
 #include "settingsStore.h"
@@ -169,6 +170,7 @@ void TFrmVeltanBrd::closeEvent(QCloseEvent* event)
 {
     // A search must not end into a window that is going away.
     VeltanBrd1->CancelThinking();
+    _externalEngine->Shutdown();
     KeepUnfinishedGame();
     _keptGame->Flush();
     QMainWindow::closeEvent(event);

@@ -84,6 +84,12 @@ void TVeltanBrdKernel::Think()
     // the board must refuse, again and again.
     if (FGameEnded || SearchRunning() || !ComputerToMove() || LastMove >= MaxHistoryMoves)
         return;
+    if (_hostPlaysComputer) {
+        // The host's program answers when it is ready; the board is not held up.
+        if (OnHostMoveDue)
+            OnHostMoveDue(*this);
+        return;
+    }
     if (_CustomEngine) {
         // The host chooses. Moves made from here would call Think again, so
         // one move is made per call; the board's turn check asks for the next.
@@ -252,4 +258,12 @@ void TVeltanBrdKernel::CancelThinking()
     // belongs to the position it was found for.
     ClearSuggestion();
     stopThinking = true;
+    if (_hostPlaysComputer && OnHostMoveCancelled)
+        OnHostMoveCancelled(*this);
+}
+
+void TVeltanBrdKernel::SetHostPlaysComputer(bool value)
+{
+    CancelThinking();
+    _hostPlaysComputer = value;
 }

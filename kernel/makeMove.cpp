@@ -185,7 +185,7 @@ void TVeltanBrdKernel::WriteRecord(int moveno)
 void TVeltanBrdKernel::SetGameEnded(bool value)
 {
     // A search for a game that has ended has nothing left to find.
-    if (value && SearchRunning())
+    if (value && (SearchRunning() || _hostPlaysComputer))
         CancelThinking();
     if (value && !FGameEnded && _DoRefreshWindowsBoard)
         PostGameEndedNotice();

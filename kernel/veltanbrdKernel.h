@@ -295,6 +295,12 @@ public:
     void SetSearchDepth(int value);
     bool CustomEngine() const { return _CustomEngine; }
     void SetCustomEngine(bool value) { _CustomEngine = value; }
+    /// While on, a program of the host's plays the computer's moves on its
+    /// own time: Think() only raises OnHostMoveDue (the built-in search never
+    /// starts), every CancelThinking raises OnHostMoveCancelled, and the host
+    /// plays the move it gets through move().
+    bool HostPlaysComputer() const { return _hostPlaysComputer; }
+    void SetHostPlaysComputer(bool value);
     /// The computer times its moves by its team's clock (the default); when
     /// off it searches SearchDepth moves deep (still never past a quarter of its time).
     bool ComputerUsesClock() const { return _ComputerUsesClock; }
@@ -347,6 +353,11 @@ public:
     TPromotionEvent OnPromotion;
     TOneSquareEvent OnIllegalMove;
     TThinkEvent OnCalculateMove;
+    /// The computer is to move and HostPlaysComputer is on; raised again on
+    /// later checks while the move is still due, so the host asks only once.
+    TNotifyEvent OnHostMoveDue;
+    /// With HostPlaysComputer on: whatever the host is working out is no longer wanted.
+    TNotifyEvent OnHostMoveCancelled;
     TNotifyEvent OnPaint, OnDraw, OnNoMatingMaterial, OnThreefoldPosition;
     /// Raised once a move and the settling of the turn are complete.
     TNotifyEvent OnTurnSettled;
@@ -471,6 +482,7 @@ private:
     bool _ComputerPlaysBlack = false;
     int _SearchDepth = 1;
     bool _CustomEngine = false;
+    bool _hostPlaysComputer = false;
     bool _ComputerUsesClock = true;
     std::chrono::milliseconds _ComputerMoveTime{0};
     // The search in flight looks for a suggestion, not for the computer's move.

@@ -28,13 +28,15 @@ public:
     std::vector<TMessage> messages;
     /// Runs while a box would be open, with the box just recorded.
     std::function<void(const TMessage&)> whileOpen;
+    /// What the open-file dialog answers; empty: cancelled.
+    QString openFileName;
 
     void ShowMessage(QWidget*, const QString& caption, const QString& text, QMessageBox::Icon icon) override;
     QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override
     {
         ++openDialogs;
-        return {};
+        return openFileName;
     }
     bool AskYesNo(QWidget*, const QString&, const QString& text) override;
     bool AskChoice(QWidget*, const QString&, const QString& text, const QString&, const QString&) override;

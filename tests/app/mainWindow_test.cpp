@@ -95,6 +95,9 @@ const TMenuRow MenuRows[] = {
     {"Computer plays White", ""},
     {"Computer plays Black", ""},
     {"Computer level", ""},
+    {"Computer engine", ""},
+    {"Move now", "Ctrl+Return"},
+    {"Suggest a move", "Ctrl+H"},
 };
 
 TEST_F(MainWindowLook, OneMenuHoldsTheGameCommandsThenTheComputersInOrderWithTheirShortcuts)

@@ -1,0 +1,309 @@
+#include "externalEngine.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+#include "moveText.h"
+#include "positionCommand.h"
+
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr double MillisecondsPerDay = 86'400'000.0;
+// A program that is told to go gets a moment to end before it is killed.
+constexpr int QuitWaitMs = 300;
+// The most of a refused answer the message repeats.
+constexpr qsizetype QuotedAnswerLength = 24;
+
+milliseconds DaysToMilliseconds(double days)
+{
+    return milliseconds(static_cast<long long>(std::max(0.0, days) * MillisecondsPerDay));
+}
+
+bool IsLastRank(Square sq)
+{
+    const int rank = TVeltanBrdKernel::YPos(sq);
+    return rank == 1 || rank == BoardSize;
+}
+
+// The move of history record `moveno` as the protocol writes it: castling as
+// the record holds it (king's square, then rook's), a promotion to anything
+// but a queen with the letter of the piece the pawn became.
+std::string RecordMoveText(const TVeltanBrdKernel& board, int moveno)
+{
+    const MoveInfo& record = board.MoveList[static_cast<std::size_t>(moveno)];
+    const MoveInfo& before = board.MoveList[static_cast<std::size_t>(moveno - 1)];
+    std::string text = MoveText(record.OldSquare, record.NewSquare);
+    const auto at = [](const std::string& letters, Square sq) {
+        const std::size_t index = static_cast<std::size_t>(sq) - 1;
+        return index < letters.size() ? letters[index] : ' ';
+    };
+    const char moved = at(before.position, record.OldSquare);
+    const char became = at(record.position, record.NewSquare);
+    if ((moved == 'P' || moved == 'p') && IsLastRank(record.NewSquare) && became != moved) {
+        const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(became)));
+        if (letter == 'n' || letter == 'b' || letter == 'r')
+            text += letter;
+    }
+    return text;
+}
+
+} // namespace
+
+TExternalEngine::TExternalEngine(TVeltanBrdKernel& board, QObject* parent) : QObject(parent), _board(board)
+{
+    _deadline.setSingleShot(true);
+    connect(&_deadline, &QTimer::timeout, this, &TExternalEngine::DeadlinePassed);
+    connect(&_process, &QProcess::readyReadStandardOutput, this, &TExternalEngine::ReadOutput);
+    connect(&_process, &QProcess::errorOccurred, this, &TExternalEngine::ProcessError);
+    connect(&_process, &QProcess::finished, this, &TExternalEngine::ProcessFinished);
+    connect(&_process, &QProcess::started, this, [this] { Send("vep"); });
+    // What the program writes to its error channel is of no use here and must not fill a pipe.
+    _process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+}
+
+TExternalEngine::~TExternalEngine()
+{
+    Shutdown();
+}
+
+void TExternalEngine::Start(const QString& program)
+{
+    Shutdown();
+    _program = program;
+    _pending.clear();
+    _moveWaiting = false;
+    Enter(TState::Greeting, Grace);
+    // Failing to start is reported through errorOccurred; the greeting follows `started`.
+    _process.start(program, {});
+}
+
+void TExternalEngine::Shutdown()
+{
+    _deadline.stop();
+    _state = TState::Off;
+    _moveWaiting = false;
+    if (_process.state() == QProcess::NotRunning)
+        return;
+    // Its ending is ours, not a failure: nothing it does from here is heard.
+    const QSignalBlocker quiet(_process);
+    Send("stop");
+    Send("quit");
+    if (!_process.waitForFinished(QuitWaitMs)) {
+        _process.kill();
+        _process.waitForFinished(QuitWaitMs);
+    }
+}
+
+void TExternalEngine::MoveDue()
+{
+    if (_playing)
+        return;
+    switch (_state) {
+    case TState::Off:
+        return;
+    case TState::Greeting:
+    case TState::Readying:
+    case TState::Stopping:
+        _moveWaiting = true;
+        return;
+    case TState::Thinking:
+        // A `go` for the position shown is outstanding: nothing more to ask.
+        if (AskedPositionShown())
+            return;
+        Send("stop");
+        Enter(TState::Stopping, Grace);
+        _moveWaiting = true;
+        return;
+    case TState::Idle:
+        break;
+    }
+    _moveWaiting = false;
+    if (!MoveWanted())
+        return;
+    _askedMove = _board.LastMove;
+    _askedPosition = _board.position();
+    _askedWhite = _board.WhiteToMove();
+    _askedPlayer = _board.CurrentTeamPlayer();
+    milliseconds time{0};
+    const std::string go = GoCommand(time);
+    Send(PositionCommand());
+    Send(go);
+    Enter(TState::Thinking, time + Grace);
+}
+
+void TExternalEngine::Cancel()
+{
+    if (_state == TState::Thinking) {
+        Send("stop");
+        Enter(TState::Stopping, Grace);
+    }
+    _moveWaiting = false;
+}
+
+bool TExternalEngine::MoveWanted() const
+{
+    return !_board.GameEnded() && _board.ComputerToMove() && _board.LastMove < MaxHistoryMoves;
+}
+
+bool TExternalEngine::AskedPositionShown() const
+{
+    return _askedMove == _board.LastMove && _askedWhite == _board.WhiteToMove() &&
+           _askedPlayer == _board.CurrentTeamPlayer() && _askedPosition == _board.position();
+}
+
+std::string TExternalEngine::PositionCommand() const
+{
+    const MoveInfo& start = _board.MoveList[0];
+    std::vector<std::string> moves;
+    for (int moveno = 1; moveno <= _board.LastMove; ++moveno)
+        moves.push_back(RecordMoveText(_board, moveno));
+    const TTurnRules rules{_board.MovesPerTeamTurn(), _board.PlayersPerTeam()};
+    return BoardPositionCommand(start.position, start.players, rules, moves);
+}
+
+std::string TExternalEngine::GoCommand(milliseconds& time) const
+{
+    const bool white = _board.WhiteToMove();
+    const milliseconds left = DaysToMilliseconds(white ? _board.TimeLeftWhite() : _board.TimeLeftBlack());
+    // Every level stops at a quarter of what is left on the team's clock.
+    const milliseconds quarter = std::max(milliseconds(1), left / 4);
+    if (_board.ComputerUsesClock()) {
+        time = left;
+        return "go wtime " + std::to_string(DaysToMilliseconds(_board.TimeLeftWhite()).count()) + " btime " +
+               std::to_string(DaysToMilliseconds(_board.TimeLeftBlack()).count()) + " winc " +
+               std::to_string(DaysToMilliseconds(_board.TimeIncrementWhite()).count()) + " binc " +
+               std::to_string(DaysToMilliseconds(_board.TimeIncrementBlack()).count());
+    }
+    if (_board.ComputerMoveTime() > milliseconds(0)) {
+        time = std::min(_board.ComputerMoveTime(), quarter);
+        return "go movetime " + std::to_string(time.count());
+    }
+    time = quarter;
+    return "go depth " + std::to_string(_board.SearchDepth()) + " movetime " +
+           std::to_string(quarter.count());
+}
+
+void TExternalEngine::ReadOutput()
+{
+    _pending += _process.readAllStandardOutput();
+    while (_state != TState::Off) {
+        const qsizetype end = _pending.indexOf('\n');
+        if (end < 0)
+            break;
+        const QByteArray line = _pending.left(end);
+        _pending.remove(0, end + 1);
+        if (line.size() > MaxLineLength) {
+            Fail(tr("sent a line that is far too long"));
+            return;
+        }
+        HandleLine(line);
+    }
+    if (_state != TState::Off && _pending.size() > MaxLineLength)
+        Fail(tr("sent a line that is far too long"));
+}
+
+void TExternalEngine::HandleLine(const QByteArray& line)
+{
+    const QList<QByteArray> words = line.simplified().split(' ');
+    const QByteArray& first = words.front();
+    if (first == "vepok" && _state == TState::Greeting) {
+        Send("isready");
+        Enter(TState::Readying, Grace);
+    } else if (first == "readyok" && _state == TState::Readying) {
+        Enter(TState::Idle, milliseconds(0));
+        if (_moveWaiting)
+            MoveDue();
+    } else if (first == "bestmove" && (_state == TState::Thinking || _state == TState::Stopping)) {
+        HandleBestMove(words.size() > 1 ? words[1] : QByteArray());
+    }
+    // Anything else (names, options, search reports, stray words) changes nothing.
+}
+
+void TExternalEngine::HandleBestMove(const QByteArray& word)
+{
+    const bool stopped = _state == TState::Stopping;
+    Enter(TState::Idle, milliseconds(0));
+    // An answer for a position no longer shown, or for a game that ended
+    // meanwhile (a flag fall among them), is dropped.
+    if (stopped || !AskedPositionShown() || !MoveWanted()) {
+        if (_moveWaiting)
+            MoveDue();
+        return;
+    }
+    const std::optional<TProtocolMove> move = ReadMoveText(std::string_view(word.constData(), word.size()));
+    const bool promotes = move && (_board.PieceOn(move->from) == 'P' || _board.PieceOn(move->from) == 'p') &&
+                          IsLastRank(move->to);
+    if (!move || !_board.MoveIsLegal(move->from, move->to) || (move->promotion != NoPromotion && !promotes)) {
+        const QString shown = QString::fromLatin1(word.left(QuotedAnswerLength));
+        Fail(tr("answered with a move the game does not allow (%1)")
+                 .arg(shown.isEmpty() ? tr("none") : shown));
+        return;
+    }
+    PlayMove(move->from, move->to, move->promotion);
+}
+
+void TExternalEngine::PlayMove(Square from, Square to, char promotion)
+{
+    // The board's own road: animated, recorded and timed as a person's move is.
+    const char kept = _board.PromoteTo;
+    _board.PromoteTo = promotion == NoPromotion ? 'q' : promotion;
+    _playing = true;
+    _board.move(from, to);
+    _playing = false;
+    _board.PromoteTo = kept;
+    // A turn of several moves goes on with this engine's next one.
+    MoveDue();
+}
+
+void TExternalEngine::ProcessError(QProcess::ProcessError error)
+{
+    if (error == QProcess::FailedToStart)
+        Fail(tr("could not be started"));
+    else if (error == QProcess::Crashed)
+        Fail(tr("stopped working"));
+}
+
+void TExternalEngine::ProcessFinished()
+{
+    Fail(tr("stopped working"));
+}
+
+void TExternalEngine::DeadlinePassed()
+{
+    Fail(tr("did not answer in time"));
+}
+
+void TExternalEngine::Send(const std::string& line)
+{
+    if (_process.state() != QProcess::Running)
+        return;
+    _process.write(QByteArray::fromStdString(line + '\n'));
+}
+
+void TExternalEngine::Enter(TState state, milliseconds wait)
+{
+    _state = state;
+    if (wait > milliseconds(0))
+        _deadline.start(wait);
+    else
+        _deadline.stop();
+}
+
+void TExternalEngine::Fail(const QString& why)
+{
+    if (_state == TState::Off)
+        return;
+    const QString name = ProgramName();
+    Shutdown();
+    emit Failed(tr("The engine program \"%1\" %2. The computer plays with its built-in engine again.")
+                    .arg(name, why));
+}
+
+QString TExternalEngine::ProgramName() const
+{
+    return QFileInfo(_program).fileName();
+}

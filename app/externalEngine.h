@@ -1,0 +1,91 @@
+#pragma once
+// Another program as the computer player: it is started with QProcess and
+// spoken to in the engine protocol, one line at a time, without ever holding
+// up the window. It is asked for a move when the board says one is due and
+// the move it answers is played on the board like any other.
+
+#include <QByteArray>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QTimer>
+#include <chrono>
+#include <string>
+
+#include "veltanbrdKernel.h"
+
+/// One engine program in conversation with the board.
+///
+/// Off (no program), Greeting (`vep` sent), Readying (`isready` sent), Idle,
+/// Thinking (one `go` outstanding) or Stopping (`stop` sent, its `bestmove`
+/// awaited). Every wait has a deadline; a program that misses one, ends, or
+/// answers a move the board refuses is dropped and Failed is raised once.
+class TExternalEngine : public QObject {
+    Q_OBJECT
+
+public:
+    /// Time a program gets beyond its own to answer.
+    static constexpr std::chrono::milliseconds Grace{5000};
+    /// Longest line read from a program; a longer one ends the conversation.
+    static constexpr qsizetype MaxLineLength = 8192;
+
+    /// An engine for this board; nothing runs until Start.
+    explicit TExternalEngine(TVeltanBrdKernel& board, QObject* parent = nullptr);
+    ~TExternalEngine() override;
+    TExternalEngine(const TExternalEngine&) = delete;
+    TExternalEngine& operator=(const TExternalEngine&) = delete;
+
+    /// Ends any program running and starts this one; its greeting follows asynchronously.
+    void Start(const QString& program);
+    /// Ends the program (`stop`, `quit`, then killed if it lingers); Failed is not raised.
+    void Shutdown();
+    /// True from Start until Shutdown or a failure.
+    bool Running() const { return _state != TState::Off; }
+    /// True while a `go` is outstanding.
+    bool Thinking() const { return _state == TState::Thinking; }
+
+    /// The board says the computer is to move: a `go` for the position shown,
+    /// unless one for it is already outstanding. Safe to call again and again.
+    void MoveDue();
+    /// What was asked for is no longer wanted: `stop`, and its answer is dropped.
+    void Cancel();
+
+signals:
+    /// The program is gone; the message says why, for the user.
+    void Failed(const QString& message);
+
+private:
+    enum class TState { Off, Greeting, Readying, Idle, Thinking, Stopping };
+
+    void ReadOutput();
+    void HandleLine(const QByteArray& line);
+    void HandleBestMove(const QByteArray& word);
+    void ProcessError(QProcess::ProcessError error);
+    void ProcessFinished();
+    void DeadlinePassed();
+    void Send(const std::string& line);
+    void Enter(TState state, std::chrono::milliseconds wait);
+    void Fail(const QString& why);
+    void PlayMove(Square from, Square to, char promotion);
+    bool MoveWanted() const;
+    bool AskedPositionShown() const;
+    std::string PositionCommand() const;
+    std::string GoCommand(std::chrono::milliseconds& time) const;
+    QString ProgramName() const;
+
+    TVeltanBrdKernel& _board;
+    QProcess _process;
+    QTimer _deadline;
+    QByteArray _pending;
+    QString _program;
+    TState _state = TState::Off;
+    // A move was asked for while the program could not take a `go` yet.
+    bool _moveWaiting = false;
+    // The engine's own move is being played: the board's checks must not ask again meanwhile.
+    bool _playing = false;
+    // The position the outstanding `go` is about.
+    int _askedMove = -1;
+    std::string _askedPosition;
+    bool _askedWhite = true;
+    char _askedPlayer = '1';
+};

@@ -1,0 +1,113 @@
+// Another program as the computer player, through the window's menu: a
+// scripted engine that plays, crashes, cheats, keeps silent or answers late.
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QTest>
+#include <functional>
+
+#include "appTestSupport.h"
+
+namespace {
+
+constexpr int DeadlineMs = 12'000;
+// Longer than the late engine's delay: its answer has come by then.
+constexpr int LateAnswerWaitMs = 2'500;
+// The engine has been asked by then, and is still thinking.
+constexpr int StopAfterMs = 300;
+
+struct TEngineCase {
+    const char* name;
+    const char* mode;    // VELTAN_FAKE_ENGINE
+    const char* program; // nullptr: the fake engine
+    double whiteTime;    // White's clock in clock steps at the start; 0: as set up
+    bool stopAfterStart; // the user stops the game while the engine thinks
+    const char* message; // the one message expected, a part of it; nullptr: none
+    int movesPlayed;     // records on the board at the end
+    bool engineKept;     // "Program…" still chosen at the end
+};
+
+class ExternalEngine : public TMainWindowTest, public ::testing::WithParamInterface<TEngineCase> {
+protected:
+    QAction& Action(const QString& text)
+    {
+        for (QAction* const action : Window().findChildren<QAction*>()) {
+            if (action->text() == text)
+                return *action;
+        }
+        throw std::runtime_error("no menu command " + text.toStdString());
+    }
+
+    bool WaitFor(const std::function<bool()>& done)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < DeadlineMs)
+            QTest::qWait(5);
+        return done();
+    }
+};
+
+TEST_P(ExternalEngine, PlaysOrGivesWayToTheBuiltInEngine)
+{
+    const TEngineCase& row = GetParam();
+    // Kings and a few pawns, two moves a team turn: a good engine is asked twice in a row.
+    SetUpPosition({{H01, 'K'}, {G02, 'P'}, {H02, 'P'}, {H16, 'k'}, {G15, 'p'}, {H15, 'p'}}, 2);
+    Board().SetAnimateMoves(false);
+    Action(QStringLiteral("Computer plays White")).trigger();
+    Action(QStringLiteral("About 0.5 seconds a move")).trigger();
+    if (row.whiteTime > 0)
+        Board().SetTimeLeftWhite(row.whiteTime * ClockStep);
+
+    qputenv("VELTAN_FAKE_ENGINE", row.mode);
+    dialogs.openFileName =
+        row.program != nullptr ? QString::fromLatin1(row.program) : QStringLiteral(FAKE_ENGINE_PATH);
+    QAction& program = Action(QString::fromUtf8("Program…"));
+    program.trigger();
+    ASSERT_TRUE(program.isChecked());
+    PressCtrl(Qt::Key_S);
+
+    if (row.stopAfterStart) {
+        QTest::qWait(StopAfterMs);
+        PressCtrl(Qt::Key_S);
+    }
+    if (row.message != nullptr) {
+        EXPECT_TRUE(WaitFor([&] { return !dialogs.messages.empty(); }));
+    } else if (row.movesPlayed > 0) {
+        EXPECT_TRUE(WaitFor([&] { return Board().LastMove >= row.movesPlayed; }));
+    }
+    // A late answer has come by now and must have changed nothing.
+    if (QByteArray(row.mode) == "late")
+        QTest::qWait(LateAnswerWaitMs);
+    DeliverNotices();
+
+    EXPECT_EQ(Board().LastMove, row.movesPlayed);
+    EXPECT_EQ(program.isChecked(), row.engineKept);
+    EXPECT_EQ(Action(QStringLiteral("Built-in")).isChecked(), !row.engineKept);
+    EXPECT_EQ(Board().HostPlaysComputer(), row.engineKept);
+    if (row.message == nullptr) {
+        EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+        return;
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages.front().text.contains(QString::fromLatin1(row.message)))
+        << dialogs.messages.front().text.toStdString();
+    // The game is kept, and stopped.
+    EXPECT_TRUE(Board().GameEnded());
+    EXPECT_FALSE(Window().ClockRunning());
+}
+
+const TEngineCase Cases[] = {
+    {"Good", "good", nullptr, 0, false, nullptr, 2, true},
+    {"Crashing", "crash", nullptr, 0, false, "stopped working", 0, false},
+    {"IllegalMove", "illegal", nullptr, 0, false, "does not allow (A16P01)", 0, false},
+    {"Silent", "silent", nullptr, 0, false, "did not answer in time", 0, false},
+    {"NotStarting", "good", "/nonexistent/veltan-engine", 0, false, "could not be started", 0, false},
+    {"LateAfterStop", "late", nullptr, 0, true, nullptr, 0, true},
+    {"LateAfterFlagFall", "late", nullptr, 3, false, "White lost on time!", 0, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Behaviours, ExternalEngine, ::testing::ValuesIn(Cases),
+                         [](const ::testing::TestParamInfo<TEngineCase>& info) { return info.param.name; });
+
+} // namespace
