@@ -2,9 +2,6 @@
 // board's game-ended notice.
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QLayout>
-#include <QScreen>
 #include <QShowEvent>
 
 #include "VeltanGUI.h"
@@ -44,15 +41,13 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
     ui->setupUi(this);
     VeltanBrd1 = ui->VeltanBrd1;
 
-    // A fixed frame with a close button only: the board's layout has one size.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowIcon(AppIcon());
     ApplyFonts();
 
     VeltanBrd1->SetLoading(true);
     ApplyStoredBoardSettings(*VeltanBrd1);
     VeltanBrd1->SetLoading(false);
+    SetUpResizing();
 
     TimerClock.setObjectName(QStringLiteral("TimerClock"));
     TimerClock.setInterval(ClockIntervalMs);
@@ -74,6 +69,8 @@ TFrmVeltanBrd::~TFrmVeltanBrd()
     VeltanBrd1->OnDraw = nullptr;
     VeltanBrd1->OnMouseDown = nullptr;
     VeltanBrd1->OnMouseUp = nullptr;
+    VeltanBrd1->OnResizeRequest = nullptr;
+    centralWidget()->removeEventFilter(this);
 }
 
 void TFrmVeltanBrd::ApplyFonts()
@@ -158,14 +155,8 @@ void TFrmVeltanBrd::closeEvent(QCloseEvent* event)
 
 void TFrmVeltanBrd::FormShow()
 {
-    // Centred on all monitors together, as one desktop.
-    const QScreen* const screen = QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        const QRect desktop = screen->virtualGeometry();
-        const QSize outer = frameGeometry().size();
-        move(desktop.x() + (desktop.width() - outer.width()) / 2,
-             desktop.y() + (desktop.height() - outer.height()) / 2);
-    }
+    // Centred on the screen it opens on, at the designed size where that fits.
+    PlaceOnScreen();
     InitialGameSetup();
     VeltanBrd1->setEnabled(false);
     VeltanBrd1->InitOptions();

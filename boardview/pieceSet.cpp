@@ -55,19 +55,91 @@ int TPieceSet::PieceImageIndex(char letter)
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
-TPieceSet::TPieceSet(const QImage& sheet)
+TPieceSet::TImages TPieceSet::Cut(const QImage& sheet)
 {
-    if (!HasPieceSetShape(sheet))
-        return;
     // One conversion up front lets the cutting read plain 32-bit pixels from
     // sheets stored with a palette, in 4 or 8 bits, or with an alpha channel.
     const QImage argb = sheet.convertToFormat(QImage::Format_ARGB32);
     const int size = sheet.height() / Rows;
+    TImages images;
     for (int colour = 0; colour < 2; ++colour)
         for (int column = 0; column < Columns; ++column)
-            _images[static_cast<std::size_t>(colour * Columns + column)] =
-                CutPiece(argb, column, 2 * colour, size);
-    _pieceSize = size;
+            images[static_cast<std::size_t>(colour * Columns + column)] = CutPiece(argb, column, 2 * colour, size);
+    return images;
+}
+
+TPieceSet::TPieceSet(const QImage& sheet)
+{
+    if (!HasPieceSetShape(sheet))
+        return;
+    _images = Cut(sheet);
+    _pieceSize = sheet.height() / Rows;
+    _prepared = _images;
+    _preparedSize = _pieceSize;
+    _preparedFor = _pieceSize;
+}
+
+void TPieceSet::AddSharperSheet(int scale, const QImage& sheet)
+{
+    if (Empty() || scale < 2 || !HasPieceSetShape(sheet) || sheet.height() / Rows != scale * _pieceSize)
+        return;
+    const auto at = std::find_if(_sharper.begin(), _sharper.end(), [scale](const auto& s) { return s.first >= scale; });
+    if (at != _sharper.end() && at->first == scale)
+        return;
+    _sharper.insert(at, {scale, Cut(sheet)});
+    // Pieces prepared from the smaller sheets are redone from the new one.
+    const int wanted = _preparedFor;
+    _preparedFor = 0;
+    PrepareSize(wanted);
+}
+
+int TPieceSet::LargestCell() const
+{
+    return _sharper.empty() ? _pieceSize : _sharper.back().first * _pieceSize;
+}
+
+QImage TPieceSet::ImageAt(char letter, int size) const
+{
+    const int index = PieceImageIndex(letter);
+    if (index < 0 || Empty() || size <= 0)
+        return {};
+    const auto slot = static_cast<std::size_t>(index);
+    // The smallest source that needs no enlarging; the largest when none is big enough.
+    const QImage* source = &_images[slot];
+    for (const auto& [scale, images] : _sharper) {
+        if (source->width() >= size)
+            break;
+        source = &images[slot];
+    }
+    if (!_sharper.empty())
+        size = std::min(size, source->width());
+    if (source->width() == size)
+        return *source;
+    return source->scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void TPieceSet::PrepareSize(int size)
+{
+    if (Empty() || size <= 0 || size == _preparedFor)
+        return;
+    _preparedFor = size;
+    for (int i = 0; i < ImageCount; ++i)
+        _prepared[static_cast<std::size_t>(i)] = ImageAt(PieceLetters[static_cast<std::size_t>(i)], size);
+    _preparedSize = _prepared[0].width();
+}
+
+const QImage* TPieceSet::PreparedImage(char letter) const
+{
+    const int index = PieceImageIndex(letter);
+    if (index < 0 || Empty())
+        return nullptr;
+    return &_prepared[static_cast<std::size_t>(index)];
+}
+
+void TPieceSet::DrawSized(QPainter& painter, int x, int y, char letter) const
+{
+    if (const QImage* image = PreparedImage(letter))
+        painter.drawImage(x, y, *image);
 }
 
 const QImage* TPieceSet::Image(char letter) const

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "pieceResources.h"
+#include "sharperPieceSets.h"
 #include "veltanbrd.h"
 
 void TVeltanBrd::LoadDefaultPieceSet()
@@ -11,13 +12,41 @@ void TVeltanBrd::LoadDefaultPieceSet()
     EnsurePieceResources();
     _defaultPieceSet = QImage(BuiltInPieceSetPath);
     _defaultPieces = TPieceSet(_defaultPieceSet);
+    _defaultSharperLoaded = false;
 }
 
 void TVeltanBrd::BuildPieceImages()
 {
-    // Both sets were cut when they arrived; choosing one costs nothing, so a
-    // repaint never cuts or scales an image.
+    // Both sets were cut when they arrived; choosing one costs nothing, and
+    // pieces are scaled only when their size on the screen changes.
     _activePieces = _customPieces.Empty() ? &_defaultPieces : &_customPieces;
+    PreparePieces();
+}
+
+void TVeltanBrd::LoadSharperPieces(int devicePixels)
+{
+    if (devicePixels <= _activePieces->PieceSize())
+        return;
+    const bool custom = _activePieces == &_customPieces;
+    bool& loaded = custom ? _customSharperLoaded : _defaultSharperLoaded;
+    if (loaded)
+        return;
+    loaded = true;
+    for (const auto& [scale, sheet] : SharperSheetsOf(custom ? _custompieceset : _defaultPieceSet))
+        _activePieces->AddSharperSheet(scale, sheet);
+}
+
+void TVeltanBrd::PreparePieces()
+{
+    const int size = DevicePieceSize();
+    LoadSharperPieces(size);
+    _activePieces->PrepareSize(size);
+}
+
+QImage TVeltanBrd::PieceImage(char piece, int devicePixels)
+{
+    LoadSharperPieces(devicePixels);
+    return _activePieces->ImageAt(piece, devicePixels);
 }
 
 void TVeltanBrd::SetCustomPieceSet(const QImage& value)
@@ -28,6 +57,7 @@ void TVeltanBrd::SetCustomPieceSet(const QImage& value)
     } else if (TPieceSet::HasPieceSetShape(value)) {
         _custompieceset = value;
         _customPieces = TPieceSet(value);
+        _customSharperLoaded = false;
     } else {
         return;
     }
@@ -44,10 +74,11 @@ QRect TVeltanBrd::DrawPieceAt(QPainter& painter, Square sq, char letter) const
 {
     // Centred in the square; a piece larger than the square reaches into its
     // neighbours (and the border) by the same amount on each side.
-    const int offset = (_geometry.square - PieceSize()) / 2;
+    const int size = _activePieces->PreparedSize();
+    const int offset = (_geometry.square - size) / 2;
     const QPoint at = _geometry.SquareOrigin(sq) + QPoint(offset, offset);
-    _activePieces->Draw(painter, at.x(), at.y(), letter);
-    return {at, QSize(PieceSize(), PieceSize())};
+    _activePieces->DrawSized(painter, at.x(), at.y(), letter);
+    return {at, QSize(size, size)};
 }
 
 void TVeltanBrd::DrawPieceOnSquare(Square sq, char letter)

@@ -3,6 +3,7 @@
 // up, then GoogleTest.
 
 #include <QApplication>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 #include "applicationTitle.h"
@@ -11,9 +12,17 @@
 int main(int argc, char** argv)
 {
     // Listing the tests for ctest happens without the test environment, and
-    // no test may need a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // no test may need a display. The offscreen screen is a 1920 x 1080
+    // desktop, which holds the window at its designed size (the platform's
+    // own 800 x 600 would not).
+    QTemporaryFile screens;
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if ((platform.isEmpty() || platform == "offscreen") && screens.open()) {
+        screens.write(R"({"screens": [{"name": "Desktop", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                          "logicalDpi": 96, "dpr": 1}]})");
+        screens.flush();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(ApplicationTitle());
     GameEndedMessage();
