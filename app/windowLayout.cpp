@@ -35,6 +35,8 @@ void TFrmVeltanBrd::SetUpResizing()
     centralWidget()->setMinimumSize(
         MinimumClientSize(StatusAndClocksWidth(), VeltanBrd1->ResizeMinSize()));
     centralWidget()->installEventFilter(this);
+    // The pieces grow and shrink with the board from the designed squares.
+    VeltanBrd1->SetPieceScaleSquare(VeltanBrd1->SizeOfSquare());
     VeltanBrd1->OnResizeRequest = [this](TVeltanBrd&, int side) { ResizeForBoard(side); };
     resize(ClientToWindow(DesignClientSize));
     ArrangeClientArea();

@@ -74,10 +74,15 @@ void TVeltanBrd::SetSizeOfBorder(int value)
 void TVeltanBrd::SetSizeOfSquare(int value)
 {
     _sizeOfSquare = std::clamp(value, 0, MaxSquareSize);
-    _designSquare = _sizeOfSquare;
     SetDeviceGeometryFromSizes();
     PreparePieces();
     resize(BoardSize * _sizeOfSquare + 2 * _sizeOfBorder, height());
+}
+
+void TVeltanBrd::SetPieceScaleSquare(int value)
+{
+    _pieceScaleSquare = std::clamp(value, 0, MaxSquareSize);
+    PreparePieces();
 }
 
 void TVeltanBrd::SetSquareColorDark(TColor value)

@@ -111,7 +111,7 @@ TDeviceFit FitToDevicePixels(int logicalSide, int logicalBorder, double ratio)
     const int drawn = BoardSize * fit.square + 2 * fit.border;
     // The widget is whole logical pixels; the last of them may hold a
     // fraction more than the squares need, which the border ring takes.
-    fit.logicalSide = std::min(side, static_cast<int>(std::ceil(drawn / ratio - Slack)));
+    fit.logicalSide = static_cast<int>(std::ceil(drawn / ratio - Slack));
     fit.canvasSide = static_cast<int>(std::ceil(fit.logicalSide * ratio - Slack));
     return fit;
 }

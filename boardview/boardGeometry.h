@@ -60,7 +60,8 @@ struct TDeviceFit {
     int square = 0;
     /// Edge of the canvas in device pixels: the logical side at the ratio, rounded up.
     int canvasSide = 0;
-    /// Edge of the widget in logical pixels, no more than it was handed.
+    /// Edge of the widget in logical pixels: no more than it was handed,
+    /// unless the border alone is wider.
     int logicalSide = 0;
 };
 

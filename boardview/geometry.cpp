@@ -51,10 +51,10 @@ void TVeltanBrd::FitToSquares()
 
 int TVeltanBrd::DevicePieceSize() const
 {
-    // Pieces keep the proportion to the squares they were set up with; at
-    // the square size set and ratio 1 that is the set's own cell, unscaled.
-    if (_designSquare <= 0)
+    // Pieces keep their proportion to the squares they were drawn for; at
+    // that square and ratio 1 they are the set's own cells, unscaled.
+    if (_pieceScaleSquare <= 0)
         return static_cast<int>(std::lround(PieceSize() * _pixelRatio));
     return static_cast<int>(
-        std::lround(static_cast<double>(PieceSize()) * _geometry.square / _designSquare));
+        std::lround(static_cast<double>(PieceSize()) * _geometry.square / _pieceScaleSquare));
 }

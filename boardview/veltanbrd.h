@@ -119,11 +119,15 @@ public:
     void SetSizeOfBorder(int value);
     /// Edge of one square in logical pixels (rounded where the ratio is
     /// fractional); the widget's width becomes 16 * square + 2 * border (no
-    /// repaint). Every Paint recomputes it from the widget's size. The value
-    /// set is also the square the piece set is drawn for: pieces grow and
-    /// shrink with the squares from there.
+    /// repaint). Every Paint recomputes it from the widget's size.
     int SizeOfSquare() const { return _sizeOfSquare; }
     void SetSizeOfSquare(int value);
+    /// The square size the piece set is drawn for: pieces are scaled by
+    /// SizeOfSquare / value, so they grow and shrink with a board its window
+    /// sizes. 0 (the default) draws them at the set's own size on any square.
+    /// Clamped to 0..MaxSquareSize (stores; shows at the next repaint).
+    int PieceScaleSquare() const { return _pieceScaleSquare; }
+    void SetPieceScaleSquare(int value);
     /// Base colour of the dark squares (stores, repaints).
     TColor SquareColorDark() const { return _squareColorDark; }
     void SetSquareColorDark(TColor value);
@@ -182,8 +186,8 @@ public:
     bool FirstTime() const { return _firstTime; }
     /// Edge in pixels of one cell of the active piece set.
     int PieceSize() const { return _activePieces->PieceSize(); }
-    /// Edge in device pixels of a piece as the board draws it now: the cell
-    /// scaled as the squares are from the square size set, at the canvas's ratio.
+    /// Edge in device pixels of a piece as the board draws it now: the set's
+    /// cell at the canvas's ratio, scaled with the squares from PieceScaleSquare.
     int DevicePieceSize() const;
     /// Top-left corner of the grid; always SizeOfBorder.
     int Boardx() const { return _sizeOfBorder; }
@@ -342,8 +346,7 @@ private:
     TBoardGeometry _geometry{24, 40, false};
     int _sizeOfBorder = 24;
     int _sizeOfSquare = 40;
-    // The square the piece set is drawn for: the last one set.
-    int _designSquare = 40;
+    int _pieceScaleSquare = 0;
     double _pixelRatio = 1.0;
     bool _boardlines = false;
     bool _resizable = false;
