@@ -75,8 +75,9 @@ void TFrmPromote::FormShow()
     // Drawn for the screen's own pixels, pieces as large as on the board, so
     // they are as sharp as the board's.
     const double ratio = BoardPixelRatio(devicePixelRatioF());
-    const int deviceSquare = static_cast<int>(std::lround(square * ratio));
-    const int piece = static_cast<int>(std::lround(VeltanBrd.DevicePieceSize() * ratio / VeltanBrd.PixelRatio()));
+    const double toDialog = ratio / VeltanBrd.PixelRatio();
+    const int deviceSquare = static_cast<int>(std::lround(VeltanBrd.Geometry().square * toDialog));
+    const int piece = static_cast<int>(std::lround(VeltanBrd.DevicePieceSize() * toDialog));
     _pieces = QImage(4 * deviceSquare, deviceSquare, QImage::Format_ARGB32_Premultiplied);
     _pieces.fill(Qt::transparent);
     {

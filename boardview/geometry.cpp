@@ -16,7 +16,7 @@ std::optional<QPoint> TVeltanBrd::SquareToCoords(Square sq) const
     // The first logical pixel whose centre falls inside the square, so that
     // WindowToSquare of this point names the square again at any ratio.
     const QPoint device = _geometry.SquareOrigin(sq);
-    const auto logical = [this](int d) { return static_cast<int>(std::ceil((d + 0.5) / _pixelRatio - 0.5)); };
+    const auto logical = [this](int d) { return static_cast<int>(std::ceil(d / _pixelRatio - 0.5)); };
     return QPoint(logical(device.x()), logical(device.y()));
 }
 
