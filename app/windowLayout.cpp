@@ -57,7 +57,9 @@ QSize TFrmVeltanBrd::ClientToWindow(QSize client) const
 
 bool TFrmVeltanBrd::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == centralWidget() && event->type() == QEvent::Resize)
+    // A screen of another ratio snaps the board to other device pixels.
+    if (watched == centralWidget() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal))
         ArrangeClientArea();
     return QMainWindow::eventFilter(watched, event);
 }

@@ -37,12 +37,20 @@ void TVeltanBrd::PaintBorder()
     // must not shift the ring inside it.
     const int w = _canvas.width();
     const int h = _canvas.height();
-    const int b = _geometry.border;
+    const QRect grid = _geometry.GridRect();
     QPainter painter(&_canvas);
+    // The ring is everything around the grid, the odd device pixel the last
+    // logical pixel holds beyond the squares included. Four plain rectangles
+    // fill much faster than one clip region.
+    const QColor colour = ColorFromPlatform(_bordercolor);
+    for (const QRect& strip : {QRect(0, 0, w, grid.top()), QRect(0, grid.bottom() + 1, w, h - grid.bottom() - 1),
+                               QRect(0, grid.top(), grid.left(), grid.height()),
+                               QRect(grid.right() + 1, grid.top(), w - grid.right() - 1, grid.height())})
+        if (!strip.isEmpty())
+            _borderBitmap.Fill(painter, strip, colour);
     QRegion ring(0, 0, w, h);
-    ring -= QRegion(b, b, w - 2 * b, h - 2 * b);
+    ring -= QRegion(grid);
     painter.setClipRegion(ring);
-    _borderBitmap.Fill(painter, QRect(0, 0, w, h), ColorFromPlatform(_bordercolor));
     PaintCoordinates(painter);
     PaintOutlines(painter);
     UpdateArea(QRect(0, 0, w, h));
@@ -50,22 +58,23 @@ void TVeltanBrd::PaintBorder()
 
 void TVeltanBrd::PaintCoordinates(QPainter& painter) const
 {
-    // Laid out in logical pixels and drawn through the ratio, so the text is
-    // set at the screen's own resolution rather than enlarged.
+    // Laid out in logical pixels and set in a font as many times larger as
+    // the ratio, so the text is drawn for the screen's own pixels rather
+    // than enlarged.
     const double ratio = _pixelRatio;
     const int b = _sizeOfBorder;
     const double s = _geometry.square / ratio;
     // A border or square narrower than the 7-point text has no room for it.
     if (_displayCoords.Empty() || b < CoordFontPoints || s < CoordFontPoints)
         return;
-    const double w = _canvas.width() / ratio;
-    const double h = _canvas.height() / ratio;
     const double grid = _geometry.border / ratio;
+    const double gridEnd = (_geometry.border + _geometry.GridSide()) / ratio;
     const QFont font = CoordinateFont(_coordFont);
     const QFontMetrics metrics(font, painter.device());
+    QFont deviceFont = font;
+    deviceFont.setPointSizeF(CoordFontPoints * ratio);
     painter.save();
-    painter.scale(ratio, ratio);
-    painter.setFont(font);
+    painter.setFont(deviceFont);
     painter.setPen(Qt::black);
     painter.setBackgroundMode(Qt::TransparentMode);
 
@@ -78,7 +87,7 @@ void TVeltanBrd::PaintCoordinates(QPainter& painter) const
 
     // (x, y) is where the top-left corner of the text goes.
     const auto draw = [&](double x, double y, const QString& text) {
-        painter.drawText(QPointF(x, y + ascent), text);
+        painter.drawText(QPointF(x * ratio, (y + ascent) * ratio), text);
     };
     for (int i = 0; i < BoardSize; ++i) {
         const int rank = WhiteOnTop() ? i + 1 : BoardSize - i;
@@ -89,11 +98,11 @@ void TVeltanBrd::PaintCoordinates(QPainter& painter) const
         if (_displayCoords.Contains(West))
             draw(marginBorder - 6, rowY, number);
         if (_displayCoords.Contains(East))
-            draw(w - b + marginBorder - 6, rowY, number);
+            draw(gridEnd + marginBorder - 6, rowY, number);
         if (_displayCoords.Contains(North))
             draw(columnX, marginBorder - quarterLine, letter);
         if (_displayCoords.Contains(South))
-            draw(columnX, h - b + marginBorder - quarterLine, letter);
+            draw(columnX, gridEnd + marginBorder - quarterLine, letter);
     }
     painter.restore();
 }

@@ -77,6 +77,31 @@ TPieceSet::TPieceSet(const QImage& sheet)
     _prepared = _images;
     _preparedSize = _pieceSize;
     _preparedFor = _pieceSize;
+    CutVisibleParts();
+}
+
+void TPieceSet::CutVisibleParts()
+{
+    for (std::size_t i = 0; i < _prepared.size(); ++i) {
+        const QImage& image = _prepared[i];
+        int left = image.width();
+        int top = image.height();
+        int right = -1;
+        int bottom = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(line[x]) != 0) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        }
+        const QRect visible = right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+        _preparedVisible[i] = visible.isEmpty() ? QImage() : image.copy(visible);
+        _visibleOffset[i] = visible.topLeft();
+    }
 }
 
 void TPieceSet::AddSharperSheet(int scale, const QImage& sheet)
@@ -126,6 +151,7 @@ void TPieceSet::PrepareSize(int size)
     for (int i = 0; i < ImageCount; ++i)
         _prepared[static_cast<std::size_t>(i)] = ImageAt(PieceLetters[static_cast<std::size_t>(i)], size);
     _preparedSize = _prepared[0].width();
+    CutVisibleParts();
 }
 
 const QImage* TPieceSet::PreparedImage(char letter) const
@@ -138,8 +164,12 @@ const QImage* TPieceSet::PreparedImage(char letter) const
 
 void TPieceSet::DrawSized(QPainter& painter, int x, int y, char letter) const
 {
-    if (const QImage* image = PreparedImage(letter))
-        painter.drawImage(x, y, *image);
+    const int index = PieceImageIndex(letter);
+    if (index < 0 || Empty())
+        return;
+    const auto slot = static_cast<std::size_t>(index);
+    if (!_preparedVisible[slot].isNull())
+        painter.drawImage(QPoint(x, y) + _visibleOffset[slot], _preparedVisible[slot]);
 }
 
 const QImage* TPieceSet::Image(char letter) const

@@ -66,12 +66,17 @@ public:
 private:
     using TImages = std::array<QImage, ImageCount>;
     static TImages Cut(const QImage& sheet);
+    void CutVisibleParts();
 
     TImages _images{};
     int _pieceSize = 0;
     // Sharper sheets, cut, by ascending scale.
     std::vector<std::pair<int, TImages>> _sharper;
     TImages _prepared{};
+    // The prepared pieces cut to their visible part, and where that part
+    // starts in the cell: drawing skips the cells' transparent margins.
+    TImages _preparedVisible{};
+    std::array<QPoint, ImageCount> _visibleOffset{};
     int _preparedSize = 0;
     // The size last asked of PrepareSize, which a cap may have lowered.
     int _preparedFor = 0;
