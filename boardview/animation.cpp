@@ -26,6 +26,8 @@ void TVeltanBrd::Animate(Square oldSq, Square newSq, int delay)
     if (!IsBoardSquare(oldSq) || !IsBoardSquare(newSq))
         return;
     const char letter = PieceOn(oldSq);
+    if (_piecesStale)
+        PreparePieces();
     const QImage* const image = _activePieces->PreparedImage(letter);
     if (image == nullptr)
         return;

@@ -75,14 +75,14 @@ void TVeltanBrd::SetSizeOfSquare(int value)
 {
     _sizeOfSquare = std::clamp(value, 0, MaxSquareSize);
     SetDeviceGeometryFromSizes();
-    PreparePieces();
+    _piecesStale = true;
     resize(BoardSize * _sizeOfSquare + 2 * _sizeOfBorder, height());
 }
 
 void TVeltanBrd::SetPieceScaleSquare(int value)
 {
     _pieceScaleSquare = std::clamp(value, 0, MaxSquareSize);
-    PreparePieces();
+    _piecesStale = true;
 }
 
 void TVeltanBrd::SetSquareColorDark(TColor value)

@@ -45,7 +45,7 @@ void TVeltanBrd::FitToSquares()
     _geometry.border = fit.border;
     _geometry.square = fit.square;
     _sizeOfSquare = static_cast<int>(std::lround(fit.square / _pixelRatio));
-    PreparePieces();
+    _piecesStale = true;
     resize(fit.logicalSide, fit.logicalSide);
 }
 

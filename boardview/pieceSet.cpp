@@ -84,18 +84,20 @@ void TPieceSet::CutVisibleParts()
 {
     for (std::size_t i = 0; i < _prepared.size(); ++i) {
         const QImage& image = _prepared[i];
-        int left = image.width();
-        int top = image.height();
+        const int width = image.width();
+        const int height = image.height();
+        int left = width;
+        int top = height;
         int right = -1;
         int bottom = -1;
-        for (int y = 0; y < image.height(); ++y) {
+        for (int y = 0; y < height; ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x)
+            for (int x = 0; x < width; ++x)
                 if (qAlpha(line[x]) != 0) {
                     left = std::min(left, x);
                     right = std::max(right, x);
                     top = std::min(top, y);
-                    bottom = std::max(bottom, y);
+                    bottom = y;
                 }
         }
         const QRect visible = right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));

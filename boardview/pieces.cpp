@@ -12,7 +12,7 @@ void TVeltanBrd::LoadDefaultPieceSet()
     EnsurePieceResources();
     _defaultPieceSet = QImage(BuiltInPieceSetPath);
     _defaultPieces = TPieceSet(_defaultPieceSet);
-    _defaultSharperLoaded = false;
+    _defaultSharper = {};
 }
 
 void TVeltanBrd::BuildPieceImages()
@@ -20,20 +20,31 @@ void TVeltanBrd::BuildPieceImages()
     // Both sets were cut when they arrived; choosing one costs nothing, and
     // pieces are scaled only when their size on the screen changes.
     _activePieces = _customPieces.Empty() ? &_defaultPieces : &_customPieces;
-    PreparePieces();
+    _piecesStale = true;
 }
 
 void TVeltanBrd::LoadSharperPieces(int devicePixels)
 {
-    if (devicePixels <= _activePieces->PieceSize())
-        return;
     const bool custom = _activePieces == &_customPieces;
-    bool& loaded = custom ? _customSharperLoaded : _defaultSharperLoaded;
-    if (loaded)
+    TSharperLoading& loading = custom ? _customSharper : _defaultSharper;
+    const int cell = _activePieces->PieceSize();
+    if (cell <= 0 || devicePixels <= cell * loading.loadedScale)
         return;
-    loaded = true;
-    for (const auto& [scale, sheet] : SharperSheetsOf(custom ? _custompieceset : _defaultPieceSet))
-        _activePieces->AddSharperSheet(scale, sheet);
+    if (!loading.recognised) {
+        loading.recognised = true;
+        loading.source = CommittedSourceOf(custom ? _custompieceset : _defaultPieceSet);
+    }
+    if (!loading.source)
+        return;
+    // Only the scales up to the first large enough are read.
+    for (const int scale : SharperScales) {
+        if (scale <= loading.loadedScale)
+            continue;
+        _activePieces->AddSharperSheet(scale, SharperSheet(*loading.source, scale));
+        loading.loadedScale = scale;
+        if (devicePixels <= cell * scale)
+            break;
+    }
 }
 
 void TVeltanBrd::PreparePieces()
@@ -41,6 +52,7 @@ void TVeltanBrd::PreparePieces()
     const int size = DevicePieceSize();
     LoadSharperPieces(size);
     _activePieces->PrepareSize(size);
+    _piecesStale = false;
 }
 
 QImage TVeltanBrd::PieceImage(char piece, int devicePixels)
@@ -57,7 +69,7 @@ void TVeltanBrd::SetCustomPieceSet(const QImage& value)
     } else if (TPieceSet::HasPieceSetShape(value)) {
         _custompieceset = value;
         _customPieces = TPieceSet(value);
-        _customSharperLoaded = false;
+        _customSharper = {};
     } else {
         return;
     }
@@ -89,6 +101,8 @@ void TVeltanBrd::DrawPieceOnSquare(Square sq, char letter)
         ClearSquare(sq);
         return;
     }
+    if (_piecesStale)
+        PreparePieces();
     QPainter painter(&_canvas);
     const QRect drawn = DrawPieceAt(painter, sq, letter);
     MarkLinesOverdrawn(drawn);
@@ -99,6 +113,8 @@ void TVeltanBrd::DrawAllPieces()
 {
     if (_canvas.isNull())
         return;
+    if (_piecesStale)
+        PreparePieces();
     QPainter painter(&_canvas);
     for (int sq = 1; sq <= SquareCount; ++sq) {
         const char letter = PieceOn(static_cast<Square>(sq));

@@ -58,25 +58,24 @@ QImage WithBlackTurned(const QImage& sheet)
     return turned;
 }
 
-std::vector<std::pair<int, QImage>> SharperSheetsOf(const QImage& sheet)
+std::optional<TSharperSource> CommittedSourceOf(const QImage& sheet)
 {
     if (sheet.isNull())
-        return {};
+        return std::nullopt;
     EnsurePieceResources();
     for (const TCommittedSet& set : CommittedSets) {
         // Reading a committed sheet costs a PNG decode: only those of the
         // same size are worth comparing.
-        const QString path = PieceSetPath(QString::fromLatin1(set.name));
-        QImageReader reader(path);
-        if (reader.size() != sheet.size() || !SamePixels(reader.read(), sheet))
-            continue;
-        std::vector<std::pair<int, QImage>> sharper;
-        for (const int scale : SharperScales) {
-            const QImage drawn(SharperPieceSetPath(QString::fromLatin1(set.upright), scale));
-            if (!drawn.isNull())
-                sharper.emplace_back(scale, set.flipBlack ? WithBlackTurned(drawn) : drawn);
-        }
-        return sharper;
+        QImageReader reader(PieceSetPath(QString::fromLatin1(set.name)));
+        if (reader.size() == sheet.size() && SamePixels(reader.read(), sheet))
+            return TSharperSource{QString::fromLatin1(set.upright), set.flipBlack};
     }
-    return {};
+    return std::nullopt;
+}
+
+QImage SharperSheet(const TSharperSource& source, int scale)
+{
+    EnsurePieceResources();
+    const QImage drawn(SharperPieceSetPath(source.upright, scale));
+    return source.flipBlack && !drawn.isNull() ? WithBlackTurned(drawn) : drawn;
 }

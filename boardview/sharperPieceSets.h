@@ -5,8 +5,7 @@
 
 #include <QImage>
 #include <QString>
-#include <utility>
-#include <vector>
+#include <optional>
 
 /// Scales of the sharper drawings shipped with every committed set.
 inline constexpr int SharperScales[] = {2, 3};
@@ -15,10 +14,20 @@ inline constexpr int SharperScales[] = {2, 3};
 /// e.g. ":/pieces/2x/ImageFr80.png".
 QString SharperPieceSetPath(const QString& uprightName, int scale);
 
-/// The sharper sheets of `sheet` when its pixels are those of a committed set
-/// (a FlipBlack set gets its black cells turned as in its own sheet), by
-/// ascending scale; empty for any other sheet, a host's own for instance.
-std::vector<std::pair<int, QImage>> SharperSheetsOf(const QImage& sheet);
+/// Where the sharper drawings of a committed set are: the upright set whose
+/// art it shows, and whether its black cells are turned.
+struct TSharperSource {
+    QString upright;
+    bool flipBlack = false;
+};
+
+/// The committed set whose pixels `sheet` has; nothing for any other sheet,
+/// a host's own for instance. Reads only committed sheets of the same size.
+std::optional<TSharperSource> CommittedSourceOf(const QImage& sheet);
+
+/// The set drawn at `scale` times its cell (a FlipBlack set with its black
+/// cells turned as in its own sheet); null when none is shipped at that scale.
+QImage SharperSheet(const TSharperSource& source, int scale);
 
 /// Turns the black rows of a sheet (rows 2 and 3) cell by cell by 180 degrees,
 /// as the FlipBlack sets are drawn.

@@ -26,7 +26,6 @@ TVeltanBrd::TVeltanBrd(QWidget* parent) : QWidget(parent), _computerTurnTimer(th
     // before the first Paint.
     _pixelRatio = BoardPixelRatio(devicePixelRatioF());
     SetDeviceGeometryFromSizes();
-    PreparePieces();
     const int side = BoardSize * _sizeOfSquare + 2 * _sizeOfBorder;
     resize(side, side);
 

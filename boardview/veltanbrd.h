@@ -25,6 +25,7 @@
 #include "coordSet.h"
 #include "pieceSet.h"
 #include "platformColor.h"
+#include "sharperPieceSets.h"
 #include "veltanbrdKernel.h"
 
 class TVeltanBrd;
@@ -380,10 +381,17 @@ private:
     TPieceSet _defaultPieces;
     TPieceSet _customPieces;
     TPieceSet* _activePieces = &_defaultPieces;
-    // The sharper drawings of a set are read the first time a piece is
-    // wanted larger than the set's own cell.
-    bool _defaultSharperLoaded = false;
-    bool _customSharperLoaded = false;
+    // The sharper drawings of a set are read when a piece is first wanted
+    // larger than the sheets read so far, one scale at a time.
+    struct TSharperLoading {
+        bool recognised = false;
+        std::optional<TSharperSource> source;
+        int loadedScale = 1;
+    };
+    TSharperLoading _defaultSharper;
+    TSharperLoading _customSharper;
+    // Pieces are scaled for the screen at the next drawing, not at every setting.
+    bool _piecesStale = true;
 
     // Painting state.
     QImage _canvas;

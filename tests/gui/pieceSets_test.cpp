@@ -207,18 +207,18 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PieceSources,
 
 TEST(SharperSheets, BelongToTheCommittedSetsOnlyAndTurnWithFlipBlack)
 {
-    const auto upright = SharperSheetsOf(ResourcePieceSet(QStringLiteral("ImageFr40")));
-    ASSERT_EQ(upright.size(), 2u);
-    EXPECT_EQ(upright[0].first, 2);
-    EXPECT_EQ(upright[0].second.size(), QSize(560, 320));
-    EXPECT_EQ(upright[1].second.size(), QSize(840, 480));
-    const auto flipped = SharperSheetsOf(ResourcePieceSet(QStringLiteral("ImageFr40FlipBlack")));
-    ASSERT_EQ(flipped.size(), 2u);
-    EXPECT_EQ(flipped[0].second, WithBlackTurned(upright[0].second));
+    const auto upright = CommittedSourceOf(ResourcePieceSet(QStringLiteral("ImageFr40")));
+    ASSERT_TRUE(upright.has_value());
+    EXPECT_EQ(SharperSheet(*upright, 2).size(), QSize(560, 320));
+    EXPECT_EQ(SharperSheet(*upright, 3).size(), QSize(840, 480));
+    const auto flipped = CommittedSourceOf(ResourcePieceSet(QStringLiteral("ImageFr40FlipBlack")));
+    ASSERT_TRUE(flipped.has_value());
+    EXPECT_EQ(flipped->upright, QStringLiteral("ImageFr40"));
+    EXPECT_EQ(SharperSheet(*flipped, 2), WithBlackTurned(SharperSheet(*upright, 2)));
     // Turning is what makes the committed FlipBlack sheet of the upright one.
     EXPECT_EQ(WithBlackTurned(ResourcePieceSet(QStringLiteral("ImageFr40"))),
               ResourcePieceSet(QStringLiteral("ImageFr40FlipBlack")).convertToFormat(QImage::Format_ARGB32));
-    EXPECT_TRUE(SharperSheetsOf(SolidPieceSet(40)).empty()) << "a host's own set has no sharper drawing";
+    EXPECT_FALSE(CommittedSourceOf(SolidPieceSet(40))) << "a host's own set has no sharper drawing";
 }
 
 struct PlacementCase {
