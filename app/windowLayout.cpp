@@ -32,8 +32,7 @@ void TFrmVeltanBrd::SetUpResizing()
 {
     // The window can be resized and maximised; the board follows it.
     setWindowFlags(Qt::Window);
-    centralWidget()->setMinimumSize(
-        MinimumClientSize(StatusAndClocksWidth(), VeltanBrd1->ResizeMinSize()));
+    centralWidget()->setMinimumSize(MinimumClientSize(StatusAndClocksWidth(), VeltanBrd1->ResizeMinSize()));
     centralWidget()->installEventFilter(this);
     // The pieces grow and shrink with the board from the designed squares.
     VeltanBrd1->SetPieceScaleSquare(VeltanBrd1->SizeOfSquare());
@@ -101,15 +100,16 @@ void TFrmVeltanBrd::ResizeForBoard(int side)
 
 void TFrmVeltanBrd::PlaceOnScreen()
 {
-    const QScreen* const screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    const QScreen* const screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
     const QRect frame = frameGeometry();
     const QRect client = geometry();
     const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
                            frame.right() - client.right(), frame.bottom() - client.bottom());
-    const QRect placed = PlaceWindow(ClientToWindow(DesignClientSize),
-                                     ClientToWindow(centralWidget()->minimumSize()), margins,
-                                     screen->availableGeometry());
+    const QRect placed =
+        PlaceWindow(ClientToWindow(DesignClientSize), ClientToWindow(centralWidget()->minimumSize()), margins,
+                    screen->availableGeometry());
     setGeometry(placed);
 }

@@ -43,9 +43,10 @@ void TVeltanBrd::PaintBorder()
     // logical pixel holds beyond the squares included. Four plain rectangles
     // fill much faster than one clip region.
     const QColor colour = ColorFromPlatform(_bordercolor);
-    for (const QRect& strip : {QRect(0, 0, w, grid.top()), QRect(0, grid.bottom() + 1, w, h - grid.bottom() - 1),
-                               QRect(0, grid.top(), grid.left(), grid.height()),
-                               QRect(grid.right() + 1, grid.top(), w - grid.right() - 1, grid.height())})
+    for (const QRect& strip :
+         {QRect(0, 0, w, grid.top()), QRect(0, grid.bottom() + 1, w, h - grid.bottom() - 1),
+          QRect(0, grid.top(), grid.left(), grid.height()),
+          QRect(grid.right() + 1, grid.top(), w - grid.right() - 1, grid.height())})
         if (!strip.isEmpty())
             _borderBitmap.Fill(painter, strip, colour);
     QRegion ring(0, 0, w, h);

@@ -64,7 +64,8 @@ TPieceSet::TImages TPieceSet::Cut(const QImage& sheet)
     TImages images;
     for (int colour = 0; colour < 2; ++colour)
         for (int column = 0; column < Columns; ++column)
-            images[static_cast<std::size_t>(colour * Columns + column)] = CutPiece(argb, column, 2 * colour, size);
+            images[static_cast<std::size_t>(colour * Columns + column)] =
+                CutPiece(argb, column, 2 * colour, size);
     return images;
 }
 
@@ -110,7 +111,8 @@ void TPieceSet::AddSharperSheet(int scale, const QImage& sheet)
 {
     if (Empty() || scale < 2 || !HasPieceSetShape(sheet) || sheet.height() / Rows != scale * _pieceSize)
         return;
-    const auto at = std::find_if(_sharper.begin(), _sharper.end(), [scale](const auto& s) { return s.first >= scale; });
+    const auto at =
+        std::find_if(_sharper.begin(), _sharper.end(), [scale](const auto& s) { return s.first >= scale; });
     if (at != _sharper.end() && at->first == scale)
         return;
     _sharper.insert(at, {scale, Cut(sheet)});

@@ -39,8 +39,8 @@ TEST_P(ScreenFit, WindowOpensWholeInsideTheAvailableAreaAtTheDesignedSizeWhereIt
     const TScreenRow& row = GetParam();
     const QRect client = PlaceWindow(Wanted, Minimum, row.frame, row.available);
     const QRect frame = client.marginsAdded(row.frame);
-    EXPECT_TRUE(row.available.contains(frame)) << "frame " << frame.x() << "," << frame.y() << " "
-                                               << frame.width() << "x" << frame.height();
+    EXPECT_TRUE(row.available.contains(frame))
+        << "frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
     EXPECT_EQ(client.size() == Wanted, row.holdsTheDesign);
     // Centred: equal room on both sides, give or take the odd pixel.
     EXPECT_LE(std::abs((frame.left() - row.available.left()) - (row.available.right() - frame.right())), 1);
@@ -65,7 +65,9 @@ void ExpectBoardFits(QSize client, double ratio)
     EXPECT_LE(board.right(), client.width() - BoardRightMargin);
     EXPECT_LE(board.bottom(), layout.statusPanel.top());
     EXPECT_EQ(layout.statusPanel.bottom(), client.height() - 1) << "the status line stays in view";
-    EXPECT_LE(std::abs((board.left() - BoardLeftMargin) - (client.width() - BoardRightMargin - 1 - board.right())), 1);
+    EXPECT_LE(
+        std::abs((board.left() - BoardLeftMargin) - (client.width() - BoardRightMargin - 1 - board.right())),
+        1);
     // The largest such board: one more device pixel per square would not fit.
     const int roomWidth = client.width() - BoardLeftMargin - BoardRightMargin;
     const int roomHeight = client.height() - BoardTopMargin - StatusPanelHeight;
@@ -77,7 +79,7 @@ TEST_P(ScreenFit, BoardIsTheLargestOfWholeDevicePixelSquaresAtEveryWindowSize)
 {
     const TScreenRow& row = GetParam();
     const QSize room = row.available.size() - QSize(row.frame.left() + row.frame.right(),
-                                                     row.frame.top() + row.frame.bottom() + MenuHeight);
+                                                    row.frame.top() + row.frame.bottom() + MenuHeight);
     const QSize smallest = Minimum - QSize(0, MenuHeight);
     for (int width = smallest.width(); width <= room.width(); width += 37)
         for (int height = smallest.height(); height <= room.height(); height += 41) {
@@ -98,14 +100,15 @@ TEST_P(ScreenFit, MaximisedWindowFillsTheScreenWithTheLargestBoard)
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, ScreenFit,
-    ::testing::Values(TScreenRow{"Laptop1366x768", QRect(0, 0, 1366, 768 - 32), 1.0, TitleBar, false},
-                      TScreenRow{"FullHdAt125Percent", QRect(0, 0, 1536, 864 - 26), 1.25, TitleBar, false},
-                      TScreenRow{"Laptop1280x800At200Percent", QRect(0, 0, 1280, 800), 2.0, TitleBar, false},
-                      TScreenRow{"Laptop1440x900At200Percent", QRect(0, 27, 1440, 900 - 27), 2.0, TitleBar, false},
-                      TScreenRow{"FullHd", QRect(0, 0, 1920, 1080 - 40), 1.0, TitleBar, true},
-                      TScreenRow{"FullHdAt150Percent", QRect(0, 0, 1280, 720), 1.5, TitleBar, false},
-                      TScreenRow{"Uhd3840x2160At200Percent", QRect(0, 0, 1920, 1080), 2.0, QMargins(), true},
-                      TScreenRow{"SecondScreenRightOfTheFirst", QRect(1920, 0, 1920, 1200), 1.0, TitleBar, true}),
+    ::testing::Values(
+        TScreenRow{"Laptop1366x768", QRect(0, 0, 1366, 768 - 32), 1.0, TitleBar, false},
+        TScreenRow{"FullHdAt125Percent", QRect(0, 0, 1536, 864 - 26), 1.25, TitleBar, false},
+        TScreenRow{"Laptop1280x800At200Percent", QRect(0, 0, 1280, 800), 2.0, TitleBar, false},
+        TScreenRow{"Laptop1440x900At200Percent", QRect(0, 27, 1440, 900 - 27), 2.0, TitleBar, false},
+        TScreenRow{"FullHd", QRect(0, 0, 1920, 1080 - 40), 1.0, TitleBar, true},
+        TScreenRow{"FullHdAt150Percent", QRect(0, 0, 1280, 720), 1.5, TitleBar, false},
+        TScreenRow{"Uhd3840x2160At200Percent", QRect(0, 0, 1920, 1080), 2.0, QMargins(), true},
+        TScreenRow{"SecondScreenRightOfTheFirst", QRect(1920, 0, 1920, 1200), 1.0, TitleBar, true}),
     [](const ::testing::TestParamInfo<TScreenRow>& info) { return std::string(info.param.name); });
 
 TEST(DesignedLayout, PutsThe816PixelBoardWhereTheWindowWasDrawn)

@@ -49,7 +49,8 @@ double MixedBlocks(const QImage& image)
         for (int x = 0; x + 1 < image.width(); x += 2) {
             const QRgb p = image.pixel(x, y);
             ++blocks;
-            mixed += (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p || image.pixel(x + 1, y + 1) != p);
+            mixed +=
+                (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p || image.pixel(x + 1, y + 1) != p);
         }
     return blocks == 0 ? 0.0 : static_cast<double>(mixed) / blocks;
 }
@@ -99,7 +100,8 @@ TEST_F(RatioWindow, SquaresAreEqualAndEndOnWholeDevicePixels)
 TEST_F(RatioWindow, PiecesAreDrawnForTheDevicePixelsTheyFill)
 {
     const int size = Board().DevicePieceSize();
-    EXPECT_EQ(size, static_cast<int>(std::lround(80 * Ratio()))) << "the 80-pixel set, as large as the squares";
+    EXPECT_EQ(size, static_cast<int>(std::lround(80 * Ratio())))
+        << "the 80-pixel set, as large as the squares";
     // The art as drawn for this size: from the set drawn at 1, 2 or 3 times, never enlarged.
     TPieceSet art(QImage(PieceSetPath(QStringLiteral("ImageFr80"))));
     for (const int scale : SharperScales)
@@ -111,7 +113,8 @@ TEST_F(RatioWindow, PiecesAreDrawnForTheDevicePixelsTheyFill)
     if (Ratio() < 2)
         return;
     EXPECT_GT(MixedBlocks(shown), 0.02) << "not pixel-doubled";
-    const QImage enlarged = art.Image('Q')->scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage enlarged =
+        art.Image('Q')->scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_FALSE(shown == SquareWithPiece(Board(), base, enlarged)) << "not the small art enlarged";
 }
 
@@ -136,7 +139,9 @@ TEST_F(RatioWindow, PromotionPiecesAreDrawnAsSharpAsTheBoard)
     // The queen's slot, up to where the knight's picture begins.
     const int size = Board().DevicePieceSize();
     const QRect slot(0, 0, std::min(size, square), std::min(size, square));
-    const auto argb = [](const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32_Premultiplied); };
+    const auto argb = [](const QImage& image) {
+        return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
     EXPECT_TRUE(argb(strip).copy(slot) == argb(Board().PieceImage('Q', size)).copy(slot));
 }
 
@@ -188,7 +193,8 @@ TEST_P(RatioDrag, DropLandsOnTheSquareUnderThePointer)
     const QPoint end = Target(row.to, row.aim);
     ASSERT_EQ(Board().WindowToSquare(end.x(), end.y()), row.to);
     const int beyond = QApplication::startDragDistance() + 1;
-    const QPoint start = SquareOrigin(row.from) + QPoint(Board().SizeOfSquare() / 2, Board().SizeOfSquare() / 2);
+    const QPoint start =
+        SquareOrigin(row.from) + QPoint(Board().SizeOfSquare() / 2, Board().SizeOfSquare() / 2);
     QTest::mousePress(&Board(), Qt::LeftButton, Qt::NoModifier, start);
     QTest::mouseMove(&Board(), start + QPoint(beyond, beyond));
     QTest::mouseMove(&Board(), end);

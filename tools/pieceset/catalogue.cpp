@@ -20,8 +20,8 @@ std::vector<SheetSpec> sheetCatalogue()
         for (std::size_t i = 0; i < shipped; ++i) {
             const SheetSpec& set = sheets[i];
             if (!set.flipBlack)
-                sheets.push_back({QStringLiteral("%1x/").arg(scale) + set.fileName, set.style, set.cellSize, false,
-                                  scale});
+                sheets.push_back({QStringLiteral("%1x/").arg(scale) + set.fileName, set.style, set.cellSize,
+                                  false, scale});
         }
     }
     return sheets;
