@@ -129,16 +129,15 @@ int TPieceSet::LargestCell() const
 
 QImage TPieceSet::ImageAt(char letter, int size) const
 {
-    const int index = PieceImageIndex(letter);
-    if (index < 0 || Empty() || size <= 0)
+    const auto slot = SlotOf(letter);
+    if (!slot || size <= 0)
         return {};
-    const auto slot = static_cast<std::size_t>(index);
     // The smallest source that needs no enlarging; the largest when none is big enough.
-    const QImage* source = &_images[slot];
+    const QImage* source = &_images[*slot];
     for (const auto& [scale, images] : _sharper) {
         if (source->width() >= size)
             break;
-        source = &images[slot];
+        source = &images[*slot];
     }
     if (!_sharper.empty())
         size = std::min(size, source->width());
@@ -158,30 +157,31 @@ void TPieceSet::PrepareSize(int size)
     CutVisibleParts();
 }
 
-const QImage* TPieceSet::PreparedImage(char letter) const
+std::optional<std::size_t> TPieceSet::SlotOf(char letter) const
 {
     const int index = PieceImageIndex(letter);
     if (index < 0 || Empty())
-        return nullptr;
-    return &_prepared[static_cast<std::size_t>(index)];
+        return std::nullopt;
+    return static_cast<std::size_t>(index);
+}
+
+const QImage* TPieceSet::PreparedImage(char letter) const
+{
+    const auto slot = SlotOf(letter);
+    return slot ? &_prepared[*slot] : nullptr;
 }
 
 void TPieceSet::DrawSized(QPainter& painter, int x, int y, char letter) const
 {
-    const int index = PieceImageIndex(letter);
-    if (index < 0 || Empty())
-        return;
-    const auto slot = static_cast<std::size_t>(index);
-    if (!_preparedVisible[slot].isNull())
-        painter.drawImage(QPoint(x, y) + _visibleOffset[slot], _preparedVisible[slot]);
+    const auto slot = SlotOf(letter);
+    if (slot && !_preparedVisible[*slot].isNull())
+        painter.drawImage(QPoint(x, y) + _visibleOffset[*slot], _preparedVisible[*slot]);
 }
 
 const QImage* TPieceSet::Image(char letter) const
 {
-    const int index = PieceImageIndex(letter);
-    if (index < 0 || Empty())
-        return nullptr;
-    return &_images[static_cast<std::size_t>(index)];
+    const auto slot = SlotOf(letter);
+    return slot ? &_images[*slot] : nullptr;
 }
 
 void TPieceSet::Draw(QPainter& painter, int x, int y, char letter) const

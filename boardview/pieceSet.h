@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 #include <array>
+#include <optional>
 #include <vector>
 
 /// The 14 piece images of one sheet, cut once; scaled copies are made once per size.
@@ -66,6 +67,7 @@ public:
 private:
     using TImages = std::array<QImage, ImageCount>;
     static TImages Cut(const QImage& sheet);
+    std::optional<std::size_t> SlotOf(char letter) const;
     void CutVisibleParts();
 
     TImages _images{};

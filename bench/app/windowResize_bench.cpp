@@ -8,7 +8,7 @@
 #include <QTemporaryFile>
 #include <benchmark/benchmark.h>
 
-#include "../pixelRatioOption.h"
+#include "../benchApplication.h"
 #include "VeltanGUI.h"
 #include "veltanbrd.h"
 
@@ -50,11 +50,5 @@ int main(int argc, char** argv)
         screens.flush();
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInApplication(argc, argv);
 }

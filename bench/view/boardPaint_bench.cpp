@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include "../pixelRatioOption.h"
+#include "../benchApplication.h"
 #include "pieceResources.h"
 #include "veltanbrd.h"
 
@@ -111,11 +111,5 @@ BENCHMARK(BM_MovePartialRepaint)->Arg(0)->Arg(1)->ArgName("lines")->Unit(benchma
 int main(int argc, char** argv)
 {
     ApplyPixelRatioOption(argc, argv);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInApplication(argc, argv);
 }

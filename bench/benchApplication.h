@@ -1,9 +1,11 @@
 #pragma once
-// The --ratio=R option of the painting benchmarks: the program runs as on a
-// screen of R device pixels per pixel (QT_SCALE_FACTOR), which must be chosen
-// before the application starts.
+// The start of the painting benchmarks: the --ratio=R option, which runs the
+// program as on a screen of R device pixels per pixel (QT_SCALE_FACTOR, to be
+// chosen before the application starts), then the application and the benchmarks.
 
+#include <QApplication>
 #include <QByteArray>
+#include <benchmark/benchmark.h>
 #include <cstring>
 
 /// Takes --ratio=R out of the arguments and sets QT_SCALE_FACTOR to R; also
@@ -21,4 +23,16 @@ inline void ApplyPixelRatioOption(int& argc, char** argv)
     argc = kept;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+/// Runs the registered benchmarks inside a QApplication; the program's exit code.
+inline int RunBenchmarksInApplication(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
