@@ -16,6 +16,7 @@
 #include "veltanbrdKernel.h"
 
 class QAction;
+class QEvent;
 class QCloseEvent;
 class QLabel;
 class QShowEvent;
@@ -97,6 +98,8 @@ protected:
     /// Handles the board's game-ended notice once the handler that ended the game has returned.
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    /// Lays the client area out again whenever it changes size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     /// Stops the computer's search before the window goes.
     void closeEvent(QCloseEvent* event) override;
 
@@ -106,6 +109,16 @@ private:
     void ConnectMenu();
     void ConnectBoard();
     void FormShow();
+
+    // Fitting the window to its screen (windowLayout.cpp).
+    void SetUpResizing();
+    void ArrangeClientArea();
+    void ResizeForBoard(int side);
+    void PlaceOnScreen();
+    /// True when a present screen's available area holds the whole frame.
+    static bool FitsAScreen(const QRect& frame);
+    int StatusAndClocksWidth() const;
+    QSize ClientToWindow(QSize client) const;
 
     // Menu commands (menuCommands.cpp, dialogCommands.cpp, infoBoxes.cpp).
     void MnuItemOptionsClick();

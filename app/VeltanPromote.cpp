@@ -5,7 +5,10 @@
 #include <QPixmap>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
+#include "boardGeometry.h"
+#include "screenPlacement.h"
 #include "ui_VeltanPromote.h"
 #include "veltanbrd.h"
 
@@ -38,6 +41,7 @@ TFrmPromote::TFrmPromote(QWidget* AOwner, TVeltanBrd& aVeltanBrd)
         const QRect owner = AOwner->frameGeometry();
         const QSize own = frameGeometry().size();
         move(owner.x() + (owner.width() - own.width()) / 2, owner.y() + (owner.height() - own.height()) / 2);
+        MoveInsideScreen(*this, AOwner);
     }
 }
 
@@ -68,14 +72,21 @@ void TFrmPromote::FormShow()
         ui->ImgPieces->clear();
         return;
     }
-    _pieces = QImage(4 * square, square, QImage::Format_ARGB32_Premultiplied);
+    // Drawn for the screen's own pixels, pieces as large as on the board, so
+    // they are as sharp as the board's.
+    const double ratio = BoardPixelRatio(devicePixelRatioF());
+    const double toDialog = ratio / VeltanBrd.PixelRatio();
+    const int deviceSquare = static_cast<int>(std::lround(VeltanBrd.Geometry().square * toDialog));
+    const int piece = static_cast<int>(std::lround(VeltanBrd.DevicePieceSize() * toDialog));
+    _pieces = QImage(4 * deviceSquare, deviceSquare, QImage::Format_ARGB32_Premultiplied);
     _pieces.fill(Qt::transparent);
     {
         QPainter painter(&_pieces);
         const bool white = VeltanBrd.WhiteToMove();
         for (int i = 0; i < static_cast<int>(PromotionPieces.size()); ++i)
-            VeltanBrd.DrawVeltanbrdPiece(painter, i * square, 0, PieceOfIndex(i, white));
+            painter.drawImage(i * deviceSquare, 0, VeltanBrd.PieceImage(PieceOfIndex(i, white), piece));
     }
+    _pieces.setDevicePixelRatio(ratio);
     ui->ImgPieces->setPixmap(QPixmap::fromImage(_pieces));
 }
 

@@ -15,10 +15,12 @@ class TFrmPromote;
 
 /// A small modal dialog offering queen, knight, rook and bishop.
 ///
-/// The pieces are drawn with the board's piece set, each at the set's own
-/// size with its top-left corner at x = 0, S, 2S, 3S of a strip 4S wide and S
-/// high (S the board's square size), centred in a client area that keeps its
-/// designed 274 x 61 pixels whatever S is.
+/// The pieces are drawn with the board's piece set, each as large as the
+/// board draws it (the set's own size at the square size set) with its
+/// top-left corner at x = 0, S, 2S, 3S of a strip 4S wide and S high (S the
+/// board's square size), centred in a client area that keeps its designed
+/// 274 x 61 pixels whatever S is. The strip is drawn for the screen's device
+/// pixels, so the pieces are as sharp as the board's.
 class TFrmPromote : public QDialog {
     Q_OBJECT
 
@@ -36,7 +38,7 @@ public:
     /// The promotion letter of an index (q, n, r, b; anything else reads q),
     /// in the case of the side to move.
     static char PieceOfIndex(int index, bool white);
-    /// The strip of four pieces as last drawn (null before the dialog is shown).
+    /// The strip of four pieces as last drawn, in device pixels (null before the dialog is shown).
     const QImage& PiecesImage() const { return _pieces; }
 
 public slots:

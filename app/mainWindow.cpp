@@ -2,9 +2,6 @@
 // board's game-ended notice.
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QLayout>
-#include <QScreen>
 #include <QShowEvent>
 
 #include "VeltanGUI.h"
@@ -51,9 +48,6 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
     ui->setupUi(this);
     VeltanBrd1 = ui->VeltanBrd1;
 
-    // A fixed frame with a close button only: the board's layout has one size.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowIcon(AppIcon());
     ApplyFonts();
 
@@ -62,6 +56,7 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
     ApplyRememberedLook();
     ApplyRememberedComputer();
     VeltanBrd1->SetLoading(false);
+    SetUpResizing();
 
     TimerClock.setObjectName(QStringLiteral("TimerClock"));
     TimerClock.setInterval(ClockIntervalMs);
@@ -90,6 +85,8 @@ TFrmVeltanBrd::~TFrmVeltanBrd()
     VeltanBrd1->OnDraw = nullptr;
     VeltanBrd1->OnMouseDown = nullptr;
     VeltanBrd1->OnMouseUp = nullptr;
+    VeltanBrd1->OnResizeRequest = nullptr;
+    centralWidget()->removeEventFilter(this);
 }
 
 void TFrmVeltanBrd::ApplyFonts()
@@ -178,14 +175,10 @@ void TFrmVeltanBrd::closeEvent(QCloseEvent* event)
 
 void TFrmVeltanBrd::FormShow()
 {
-    // Where the player left it; else centred on all monitors together, as one desktop.
-    const QScreen* const screen = QGuiApplication::primaryScreen();
-    if (!restoreGeometry(_settings->Read(settingkeys::WindowGeometry)) && screen != nullptr) {
-        const QRect desktop = screen->virtualGeometry();
-        const QSize outer = frameGeometry().size();
-        move(desktop.x() + (desktop.width() - outer.width()) / 2,
-             desktop.y() + (desktop.height() - outer.height()) / 2);
-    }
+    // Where the player left it while that still fits a present screen; else
+    // centred on the screen it opens on, at the designed size where that fits.
+    if (!restoreGeometry(_settings->Read(settingkeys::WindowGeometry)) || !FitsAScreen(frameGeometry()))
+        PlaceOnScreen();
     InitialGameSetup();
     VeltanBrd1->setEnabled(false);
     // The offer, or the file named on the command line, comes once the window has been shown.

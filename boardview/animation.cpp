@@ -26,7 +26,9 @@ void TVeltanBrd::Animate(Square oldSq, Square newSq, int delay)
     if (!IsBoardSquare(oldSq) || !IsBoardSquare(newSq))
         return;
     const char letter = PieceOn(oldSq);
-    const QImage* const image = _activePieces->Image(letter);
+    if (_piecesStale)
+        PreparePieces();
+    const QImage* const image = _activePieces->PreparedImage(letter);
     if (image == nullptr)
         return;
     const int stepDelay = std::clamp(delay, 0, MaxAnimationStepDelay);
@@ -35,11 +37,14 @@ void TVeltanBrd::Animate(Square oldSq, Square newSq, int delay)
     // above the board; a board without a parent carries it itself.
     QWidget* const host = parentWidget() != nullptr ? parentWidget() : this;
     const QPoint shift = host == this ? QPoint() : pos();
-    const QPoint from = _geometry.SquareOrigin(oldSq) + shift;
-    const QPoint to = _geometry.SquareOrigin(newSq) + shift;
+    const QPoint from = *SquareToCoords(oldSq) + shift;
+    const QPoint to = *SquareToCoords(newSq) + shift;
     const std::vector<QPoint> path = AnimationPath(from, to, letter == 'N' || letter == 'n');
 
-    TAnimationSprite sprite(*image, host);
+    // The piece as the board draws it, at the canvas's ratio: as sharp as the board.
+    QImage picture = *image;
+    picture.setDevicePixelRatio(_pixelRatio);
+    TAnimationSprite sprite(picture, host);
     sprite.QWidget::move(from);
     sprite.show();
     sprite.raise();

@@ -8,7 +8,8 @@ TAnimationSprite::TAnimationSprite(const QImage& image, QWidget* parent) : QWidg
     // Clicks during the glide belong to whatever lies beneath, not to the picture.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    resize(_image.size());
+    // Logical size: a picture drawn for a ratio above 1 covers fewer logical pixels.
+    resize(_image.deviceIndependentSize().toSize().expandedTo(QSize(1, 1)));
     hide();
 }
 

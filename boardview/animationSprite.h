@@ -12,7 +12,8 @@ public:
     /// Object name tests and tools can find the sprite by while it exists.
     static constexpr const char* SpriteObjectName = "pieceAnimationSprite";
 
-    /// A hidden sprite of the image's size on the given parent.
+    /// A hidden sprite of the image's logical size (its size over its device
+    /// pixel ratio) on the given parent.
     TAnimationSprite(const QImage& image, QWidget* parent);
 
 protected:

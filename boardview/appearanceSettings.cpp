@@ -66,14 +66,23 @@ void TVeltanBrd::SetResizeMaxSize(int value)
 
 void TVeltanBrd::SetSizeOfBorder(int value)
 {
-    _geometry.border = std::clamp(value, 0, MaxBorderSize);
-    resize(_geometry.BoardSide(), height());
+    _sizeOfBorder = std::clamp(value, 0, MaxBorderSize);
+    SetDeviceGeometryFromSizes();
+    resize(BoardSize * _sizeOfSquare + 2 * _sizeOfBorder, height());
 }
 
 void TVeltanBrd::SetSizeOfSquare(int value)
 {
-    _geometry.square = std::clamp(value, 0, MaxSquareSize);
-    resize(_geometry.BoardSide(), height());
+    _sizeOfSquare = std::clamp(value, 0, MaxSquareSize);
+    SetDeviceGeometryFromSizes();
+    _piecesStale = true;
+    resize(BoardSize * _sizeOfSquare + 2 * _sizeOfBorder, height());
+}
+
+void TVeltanBrd::SetPieceScaleSquare(int value)
+{
+    _pieceScaleSquare = std::clamp(value, 0, MaxSquareSize);
+    _piecesStale = true;
 }
 
 void TVeltanBrd::SetSquareColorDark(TColor value)

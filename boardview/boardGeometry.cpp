@@ -1,6 +1,7 @@
 #include "boardGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "boardLimits.h"
@@ -84,4 +85,33 @@ int CornerResizeWidth(QPoint point, int minSize, int maxSize)
     if (width > maxSize)
         width = maxSize;
     return width;
+}
+
+double BoardPixelRatio(double qtRatio)
+{
+    // NaN and nonsense from a platform fall back to plain pixels.
+    if (!(qtRatio > 0.0))
+        return 1.0;
+    return std::clamp(qtRatio, MinPixelRatio, MaxPixelRatio);
+}
+
+TDeviceFit FitToDevicePixels(int logicalSide, int logicalBorder, double ratio)
+{
+    ratio = BoardPixelRatio(ratio);
+    TDeviceFit fit;
+    const int side = std::clamp(logicalSide, 0, MaxBoardSide);
+    const int border = std::clamp(logicalBorder, 0, MaxBorderSize);
+    // A hair below whole numbers (24 * 1.1 and the like) must not lose a pixel.
+    constexpr double Slack = 1e-6;
+    const int deviceSide = static_cast<int>(std::floor(side * ratio + Slack));
+    fit.border = static_cast<int>(std::lround(border * ratio));
+    const int interior = deviceSide - 2 * fit.border;
+    const int largestSquare = static_cast<int>(std::floor(MaxSquareSize * ratio + Slack));
+    fit.square = interior > 0 ? std::min(interior / BoardSize, largestSquare) : 0;
+    const int drawn = BoardSize * fit.square + 2 * fit.border;
+    // The widget is whole logical pixels; the last of them may hold a
+    // fraction more than the squares need, which the border ring takes.
+    fit.logicalSide = static_cast<int>(std::ceil(drawn / ratio - Slack));
+    fit.canvasSide = static_cast<int>(std::ceil(fit.logicalSide * ratio - Slack));
+    return fit;
 }

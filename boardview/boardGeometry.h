@@ -51,6 +51,31 @@ constexpr bool IsDarkCell(int column, int row)
 /// 0 when the borders alone do not fit, at most MaxSquareSize.
 int FittedSquareSize(int width, int height, int border);
 
+/// A board laid on device pixels: border and square edge in whole device
+/// pixels, so every square is equal and its edges fall on pixel boundaries.
+struct TDeviceFit {
+    /// Border ring width in device pixels.
+    int border = 0;
+    /// Square edge in device pixels.
+    int square = 0;
+    /// Edge of the canvas in device pixels: the logical side at the ratio, rounded up.
+    int canvasSide = 0;
+    /// Edge of the widget in logical pixels: no more than it was handed,
+    /// unless the border alone is wider.
+    int logicalSide = 0;
+};
+
+/// The largest board of whole device-pixel squares that fits a square of
+/// `logicalSide` logical pixels at `ratio` device pixels per logical pixel:
+/// the border is `logicalBorder` at that ratio, rounded; the squares share
+/// what is left and are rounded down; the widget shrinks to the first
+/// logical size that holds them. At ratio 1 the border and squares are
+/// those of FittedSquareSize. The square is at most MaxSquareSize at the ratio.
+TDeviceFit FitToDevicePixels(int logicalSide, int logicalBorder, double ratio);
+
+/// The ratio a board draws at: Qt's ratio kept within MinPixelRatio..MaxPixelRatio.
+double BoardPixelRatio(double qtRatio);
+
 /// True when (x, y) lies in the bottom-right zone of a board of this size that
 /// starts a corner resize (its last 11 x 11 pixels, the edge included).
 bool InCornerZone(QSize boardSize, QPoint point);

@@ -23,3 +23,7 @@ inline constexpr int CornerZoneSize = 10;
 /// The coordinates are set in a 7-point font; a border or square narrower than
 /// that cannot hold them.
 inline constexpr int CoordFontPoints = 7;
+/// Device pixels per logical pixel the board draws at, at least and at most:
+/// beyond them a canvas would be needlessly coarse or too large to keep.
+inline constexpr double MinPixelRatio = 0.5;
+inline constexpr double MaxPixelRatio = 4.0;

@@ -151,7 +151,12 @@ void TVeltanBrd::UpdateCornerResize(const QMouseEvent& event)
         // Only the width follows the pointer; the next full repaint makes the
         // board square again from the average of width and height.
         const int newWidth = CornerResizeWidth(at, _ResizeMinSize, _ResizeMaxSize);
-        if (newWidth != width())
-            resize(newWidth, height());
+        // A host that sizes the board resizes it, and its own window with it.
+        if (newWidth != width()) {
+            if (OnResizeRequest)
+                OnResizeRequest(*this, newWidth);
+            else
+                resize(newWidth, height());
+        }
     }
 }

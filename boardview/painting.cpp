@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "boardLimits.h"
 #include "veltanbrd.h"
@@ -13,8 +14,17 @@
 namespace {
 
 // Point-sized text (the coordinates) must come out the same size on every
-// screen, and in tests that have none: the canvas always claims 96 dots per inch.
+// screen, and in tests that have none: the canvas always claims 96 dots per
+// inch, and the coordinates are drawn through the canvas's ratio.
 constexpr int CanvasDotsPerMeter = 3780;
+// Largest edge of the canvas in device pixels: the largest board at twice its
+// pixels. A board beyond it is drawn cut off rather than allocating without bound.
+constexpr int MaxCanvasSide = 2 * MaxBoardSide;
+
+int DeviceExtent(int logical, double ratio)
+{
+    return std::clamp(static_cast<int>(std::ceil(logical * ratio - 1e-6)), 0, MaxCanvasSide);
+}
 
 } // namespace
 
@@ -47,7 +57,7 @@ void TVeltanBrd::Paint()
 
 bool TVeltanBrd::EnsureCanvas()
 {
-    const QSize wanted(std::clamp(width(), 0, MaxBoardSide), std::clamp(height(), 0, MaxBoardSide));
+    const QSize wanted(DeviceExtent(width(), _pixelRatio), DeviceExtent(height(), _pixelRatio));
     if (wanted.isEmpty()) {
         _canvas = QImage();
         return false;
@@ -79,9 +89,14 @@ void TVeltanBrd::QueueFullRepaint()
         Qt::QueuedConnection);
 }
 
-void TVeltanBrd::UpdateArea(const QRect& area)
+void TVeltanBrd::UpdateArea(const QRect& deviceArea)
 {
-    update(area.intersected(rect()));
+    // Every logical pixel the device area touches.
+    const int left = static_cast<int>(std::floor(deviceArea.left() / _pixelRatio));
+    const int top = static_cast<int>(std::floor(deviceArea.top() / _pixelRatio));
+    const int right = static_cast<int>(std::ceil((deviceArea.right() + 1) / _pixelRatio));
+    const int bottom = static_cast<int>(std::ceil((deviceArea.bottom() + 1) / _pixelRatio));
+    update(QRect(left, top, right - left, bottom - top).intersected(rect()));
 }
 
 void TVeltanBrd::RepaintWithoutFitting()
@@ -98,28 +113,42 @@ void TVeltanBrd::RedrawBoard()
     RepaintWithoutFitting();
 }
 
+bool TVeltanBrd::CanvasOutdated() const
+{
+    // Another size, or a window moved to a screen of another ratio: the
+    // canvas is drawn again for the pixels it now lands on.
+    const double ratio = BoardPixelRatio(devicePixelRatioF());
+    return _canvas.isNull() || ratio != _pixelRatio ||
+           _canvas.size() != QSize(DeviceExtent(width(), ratio), DeviceExtent(height(), ratio));
+}
+
 void TVeltanBrd::paintEvent(QPaintEvent* event)
 {
     if (_canvas.isNull())
         return;
-    const QRect area = event->rect().intersected(_canvas.rect());
-    if (area.isEmpty())
-        return;
+    if (!_inPaint && CanvasOutdated())
+        QueueFullRepaint();
+    // The canvas is shown at its own ratio without being copied: a canvas of
+    // the screen's ratio lands pixel for pixel.
+    QImage shown(_canvas.constBits(), _canvas.width(), _canvas.height(), _canvas.bytesPerLine(),
+                 _canvas.format());
+    shown.setDevicePixelRatio(_pixelRatio);
     QPainter painter(this);
-    painter.drawImage(area.topLeft(), _canvas, area);
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPointF(0, 0), shown);
     PaintSuggestion(painter);
 }
 
 void TVeltanBrd::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (!_inPaint && _canvas.size() != size())
+    if (!_inPaint && CanvasOutdated())
         QueueFullRepaint();
 }
 
 void TVeltanBrd::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (_canvas.isNull() || _canvas.size() != size())
+    if (CanvasOutdated())
         QueueFullRepaint();
 }

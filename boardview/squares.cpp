@@ -4,6 +4,7 @@
 #include <QLine>
 #include <QPainter>
 #include <QVarLengthArray>
+#include <algorithm>
 
 #include "lastMoveSquares.h"
 #include "veltanbrd.h"
@@ -63,10 +64,12 @@ void TVeltanBrd::DrawGridLines(QPainter& painter, const QColor& colour, const QR
 {
     if (_geometry.square <= 0)
         return;
-    QPen pen = _lineStyle;
+    QPen pen = DevicePen(_lineStyle);
     pen.setColor(colour);
     const int b = _geometry.border;
     const int last = b + _geometry.GridSide() - 1;
+    // A line covers the first device pixels of the squares right of and below it.
+    const int centre = std::max(1, static_cast<int>(pen.widthF())) / 2;
     // Only lines that can touch the area are drawn: a single square needs two
     // of the thirty, and a wide pen reaches at most half its width beyond a
     // line. Each is drawn whole, so a dashed pen keeps its rhythm.
@@ -74,7 +77,7 @@ void TVeltanBrd::DrawGridLines(QPainter& painter, const QColor& colour, const QR
     const QRect wanted = area.adjusted(-reach, -reach, reach, reach);
     QVarLengthArray<QLine, 2 * BoardSize> lines;
     for (int i = 1; i < BoardSize; ++i) {
-        const int at = b + i * _geometry.square;
+        const int at = b + i * _geometry.square + centre;
         if (at >= wanted.left() && at <= wanted.right())
             lines.append(QLine(at, b, at, last));
         if (at >= wanted.top() && at <= wanted.bottom())

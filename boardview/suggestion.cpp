@@ -3,6 +3,7 @@
 // goes away by itself with the next move.
 
 #include <QPainter>
+#include <algorithm>
 
 #include "veltanbrd.h"
 
@@ -25,12 +26,17 @@ void TVeltanBrd::PaintSuggestion(QPainter& painter) const
     const auto [from, to] = Suggestion();
     if (!IsBoardSquare(from) || !IsBoardSquare(to) || _geometry.square <= 0)
         return;
+    // The squares' geometry is in the canvas's device pixels.
+    painter.save();
+    painter.scale(1.0 / _pixelRatio, 1.0 / _pixelRatio);
+    const int width = std::max(1, static_cast<int>(FrameWidth * _pixelRatio + 0.5));
     QPen pen(SuggestionColour);
-    pen.setWidth(FrameWidth);
+    pen.setWidth(width);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const int inset = FrameWidth / 2 + 1;
+    const int inset = width / 2 + 1;
     for (const Square sq : {from, to})
         painter.drawRect(_geometry.SquareRect(sq).adjusted(inset, inset, -inset, -inset));
+    painter.restore();
 }

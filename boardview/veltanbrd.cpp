@@ -24,7 +24,9 @@ TVeltanBrd::TVeltanBrd(QWidget* parent) : QWidget(parent), _computerTurnTimer(th
 
     // The size the defaults describe, set without painting: nothing is drawn
     // before the first Paint.
-    const int side = _geometry.BoardSide();
+    _pixelRatio = BoardPixelRatio(devicePixelRatioF());
+    SetDeviceGeometryFromSizes();
+    const int side = BoardSize * _sizeOfSquare + 2 * _sizeOfBorder;
     resize(side, side);
 
     // The game starts ended, and an ended game takes no mouse input.

@@ -1,9 +1,12 @@
 #pragma once
 // The on-screen board: a widget that is also the game (TVeltanBrdKernel).
 //
-// Everything is drawn on a canvas image the size of the widget; paintEvent only
+// Everything is drawn on a canvas image the size of the widget in device
+// pixels (the widget's devicePixelRatioF() times its size); paintEvent only
 // copies that canvas to the screen, so a full repaint, a single square and a
 // piece drawn by the game all end up in the same picture, which tests read back.
+// Squares are whole device pixels at every ratio, and the mouse is mapped to
+// squares through that same device geometry.
 // The user moves a piece by pressing on it, dragging it past the platform's drag
 // distance and releasing it on a legal destination.
 
@@ -22,6 +25,7 @@
 #include "coordSet.h"
 #include "pieceSet.h"
 #include "platformColor.h"
+#include "sharperPieceSets.h"
 #include "veltanbrdKernel.h"
 
 class TVeltanBrd;
@@ -42,6 +46,8 @@ using TBoardDragOverEvent = std::function<void(TVeltanBrd& Sender, int X, int Y,
 using TBoardDragDropEvent = std::function<void(TVeltanBrd& Sender, int X, int Y)>;
 /// A drag ended, with a drop (Dropped) or abandoned.
 using TBoardEndDragEvent = std::function<void(TVeltanBrd& Sender, int X, int Y, bool Dropped)>;
+/// The corner drag asks for a board Side logical pixels wide.
+using TBoardResizeRequestEvent = std::function<void(TVeltanBrd& Sender, int Side)>;
 
 /// The board component: game kernel plus its view.
 ///
@@ -108,13 +114,21 @@ public:
     /// Largest width a corner resize sets; stored as at least ResizeMinSize.
     int ResizeMaxSize() const { return _ResizeMaxSize; }
     void SetResizeMaxSize(int value);
-    /// Width of the border ring; the widget's width becomes 16 * square + 2 * border (no repaint).
-    int SizeOfBorder() const { return _geometry.border; }
+    /// Width of the border ring in logical pixels; the widget's width becomes
+    /// 16 * square + 2 * border (no repaint).
+    int SizeOfBorder() const { return _sizeOfBorder; }
     void SetSizeOfBorder(int value);
-    /// Edge of one square; the widget's width becomes 16 * square + 2 * border
-    /// (no repaint). Every Paint recomputes it from the widget's size.
-    int SizeOfSquare() const { return _geometry.square; }
+    /// Edge of one square in logical pixels (rounded where the ratio is
+    /// fractional); the widget's width becomes 16 * square + 2 * border (no
+    /// repaint). Every Paint recomputes it from the widget's size.
+    int SizeOfSquare() const { return _sizeOfSquare; }
     void SetSizeOfSquare(int value);
+    /// The square size the piece set is drawn for: pieces are scaled by
+    /// SizeOfSquare / value, so they grow and shrink with a board its window
+    /// sizes. 0 (the default) draws them at the set's own size on any square.
+    /// Clamped to 0..MaxSquareSize (stores; shows at the next repaint).
+    int PieceScaleSquare() const { return _pieceScaleSquare; }
+    void SetPieceScaleSquare(int value);
     /// Base colour of the dark squares (stores, repaints).
     TColor SquareColorDark() const { return _squareColorDark; }
     void SetSquareColorDark(TColor value);
@@ -183,24 +197,31 @@ public:
     bool FirstTime() const { return _firstTime; }
     /// Edge in pixels of one cell of the active piece set.
     int PieceSize() const { return _activePieces->PieceSize(); }
+    /// Edge in device pixels of a piece as the board draws it now: the set's
+    /// cell at the canvas's ratio, scaled with the squares from PieceScaleSquare.
+    int DevicePieceSize() const;
     /// Top-left corner of the grid; always SizeOfBorder.
-    int Boardx() const { return _geometry.border; }
-    int Boardy() const { return _geometry.border; }
+    int Boardx() const { return _sizeOfBorder; }
+    int Boardy() const { return _sizeOfBorder; }
+    /// Device pixels per logical pixel of the canvas (the widget's ratio when
+    /// last fitted, kept within MinPixelRatio..MaxPixelRatio).
+    double PixelRatio() const { return _pixelRatio; }
     /// A corner resize is in progress.
     bool ResizeState() const { return _resizeState; }
     /// Square of the piece last pressed (the drag source), SqrNone before any.
     Square DragSourceSquare() const { return SquareClick1; }
     /// Square of the last accepted drop, SqrNone before any.
     Square DropSquare() const { return SquareClick2; }
-    /// Border, square size and orientation as they stand.
+    /// Border, square size and orientation in the canvas's device pixels.
     const TBoardGeometry& Geometry() const { return _geometry; }
 
     // ---- Geometry -------------------------------------------------------------
 
-    /// Top-left pixel of a square in board pixels; nullopt for anything that is no square.
+    /// Top-left logical pixel of a square (the first whose centre lies in it);
+    /// nullopt for anything that is no square.
     std::optional<QPoint> SquareToCoords(Square sq) const;
-    /// The square under a board pixel, or SqrNone.
-    Square WindowToSquare(int x, int y) const { return _geometry.WindowToSquare(x, y); }
+    /// The square under the centre of a logical board pixel, or SqrNone.
+    Square WindowToSquare(int x, int y) const;
 
     // ---- Painting -------------------------------------------------------------
 
@@ -212,12 +233,15 @@ public:
     /// Repaints one square's base (colour or texture, and its grid lines in
     /// black), without highlight or piece. Ignores anything that is no square.
     void ClearSquare(Square sq) override;
-    /// The picture of the board as last drawn (null before the first Paint).
+    /// The picture of the board as last drawn, in device pixels (null before the first Paint).
     const QImage& Canvas() const { return _canvas; }
     /// Draws a piece letter's image with its top-left corner at (x, y) on any
     /// painter, at the active set's own size: A..Z white, other characters
     /// black, p n b r q k e (either case) select the piece; anything else draws nothing.
     void DrawVeltanbrdPiece(QPainter& canvas, int x, int y, char piece) const;
+    /// A piece letter's image `devicePixels` wide, drawn for that size (see
+    /// TPieceSet::ImageAt); null for anything that is no piece.
+    QImage PieceImage(char piece, int devicePixels);
 
     // ---- Animation ------------------------------------------------------------
 
@@ -256,6 +280,10 @@ public:
     TBoardStartDragEvent OnStartDrag;
     /// A drag ended with a drop or without one (refused, Escape, board disabled).
     TBoardEndDragEvent OnEndDrag;
+    /// When set, a corner drag asks the host for a board of this side (within
+    /// ResizeMinSize..ResizeMaxSize) instead of resizing the board itself, so
+    /// a window that sizes the board can grow or shrink with it.
+    TBoardResizeRequestEvent OnResizeRequest;
 
 protected:
     // ---- The game's view hooks ----------------------------------------------
@@ -293,7 +321,10 @@ private:
     void FitToSquares();
     bool EnsureCanvas();
     void QueueFullRepaint();
-    void UpdateArea(const QRect& area);
+    void UpdateArea(const QRect& deviceArea);
+    void SetDeviceGeometryFromSizes();
+    bool CanvasOutdated() const;
+    QPen DevicePen(const QPen& pen) const;
     void PaintBorder();
     void PaintCoordinates(QPainter& painter) const;
     void PaintOutlines(QPainter& painter) const;
@@ -307,6 +338,8 @@ private:
     // Pieces (pieces.cpp).
     void LoadDefaultPieceSet();
     void BuildPieceImages();
+    void LoadSharperPieces(int devicePixels);
+    void PreparePieces();
     void DrawAllPieces();
     QRect DrawPieceAt(QPainter& painter, Square sq, char letter) const;
 
@@ -324,8 +357,13 @@ private:
     void StartComputerTurnTimer();
     void CheckComputerTurn();
 
-    // Settings.
+    // Settings. The geometry is the canvas's, in device pixels; the sizes
+    // below are the logical ones the host set and the fit keeps.
     TBoardGeometry _geometry{24, 40, false};
+    int _sizeOfBorder = 24;
+    int _sizeOfSquare = 40;
+    int _pieceScaleSquare = 0;
+    double _pixelRatio = 1.0;
     bool _boardlines = false;
     bool _resizable = false;
     bool _resizeState = false;
@@ -360,7 +398,18 @@ private:
     QImage _custompieceset;
     TPieceSet _defaultPieces;
     TPieceSet _customPieces;
-    const TPieceSet* _activePieces = &_defaultPieces;
+    TPieceSet* _activePieces = &_defaultPieces;
+    // The sharper drawings of a set are read when a piece is first wanted
+    // larger than the sheets read so far, one scale at a time.
+    struct TSharperLoading {
+        bool recognised = false;
+        std::optional<TSharperSource> source;
+        int loadedScale = 1;
+    };
+    TSharperLoading _defaultSharper;
+    TSharperLoading _customSharper;
+    // Pieces are scaled for the screen at the next drawing, not at every setting.
+    bool _piecesStale = true;
 
     // Painting state.
     QImage _canvas;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "screenPlacement.h"
 #include "ui_VeltanMoveList.h"
 #include "veltanbrd.h"
 
@@ -32,8 +33,10 @@ TFrmVeltanMoveList::TFrmVeltanMoveList(QWidget* AOwner, TVeltanBrd& aVeltanBrd, 
     for (QWidget* button : {ui->ButtonBack, ui->ButtonForward, ui->BtnOK})
         anchors.Anchor(*button, {false, false, true, true});
 
-    if (AOwner != nullptr)
+    if (AOwner != nullptr) {
         move(AOwner->window()->pos() + OffsetFromOwner);
+        MoveInsideScreen(*this, AOwner);
+    }
 
     connect(ui->ButtonBack, &QPushButton::clicked, this, &TFrmVeltanMoveList::ButtonBackClick);
     connect(ui->ButtonForward, &QPushButton::clicked, this, &TFrmVeltanMoveList::ButtonForwardClick);

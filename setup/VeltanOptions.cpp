@@ -7,6 +7,7 @@
 #include "clockText.h"
 #include "integerText.h"
 #include "labelFitting.h"
+#include "screenPlacement.h"
 #include "ui_VeltanOptions.h"
 #include "userDialogs.h"
 #include "veltanbrd.h"
@@ -88,8 +89,10 @@ TFrmVeltanOptions::TFrmVeltanOptions(QWidget* AOwner, TVeltanBrd& aVeltanBrd)
              ui->Label7, ui->CbxMovesPerTeamTurn, ui->Label8, ui->CbxPlayersPerTeam, ui->Panel1})
         _anchors.Add(widget, designedWidth);
 
-    if (AOwner != nullptr)
+    if (AOwner != nullptr) {
         move(AOwner->window()->frameGeometry().topLeft() + OffsetFromOwner);
+        MoveInsideScreen(*this, AOwner);
+    }
 
     for (QWidget* const box : std::initializer_list<QWidget*>{
              ui->CbxSelectStartPosition, ui->CbxRowShift, ui->CbxMovesPerTeamTurn, ui->CbxPlayersPerTeam,

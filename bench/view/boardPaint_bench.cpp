@@ -1,11 +1,14 @@
 // How long the board takes to paint: a full repaint as the main window shows
 // it, and the squares one move repaints.
 //
-//   board_view_bench [--benchmark_filter=...]   (runs on the offscreen platform)
+//   board_view_bench [--ratio=R] [--benchmark_filter=...]   (runs on the offscreen platform)
+//
+// --ratio=2 paints as on a 200 % screen: the 816-pixel board is a 1632-pixel canvas.
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include "../benchApplication.h"
 #include "pieceResources.h"
 #include "veltanbrd.h"
 
@@ -34,6 +37,7 @@ void SetUpMainWindowBoard(TVeltanBrd& board, CoordSet coordinates)
     board.SetSquareColorDarkYellow(0x03C2C0);
     board.SetSizeOfBorder(24);
     board.SetSizeOfSquare(48);
+    board.SetPieceScaleSquare(48);
     board.SetDisplayCoords(coordinates);
     board.SetLoading(false);
     board.SetCustomPieceSet(QImage(PieceSetPath(QStringLiteral("ImageFr80"))));
@@ -56,6 +60,7 @@ void FullPaint(benchmark::State& state, CoordSet coordinates)
         board.Paint();
         benchmark::DoNotOptimize(board.Canvas().constBits());
     }
+    state.SetLabel(QStringLiteral("canvas %1 px").arg(board.Canvas().width()).toStdString());
 }
 
 void BM_FullPaint(benchmark::State& state)
@@ -63,6 +68,20 @@ void BM_FullPaint(benchmark::State& state)
     FullPaint(state, CoordSet{});
 }
 BENCHMARK(BM_FullPaint)->Unit(benchmark::kMillisecond);
+
+// The same board without pieces: what the squares, border and highlight cost alone.
+void BM_FullPaintNoPieces(benchmark::State& state)
+{
+    TVeltanBrd board;
+    SetUpMainWindowBoard(board, CoordSet{});
+    board.SetStartPosition(std::string(SquareCount, ' '));
+    board.NewGame();
+    for (auto _ : state) {
+        board.Paint();
+        benchmark::DoNotOptimize(board.Canvas().constBits());
+    }
+}
+BENCHMARK(BM_FullPaintNoPieces)->Unit(benchmark::kMillisecond);
 
 void BM_FullPaintWithCoordinates(benchmark::State& state)
 {
@@ -91,13 +110,6 @@ BENCHMARK(BM_MovePartialRepaint)->Arg(0)->Arg(1)->ArgName("lines")->Unit(benchma
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    ApplyPixelRatioOption(argc, argv);
+    return RunBenchmarksInApplication(argc, argv);
 }

@@ -1,11 +1,13 @@
 // Piece sets: which sheets are accepted, how they are cut, where pieces land.
 
 #include <QPainter>
+#include <array>
 #include <gtest/gtest.h>
 
 #include "boardLimits.h"
 #include "boardTestSupport.h"
 #include "pieceSet.h"
+#include "sharperPieceSets.h"
 
 namespace {
 
@@ -153,6 +155,70 @@ TEST(PieceMask, RealSetsAreTransparentAroundThePieces)
             EXPECT_GT(opaque, image->width() / 2) << name << " " << letter << " has a body";
         }
     }
+}
+
+// A sheet whose pieces are all one opaque colour, to tell sources apart.
+QImage UniformSheet(int cell, QRgb colour)
+{
+    QImage sheet(7 * cell, 4 * cell, QImage::Format_RGB32);
+    sheet.fill(colour);
+    for (const int maskRow : {1, 3})
+        for (int y = maskRow * cell; y < (maskRow + 1) * cell; ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                sheet.setPixel(x, y, qRgb(0, 0, 0));
+    return sheet;
+}
+
+struct SourceCase {
+    const char* name;
+    bool sharperSheets; // sheets at 2 and 3 times the 40-pixel cell
+    int wanted;
+    int size;   // what is drawn
+    int source; // the scale it is drawn from
+};
+
+class PieceSources : public ::testing::TestWithParam<SourceCase> {};
+
+TEST_P(PieceSources, DrawFromTheSmallestSheetThatNeedsNoEnlarging)
+{
+    const std::array<QRgb, 4> colours = {0, qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(0, 0, 200)};
+    TPieceSet set(UniformSheet(40, colours[1]));
+    if (GetParam().sharperSheets)
+        for (const int scale : {3, 2})
+            set.AddSharperSheet(scale, UniformSheet(40 * scale, colours[static_cast<std::size_t>(scale)]));
+    EXPECT_EQ(set.LargestCell(), GetParam().sharperSheets ? 120 : 40);
+    const QImage queen = set.ImageAt('q', GetParam().wanted);
+    ASSERT_EQ(queen.size(), QSize(GetParam().size, GetParam().size));
+    EXPECT_EQ(queen.pixel(queen.width() / 2, queen.height() / 2),
+              colours[static_cast<std::size_t>(GetParam().source)]);
+    set.PrepareSize(GetParam().wanted);
+    EXPECT_EQ(set.PreparedSize(), GetParam().size);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, PieceSources,
+                         ::testing::Values(SourceCase{"OwnSize", true, 40, 40, 1},
+                                           SourceCase{"SmallerThanTheCell", true, 30, 30, 1},
+                                           SourceCase{"BetweenOneAndTwoTimes", true, 50, 50, 2},
+                                           SourceCase{"TwiceTheCell", true, 80, 80, 2},
+                                           SourceCase{"BetweenTwoAndThreeTimes", true, 100, 100, 3},
+                                           SourceCase{"BeyondThreeTimesStopsThere", true, 150, 120, 3},
+                                           SourceCase{"HostSetIsEnlargedSmoothly", false, 60, 60, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SharperSheets, BelongToTheCommittedSetsOnlyAndTurnWithFlipBlack)
+{
+    const auto upright = CommittedSourceOf(ResourcePieceSet(QStringLiteral("ImageFr40")));
+    ASSERT_TRUE(upright.has_value());
+    EXPECT_EQ(SharperSheet(*upright, 2).size(), QSize(560, 320));
+    EXPECT_EQ(SharperSheet(*upright, 3).size(), QSize(840, 480));
+    const auto flipped = CommittedSourceOf(ResourcePieceSet(QStringLiteral("ImageFr40FlipBlack")));
+    ASSERT_TRUE(flipped.has_value());
+    EXPECT_EQ(flipped->upright, QStringLiteral("ImageFr40"));
+    EXPECT_EQ(SharperSheet(*flipped, 2), WithBlackTurned(SharperSheet(*upright, 2)));
+    // Turning is what makes the committed FlipBlack sheet of the upright one.
+    EXPECT_EQ(WithBlackTurned(ResourcePieceSet(QStringLiteral("ImageFr40"))),
+              ResourcePieceSet(QStringLiteral("ImageFr40FlipBlack")).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_FALSE(CommittedSourceOf(SolidPieceSet(40))) << "a host's own set has no sharper drawing";
 }
 
 struct PlacementCase {

@@ -4,7 +4,7 @@ namespace pieceset {
 
 std::vector<SheetSpec> sheetCatalogue()
 {
-    return {
+    std::vector<SheetSpec> sheets = {
         {QStringLiteral("SETKORLAN40.png"), StyleName::Korlan, 40, false},
         {QStringLiteral("ImageCm36.png"), StyleName::Cm, 36, false},
         {QStringLiteral("ImageCm36FlipBlack.png"), StyleName::Cm, 36, true},
@@ -15,6 +15,16 @@ std::vector<SheetSpec> sheetCatalogue()
         {QStringLiteral("ImageFr80.png"), StyleName::Fr, 80, false},
         {QStringLiteral("ImageFr80FlipBlack.png"), StyleName::Fr, 80, true},
     };
+    const std::size_t shipped = sheets.size();
+    for (const int scale : {2, 3}) {
+        for (std::size_t i = 0; i < shipped; ++i) {
+            const SheetSpec& set = sheets[i];
+            if (!set.flipBlack)
+                sheets.push_back({QStringLiteral("%1x/").arg(scale) + set.fileName, set.style, set.cellSize,
+                                  false, scale});
+        }
+    }
+    return sheets;
 }
 
 std::vector<IconSpec> iconCatalogue()

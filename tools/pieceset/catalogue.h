@@ -12,11 +12,14 @@ namespace pieceset {
 struct SheetSpec {
     QString fileName; // file name inside the pieces folder
     StyleName style;
-    int cellSize;   // P: the bitmap is 7P x 4P
+    int cellSize;   // P: the bitmap is 7P x 4P (times the scale)
     bool flipBlack; // black pictures and masks turned by 180 degrees
+    int scale = 1;  // device pixels per pixel the set is drawn for
 };
 
-// Every piece-set bitmap the game ships, the board's built-in set first.
+// Every piece-set bitmap the game ships, the board's built-in set first; then the upright
+// sets again at 2 and 3 times their cell ("2x/", "3x/"), which the board scales down on
+// screens of more than one device pixel per pixel (the FlipBlack ones it turns itself).
 std::vector<SheetSpec> sheetCatalogue();
 
 // One application icon the generator writes.

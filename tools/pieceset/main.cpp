@@ -62,7 +62,8 @@ int main(int argc, char* argv[])
     }
 
     const QDir output(positional.front());
-    for (const QString& folder : {QStringLiteral("pieces"), QStringLiteral("icons")}) {
+    for (const QString& folder :
+         {QStringLiteral("pieces/2x"), QStringLiteral("pieces/3x"), QStringLiteral("icons")}) {
         if (!output.mkpath(folder)) {
             return fail(QStringLiteral("cannot create %1").arg(output.filePath(folder)));
         }
@@ -76,11 +77,14 @@ int main(int argc, char* argv[])
 
     std::vector<NamedSheet> written;
     for (const SheetSpec& entry : sheetCatalogue()) {
-        const QImage sheet = renderSheet(book->style(entry.style), entry.cellSize, entry.flipBlack);
+        const QImage sheet =
+            renderSheet(book->style(entry.style), entry.cellSize, entry.flipBlack, entry.scale);
         if (!writePng(sheet, output.filePath(QStringLiteral("pieces/") + entry.fileName), &error)) {
             return fail(error);
         }
-        written.push_back({entry.fileName, sheet});
+        if (entry.scale == 1) {
+            written.push_back({entry.fileName, sheet});
+        }
     }
     for (const IconSpec& entry : iconCatalogue()) {
         const QImage icon = paintAppIcon(book->style(StyleName::Fr), entry.size);

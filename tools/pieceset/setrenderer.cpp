@@ -26,26 +26,28 @@ QImage CentredInCell(const QImage& piece, const int cellSize)
     return cell;
 }
 
-SideCells paintSide(const PieceStyle& style, const Side side, const int cellSize)
+SideCells paintSide(const PieceStyle& style, const Side side, const int cellSize, const int scale)
 {
-    const int pieceSize = std::min(cellSize, LargestPieceSize);
+    // Drawn for a sharper screen, the piece keeps its place in the cell: both grow alike.
+    const int pieceSize = std::min(cellSize, LargestPieceSize) * scale;
+    const int cell = cellSize * scale;
     SideCells cells;
     for (const PieceKind kind : AllPieceKinds) {
-        cells[columnOf(kind)] = CentredInCell(paintPiece(style, kind, side, pieceSize), cellSize);
+        cells[columnOf(kind)] = CentredInCell(paintPiece(style, kind, side, pieceSize), cell);
     }
-    cells[MarkerColumn] = CentredInCell(paintMarker(style, side, pieceSize), cellSize);
+    cells[MarkerColumn] = CentredInCell(paintMarker(style, side, pieceSize), cell);
     return cells;
 }
 
 } // namespace
 
-QImage renderSheet(const PieceStyle& style, const int cellSize, const bool flipBlack)
+QImage renderSheet(const PieceStyle& style, const int cellSize, const bool flipBlack, const int scale)
 {
-    if (cellSize < 1 || style.glyphs == nullptr) {
+    if (cellSize < 1 || scale < 1 || style.glyphs == nullptr) {
         return {};
     }
-    return composeSheet(paintSide(style, Side::White, cellSize), paintSide(style, Side::Black, cellSize),
-                        flipBlack);
+    return composeSheet(paintSide(style, Side::White, cellSize, scale),
+                        paintSide(style, Side::Black, cellSize, scale), flipBlack);
 }
 
 } // namespace pieceset

@@ -150,7 +150,7 @@ class Regenerated : public testing::TestWithParam<SheetSpec> {};
 TEST_P(Regenerated, SheetEqualsTheCommittedOne)
 {
     const SheetSpec& entry = GetParam();
-    const QImage drawn = renderSheet(book().style(entry.style), entry.cellSize, entry.flipBlack);
+    const QImage drawn = renderSheet(book().style(entry.style), entry.cellSize, entry.flipBlack, entry.scale);
     const QImage shipped(QStringLiteral(VELTAN_RESOURCES_DIR "/pieces/") + entry.fileName);
     ASSERT_FALSE(shipped.isNull()) << qPrintable(entry.fileName);
     EXPECT_EQ(drawn.convertToFormat(QImage::Format_RGB32), shipped.convertToFormat(QImage::Format_RGB32))
@@ -159,7 +159,8 @@ TEST_P(Regenerated, SheetEqualsTheCommittedOne)
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, Regenerated, testing::ValuesIn(sheetCatalogue()),
                          [](const testing::TestParamInfo<SheetSpec>& info) {
-                             return info.param.fileName.section(QLatin1Char('.'), 0, 0).toStdString();
+                             QString name = info.param.fileName.section(QLatin1Char('.'), 0, 0);
+                             return name.replace(QLatin1Char('/'), QLatin1Char('_')).toStdString();
                          });
 
 class RegeneratedIcon : public testing::TestWithParam<IconSpec> {};

@@ -1,0 +1,122 @@
+// The main window at any size: the board takes the largest square that fits
+// above the status line, the clocks keep to the right edge, and the window
+// opens inside the screen it opens on.
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+#include "VeltanGUI.h"
+#include "screenPlacement.h"
+#include "ui_VeltanGUI.h"
+#include "veltanbrd.h"
+#include "windowFit.h"
+
+namespace {
+
+// The longest status line of a running game and the widest clock text: the
+// window is never narrower than both side by side.
+const QString WidestStatus = QStringLiteral("White  has 4 moves  left in this turn; Player 4 to play");
+const QString WidestClock = QStringLiteral("White 0:59:59");
+constexpr int StatusLeft = 33;
+constexpr int ClockGap = 8;
+
+} // namespace
+
+void TFrmVeltanBrd::SetUpResizing()
+{
+    // The window can be resized and maximised; the board follows it.
+    setWindowFlags(Qt::Window);
+    centralWidget()->setMinimumSize(MinimumClientSize(StatusAndClocksWidth(), VeltanBrd1->ResizeMinSize()));
+    centralWidget()->installEventFilter(this);
+    // The pieces grow and shrink with the board from the designed squares.
+    VeltanBrd1->SetPieceScaleSquare(VeltanBrd1->SizeOfSquare());
+    VeltanBrd1->OnResizeRequest = [this](TVeltanBrd&, int side) { ResizeForBoard(side); };
+    resize(ClientToWindow(DesignClientSize));
+    ArrangeClientArea();
+}
+
+int TFrmVeltanBrd::StatusAndClocksWidth() const
+{
+    const QFontMetrics status(ui->LblStatusMovesLeftInTurn->font());
+    const QFontMetrics clock(ui->LblTimeLeftWhite->font());
+    return StatusLeft + status.horizontalAdvance(WidestStatus) + ClockGap +
+           2 * (clock.horizontalAdvance(WidestClock) + ClockGap);
+}
+
+QSize TFrmVeltanBrd::ClientToWindow(QSize client) const
+{
+    return client + QSize(0, menuBar()->sizeHint().height());
+}
+
+bool TFrmVeltanBrd::eventFilter(QObject* watched, QEvent* event)
+{
+    // A screen of another ratio snaps the board to other device pixels.
+    if (watched == centralWidget() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal))
+        ArrangeClientArea();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFrmVeltanBrd::ArrangeClientArea()
+{
+    const QSize client = centralWidget()->size();
+    const double ratio = BoardPixelRatio(devicePixelRatioF());
+    const TClientLayout layout = LayOutClient(client, VeltanBrd1->SizeOfBorder(), ratio);
+    const int w = client.width();
+    const int side = layout.statusPanel.y() - StatusPanelHeight;
+    ui->Panel2->setGeometry(0, 0, w, StatusPanelHeight);
+    ui->Panel3->setGeometry(0, StatusPanelHeight, BoardLeftMargin, std::max(0, side));
+    ui->Panel5->setGeometry(w - BoardLeftMargin, StatusPanelHeight, BoardLeftMargin, std::max(0, side));
+    ui->Panel4->setGeometry(layout.statusPanel);
+    // The clocks keep their distance to the right edge.
+    QLabel& white = *ui->LblTimeLeftWhite;
+    white.move(w - WhiteClockFromRight, white.y());
+    SetClockLabel(white, white.text());
+    if (VeltanBrd1->geometry() != layout.board)
+        VeltanBrd1->setGeometry(layout.board);
+}
+
+void TFrmVeltanBrd::ResizeForBoard(int side)
+{
+    // The corner drag asks for a board; the window grows or shrinks around
+    // it, as far as the screen's available area allows.
+    if (isMaximized() || isFullScreen())
+        return;
+    QSize client = ClientSizeForBoard(side);
+    if (const QScreen* const screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        const QSize room = available.size() - frame - QSize(0, menuBar()->height());
+        client = client.boundedTo(room);
+    }
+    resize(ClientToWindow(client.expandedTo(centralWidget()->minimumSize())));
+}
+
+void TFrmVeltanBrd::PlaceOnScreen()
+{
+    const QScreen* const screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QRect placed =
+        PlaceWindow(ClientToWindow(DesignClientSize), ClientToWindow(centralWidget()->minimumSize()), margins,
+                    screen->availableGeometry());
+    setGeometry(placed);
+}
+
+bool TFrmVeltanBrd::FitsAScreen(const QRect& frame)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(),
+                       [&frame](const QScreen* screen) { return screen->availableGeometry().contains(frame); });
+}
