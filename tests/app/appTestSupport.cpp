@@ -1,5 +1,6 @@
 #include "appTestSupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -121,4 +122,13 @@ TColor TMainWindowTest::CanvasColor(QPoint at)
 QPoint TMainWindowTest::SquareOrigin(Square sq)
 {
     return Board().SquareToCoords(sq).value_or(QPoint(-1000, -1000));
+}
+
+QAction& TMainWindowTest::Action(const QString& text)
+{
+    for (QAction* const action : Window().findChildren<QAction*>()) {
+        if (action->text() == text)
+            return *action;
+    }
+    throw std::runtime_error("no menu command " + text.toStdString());
 }

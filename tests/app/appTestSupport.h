@@ -2,6 +2,7 @@
 // What the main window's tests share: a dialogs double that answers at once,
 // a shown main window driven by keys and mouse, small positions to play on.
 
+#include <QAction>
 #include <QLabel>
 #include <QMessageBox>
 #include <QString>
@@ -75,6 +76,8 @@ protected:
     QString WhiteClock() { return Label("LblTimeLeftWhite").text(); }
     QString BlackClock() { return Label("LblTimeLeftBlack").text(); }
 
+    /// The menu command with that caption; throws when the window has none.
+    QAction& Action(const QString& text);
     /// Ctrl+key on the window, as the player presses it.
     void PressCtrl(Qt::Key key);
     /// Delivers the game-ended notice the board may have posted, and nothing

@@ -16,14 +16,6 @@ constexpr int AnswerDeadlineMs = 20'000;
 
 class ComputerPlayer : public TMainWindowTest {
 protected:
-    QAction& Action(const QString& text)
-    {
-        for (QAction* const action : Window().findChildren<QAction*>()) {
-            if (action->text() == text)
-                return *action;
-        }
-        throw std::runtime_error("no menu command " + text.toStdString());
-    }
 
     /// Events are handled until `done` holds or the deadline passes.
     template <typename Done> bool WaitFor(Done done, int deadlineMs)

@@ -29,14 +29,6 @@ struct TEngineCase {
 
 class ExternalEngine : public TMainWindowTest, public ::testing::WithParamInterface<TEngineCase> {
 protected:
-    QAction& Action(const QString& text)
-    {
-        for (QAction* const action : Window().findChildren<QAction*>()) {
-            if (action->text() == text)
-                return *action;
-        }
-        throw std::runtime_error("no menu command " + text.toStdString());
-    }
 
     bool WaitFor(const std::function<bool()>& done)
     {
