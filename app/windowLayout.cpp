@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 #include <algorithm>
 
@@ -106,8 +107,12 @@ void TFrmVeltanBrd::PlaceOnScreen()
         return;
     const QRect frame = frameGeometry();
     const QRect client = geometry();
-    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
-                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                     frame.bottom() - client.bottom());
+    // A window manager tells the frame only after the window is mapped; until
+    // then a title bar of the style's height is a fair guess. Offscreen there is none.
+    if (margins.isNull() && QGuiApplication::platformName() != QStringLiteral("offscreen"))
+        margins.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
     const QRect placed =
         PlaceWindow(ClientToWindow(DesignClientSize), ClientToWindow(centralWidget()->minimumSize()), margins,
                     screen->availableGeometry());
