@@ -35,7 +35,6 @@ void TFrmVeltanBrd::ConnectComputerMenu()
         levels->addAction(action);
     }
     connect(levels, &QActionGroup::triggered, this, &TFrmVeltanBrd::ComputerLevelChosen);
-    ApplyComputerLevel(*VeltanBrd1, DefaultComputerLevel().key);
     ConnectEngineMenu();
     UpdateComputerMenu();
 }

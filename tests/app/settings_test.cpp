@@ -35,7 +35,7 @@ TEST_F(LastingSettings, AFirstStartHasTheDefaults)
     EXPECT_FALSE(Board().WhiteOnTop());
     EXPECT_TRUE(Board().ShowLastMove());
     EXPECT_FALSE(Board().ComputerPlaysWhite());
-    EXPECT_TRUE(Board().ComputerUsesClock());
+    EXPECT_EQ(ComputerLevelKey(Board()), QStringLiteral("2s"));
     EXPECT_EQ(Board().MovesPerTeamTurn(), 4);
     EXPECT_EQ(Board().StartPositionType(), SPClassic);
 }
