@@ -144,6 +144,8 @@ TEST_F(OptionsPlayTest, GameSetUpFromTheDialogIsPlayedWithTheMouse)
     board->SetGameEnded(false); // "Start/Stop"
     ASSERT_TRUE(board->isEnabled());
     ASSERT_FALSE(board->Canvas().isNull());
+    // Squares are compared with empty ones: the last move's own colour stays off.
+    board->SetShowLastMove(false);
 
     // Quadrant with row shift 1: White's front pawns on rank 05, Black's on 12.
     const std::vector<DragCase> drags = {
