@@ -147,7 +147,7 @@ TEST_P(BadSettings, GiveTheDefaultAndAreWrittenSound)
 INSTANTIATE_TEST_SUITE_P(
     Cases, BadSettings,
     testing::Values(
-        BadSettingsCase{"Unreadable", QByteArray("\x00\xff\xfe[[[\x01garbage=\n=\n", 20), "Board/Coordinates",
+        BadSettingsCase{"Unreadable", QByteArray("\x00\xff\xfe[[[\x01garbage=\n=\n", 18), "Board/Coordinates",
                         QStringLiteral("false")},
         BadSettingsCase{"AnotherVersion", "[General]\nVersion=7\n[Board]\nCoordinates=true\n",
                         "Board/Coordinates", QStringLiteral("false")},
