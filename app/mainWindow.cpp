@@ -85,6 +85,8 @@ TFrmVeltanBrd::~TFrmVeltanBrd()
     VeltanBrd1->OnDraw = nullptr;
     VeltanBrd1->OnMouseDown = nullptr;
     VeltanBrd1->OnMouseUp = nullptr;
+    VeltanBrd1->OnHostMoveDue = nullptr;
+    VeltanBrd1->OnHostMoveCancelled = nullptr;
     VeltanBrd1->OnResizeRequest = nullptr;
     centralWidget()->removeEventFilter(this);
 }
