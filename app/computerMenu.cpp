@@ -6,6 +6,7 @@
 
 #include "VeltanGUI.h"
 #include "computerLevels.h"
+#include "externalEngine.h"
 #include "ui_VeltanGUI.h"
 #include "veltanbrd.h"
 
@@ -62,7 +63,9 @@ void TFrmVeltanBrd::ComputerLevelChosen(QAction* action)
 
 void TFrmVeltanBrd::MnuItemMoveNowClick()
 {
-    VeltanBrd1->MoveNow();
+    // Whichever engine thinks plays its best move so far; the other does nothing.
+    if (!VeltanBrd1->MoveNow())
+        _externalEngine->MoveNow();
 }
 
 void TFrmVeltanBrd::MnuItemSuggestMoveClick()

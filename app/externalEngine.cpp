@@ -5,6 +5,7 @@
 #include <cctype>
 #include <vector>
 
+#include "infoLine.h"
 #include "moveText.h"
 #include "positionCommand.h"
 
@@ -132,16 +133,44 @@ void TExternalEngine::MoveDue()
     const std::string go = GoCommand(time);
     Send(PositionCommand());
     Send(go);
+    _askedAt = std::chrono::steady_clock::now();
+    _reported = TThinkingProgress{};
+    _stopSent = false;
     Enter(TState::Thinking, time + Grace);
 }
 
 void TExternalEngine::Cancel()
 {
     if (_state == TState::Thinking) {
-        Send("stop");
+        if (!_stopSent)
+            Send("stop");
         Enter(TState::Stopping, Grace);
     }
     _moveWaiting = false;
+}
+
+bool TExternalEngine::MoveNow()
+{
+    if (_state != TState::Thinking)
+        return false;
+    // Still Thinking: the answer to the `stop` is the answer to the `go`, and
+    // is checked and played as such. A stopped program answers at once.
+    if (!_stopSent) {
+        Send("stop");
+        _stopSent = true;
+        Enter(TState::Thinking, Grace);
+    }
+    return true;
+}
+
+TThinkingProgress TExternalEngine::Progress() const
+{
+    if (_state != TState::Thinking)
+        return {};
+    TThinkingProgress progress = _reported;
+    progress.running = true;
+    progress.elapsed = std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - _askedAt);
+    return progress;
 }
 
 bool TExternalEngine::MoveWanted() const
@@ -219,8 +248,22 @@ void TExternalEngine::HandleLine(const QByteArray& line)
             MoveDue();
     } else if (first == "bestmove" && (_state == TState::Thinking || _state == TState::Stopping)) {
         HandleBestMove(words.size() > 1 ? words[1] : QByteArray());
+    } else if (first == "info" && _state == TState::Thinking) {
+        HandleInfo(line);
     }
-    // Anything else (names, options, search reports, stray words) changes nothing.
+    // Anything else (names, options, stray words) changes nothing.
+}
+
+void TExternalEngine::HandleInfo(const QByteArray& line)
+{
+    // Only a report of a move the position shown allows is passed on: the
+    // line above the board never shows a move the program could not play.
+    const std::optional<TInfoLine> report = ReadInfoLine(std::string_view(line.constData(), line.size()));
+    if (!report || !AskedPositionShown() || !_board.MoveIsLegal(report->from, report->to))
+        return;
+    _reported.depth = report->depth;
+    _reported.from = report->from;
+    _reported.to = report->to;
 }
 
 void TExternalEngine::HandleBestMove(const QByteArray& word)

@@ -43,12 +43,21 @@ public:
     bool Running() const { return _state != TState::Off; }
     /// True while a `go` is outstanding.
     bool Thinking() const { return _state == TState::Thinking; }
+    /// The program last given to Start.
+    const QString& Program() const { return _program; }
+    /// While a `go` is outstanding: the depth and first move of the program's
+    /// last sound `info` line for it (none before the first), and the time
+    /// since the `go`. Not running otherwise.
+    TThinkingProgress Progress() const;
 
     /// The board says the computer is to move: a `go` for the position shown,
     /// unless one for it is already outstanding. Safe to call again and again.
     void MoveDue();
     /// What was asked for is no longer wanted: `stop`, and its answer is dropped.
     void Cancel();
+    /// The program is to play its best move so far: `stop`, and its answer is
+    /// played with the same checks as any. False when no `go` is outstanding.
+    bool MoveNow();
 
 signals:
     /// The program is gone; the message says why, for the user.
@@ -60,6 +69,7 @@ private:
     void ReadOutput();
     void HandleLine(const QByteArray& line);
     void HandleBestMove(const QByteArray& word);
+    void HandleInfo(const QByteArray& line);
     void ProcessError(QProcess::ProcessError error);
     void ProcessFinished();
     void DeadlinePassed();
@@ -88,4 +98,9 @@ private:
     std::string _askedPosition;
     bool _askedWhite = true;
     char _askedPlayer = '1';
+    // When the outstanding `go` was sent, and what the program has reported on it.
+    std::chrono::steady_clock::time_point _askedAt;
+    TThinkingProgress _reported;
+    // `stop` has been sent for the outstanding `go`: a second one could meet an idle program.
+    bool _stopSent = false;
 };

@@ -1,11 +1,12 @@
-// The line above the board that tells what the computer is thinking: the
-// depth it has reached, its best move so far and the seconds it has used;
-// and, once found, the move it suggests to a human player.
+// The line above the board that tells what the computer is thinking, with
+// either engine: the depth it has reached, its best move so far and the
+// seconds it has used; and, once found, the move it suggests to a human player.
 
 #include <QHBoxLayout>
 #include <QLabel>
 
 #include "VeltanGUI.h"
+#include "externalEngine.h"
 #include "ui_VeltanGUI.h"
 #include "veltanbrd.h"
 
@@ -38,7 +39,10 @@ void TFrmVeltanBrd::SetUpThinkingLine()
 
 void TFrmVeltanBrd::UpdateThinkingLine()
 {
-    const TThinkingProgress progress = VeltanBrd1->ThinkingProgress();
+    // An engine program's search is told like the built-in one; a suggestion
+    // is always the built-in's, and runs only while no program is asked.
+    const TThinkingProgress progress =
+        _externalEngine->Thinking() ? _externalEngine->Progress() : VeltanBrd1->ThinkingProgress();
     QString text;
     if (progress.running) {
         text = progress.suggestion ? tr("Looking for a move to suggest") : tr("The computer thinks");

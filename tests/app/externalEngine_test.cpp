@@ -1,5 +1,6 @@
 // Another program as the computer player, through the window's menu: a
-// scripted engine that plays, crashes, cheats, keeps silent or answers late.
+// scripted engine that plays, crashes, cheats, keeps silent, answers late or
+// thinks until told to move; and what its search reports are taken to say.
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -7,6 +8,8 @@
 #include <functional>
 
 #include "appTestSupport.h"
+#include "infoLine.h"
+#include "moveText.h"
 
 namespace {
 
@@ -27,9 +30,8 @@ struct TEngineCase {
     bool engineKept;     // "Program…" still chosen at the end
 };
 
-class ExternalEngine : public TMainWindowTest, public ::testing::WithParamInterface<TEngineCase> {
+class EngineWindow : public TMainWindowTest {
 protected:
-
     bool WaitFor(const std::function<bool()>& done)
     {
         QElapsedTimer clock;
@@ -39,6 +41,8 @@ protected:
         return done();
     }
 };
+
+class ExternalEngine : public EngineWindow, public ::testing::WithParamInterface<TEngineCase> {};
 
 TEST_P(ExternalEngine, PlaysOrGivesWayToTheBuiltInEngine)
 {
@@ -101,5 +105,79 @@ const TEngineCase Cases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Behaviours, ExternalEngine, ::testing::ValuesIn(Cases),
                          [](const ::testing::TestParamInfo<TEngineCase>& info) { return info.param.name; });
+
+TEST_F(EngineWindow, MoveNowStopsTheProgramAndPlaysItsAnswer)
+{
+    SetUpPosition({{H01, 'K'}, {G02, 'P'}, {H16, 'k'}, {G15, 'p'}});
+    Board().SetAnimateMoves(false);
+    Action(QStringLiteral("Computer plays White")).trigger();
+    // The program answers only a `stop`: without one the level's time runs out and it fails.
+    Action(QStringLiteral("About 0.5 seconds a move")).trigger();
+    qputenv("VELTAN_FAKE_ENGINE", "thinking");
+    dialogs.openFileName = QStringLiteral(FAKE_ENGINE_PATH);
+    Action(QString::fromUtf8("Program…")).trigger();
+    PressCtrl(Qt::Key_S);
+    QLabel& line = Label("LblComputerThinking");
+    ASSERT_TRUE(WaitFor([&] { return line.text().contains(QStringLiteral("depth 3")); }));
+    const QString shown = line.text();
+
+    PressCtrl(Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] { return Board().LastMove == 1; }));
+    DeliverNotices();
+    const MoveInfo& played = Board().MoveList[1];
+    const QString move = QString::fromStdString(TVeltanBrdKernel::SquareToString(played.OldSquare) + "-" +
+                                                TVeltanBrdKernel::SquareToString(played.NewSquare));
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("The computer thinks: depth 3, best so far %1, ").arg(move)))
+        << shown.toStdString();
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+    EXPECT_TRUE(Board().HostPlaysComputer());
+}
+
+// ---- What a search report says ----------------------------------------------------
+
+struct TInfoCase {
+    const char* name;
+    const char* line;
+    int depth;        // 0: the line says nothing to show
+    const char* move; // the first move of its line of play
+};
+
+class InfoLines : public ::testing::TestWithParam<TInfoCase> {};
+
+TEST_P(InfoLines, GiveDepthAndFirstMoveOrNothing)
+{
+    const TInfoCase& row = GetParam();
+    const std::optional<TInfoLine> read = ReadInfoLine(row.line);
+    ASSERT_EQ(read.has_value(), row.depth > 0);
+    if (!read)
+        return;
+    EXPECT_EQ(read->depth, row.depth);
+    EXPECT_EQ(MoveText(read->from, read->to), row.move);
+}
+
+const TInfoCase InfoCases[] = {
+    {"Full", "info depth 4 score cp 8 nodes 32272 nps 210928 time 153 pv D16E12 M01L05", 4, "D16E12"},
+    {"ForcedWin", "info depth 9 score win 3 nodes 5 pv A02A03", 9, "A02A03"},
+    {"OtherOrderAndOwnFields", "info seldepth 12 pv E15E16n hashfull 3 depth 2\r", 2, "E15E16"},
+    {"NoPv", "info depth 1 score cp 0", 0, ""},
+    {"EmptyPv", "info depth 5 score cp 3 pv", 0, ""},
+    {"NoDepth", "info score cp 3 pv A02A03", 0, ""},
+    {"DepthWithoutNumber", "info depth pv A02A03", 0, ""},
+    {"DepthZero", "info depth 0 pv A02A03", 0, ""},
+    {"DepthNegative", "info depth -3 pv A02A03", 0, ""},
+    {"DepthTooLarge", "info depth 99999999999999999999 pv A02A03", 0, ""},
+    {"MoveOffTheBoard", "info depth 3 pv Q01A01", 0, ""},
+    {"MoveInSmallLetters", "info depth 3 pv a02a03", 0, ""},
+    {"MoveCutShort", "info depth 3 pv A02A0", 0, ""},
+    {"NotAscii", "info depth 3 pv \xff\xfe\x80", 0, ""},
+    {"FreeText", "info string depth 3 pv A02A03", 0, ""},
+    {"InfoAlone", "info", 0, ""},
+    {"CutInAWord", "info dep", 0, ""},
+    {"Empty", "", 0, ""},
+    {"AnotherAnswer", "bestmove A02A03", 0, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Reports, InfoLines, ::testing::ValuesIn(InfoCases),
+                         [](const ::testing::TestParamInfo<TInfoCase>& info) { return info.param.name; });
 
 } // namespace

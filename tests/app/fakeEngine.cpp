@@ -5,6 +5,7 @@
 //   illegal  a move no piece can make
 //   silent   nothing at all
 //   late     the first legal move, long after any `stop`
+//   thinking reports the first legal move at depth 3, and plays it on `stop`
 
 #include <chrono>
 #include <cstdlib>
@@ -40,6 +41,7 @@ int main()
     const char* const chosen = std::getenv("VELTAN_FAKE_ENGINE");
     const std::string mode = chosen != nullptr ? chosen : "good";
     TPositionReading position;
+    bool searching = false;
     std::string line;
     while (std::getline(std::cin, line)) {
         const std::vector<std::string> words = SplitWords(line);
@@ -58,10 +60,19 @@ int main()
                 std::abort();
             if (mode == "silent")
                 continue;
+            if (mode == "thinking") {
+                std::cout << "info depth 3 score cp 12 nodes 9 nps 9 time 1 pv "
+                          << FirstLegalMove(position.game.get()) << std::endl;
+                searching = true;
+                continue;
+            }
             if (mode == "late")
                 std::this_thread::sleep_for(LateAnswer);
             const std::string move = mode == "illegal" ? "A16P01" : FirstLegalMove(position.game.get());
             std::cout << "info depth 1 score cp 0\nbestmove " << move << std::endl;
+        } else if (words[0] == "stop" && searching) {
+            searching = false;
+            std::cout << "bestmove " << FirstLegalMove(position.game.get()) << std::endl;
         } else if (words[0] == "quit") {
             return 0;
         }
