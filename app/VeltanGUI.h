@@ -134,11 +134,13 @@ private:
     // Lasting settings (rememberedSettings.cpp, lastMoveMenu.cpp).
     void ApplyRememberedLook();
     void ApplyRememberedComputer();
+    void ApplyRememberedEngine();
     TGameSetup RememberedGameSetup();
     void RememberGameSetup();
     void RememberPieceSet();
     void RememberBoardLook();
     void RememberComputerPlayer();
+    void RememberEngine();
     void ConnectLastMoveMenu();
     void MnuItemShowLastMoveClick(bool checked);
 

@@ -1,5 +1,5 @@
 // Which engine plays the computer's moves: the built-in search, or another
-// program speaking the engine protocol, chosen between games.
+// program speaking the engine protocol, chosen between games and remembered.
 
 #include <QActionGroup>
 #include <QMenu>
@@ -30,12 +30,14 @@ void TFrmVeltanBrd::ConnectEngineMenu()
     connect(_externalEngine, &TExternalEngine::Failed, this, &TFrmVeltanBrd::ExternalEngineFailed);
     VeltanBrd1->OnHostMoveDue = [this](TVeltanBrdKernel&) { _externalEngine->MoveDue(); };
     VeltanBrd1->OnHostMoveCancelled = [this](TVeltanBrdKernel&) { _externalEngine->Cancel(); };
+    ApplyRememberedEngine();
 }
 
 void TFrmVeltanBrd::EngineBuiltInChosen()
 {
     VeltanBrd1->SetHostPlaysComputer(false);
     _externalEngine->Shutdown();
+    RememberEngine();
     UpdateEngineMenu();
 }
 
@@ -46,6 +48,7 @@ void TFrmVeltanBrd::EngineProgramChosen()
     if (!program.isEmpty()) {
         VeltanBrd1->SetHostPlaysComputer(true);
         _externalEngine->Start(program);
+        RememberEngine();
     }
     // A cancelled choice leaves the engine that played before.
     UpdateEngineMenu();
@@ -56,6 +59,7 @@ void TFrmVeltanBrd::ExternalEngineFailed(const QString& message)
     // The game is kept as it stands and stopped before the message is shown,
     // so no clock runs behind it; the built-in search takes over.
     VeltanBrd1->SetHostPlaysComputer(false);
+    RememberEngine();
     if (!VeltanBrd1->GameEnded())
         StartStop();
     UpdateEngineMenu();

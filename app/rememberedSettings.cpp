@@ -8,6 +8,7 @@
 
 #include "VeltanGUI.h"
 #include "computerLevelKey.h"
+#include "externalEngine.h"
 #include "pieceSetKeys.h"
 #include "settingsKeys.h"
 #include "ui_VeltanGUI.h"
@@ -27,6 +28,15 @@ void TFrmVeltanBrd::ApplyRememberedComputer()
     VeltanBrd1->SetComputerPlaysWhite(_settings->Read(keys::ComputerWhite));
     VeltanBrd1->SetComputerPlaysBlack(_settings->Read(keys::ComputerBlack));
     ApplyComputerLevelKey(_settings->Read(keys::ComputerLevel), *VeltanBrd1);
+}
+
+void TFrmVeltanBrd::ApplyRememberedEngine()
+{
+    const QString engine = _settings->Read(keys::Engine);
+    if (engine == QLatin1String(keys::BuiltInEngine))
+        return;
+    VeltanBrd1->SetHostPlaysComputer(true);
+    _externalEngine->Start(engine);
 }
 
 TGameSetup TFrmVeltanBrd::RememberedGameSetup()
@@ -82,6 +92,13 @@ void TFrmVeltanBrd::RememberComputerPlayer()
     _settings->Write(keys::ComputerWhite, VeltanBrd1->ComputerPlaysWhite());
     _settings->Write(keys::ComputerBlack, VeltanBrd1->ComputerPlaysBlack());
     _settings->Write(keys::ComputerLevel, ComputerLevelKey(*VeltanBrd1));
+}
+
+void TFrmVeltanBrd::RememberEngine()
+{
+    const bool external = VeltanBrd1->HostPlaysComputer();
+    _settings->Write(keys::Engine,
+                     external ? _externalEngine->Program() : QString::fromLatin1(keys::BuiltInEngine));
 }
 
 void TFrmVeltanBrd::ConnectLastMoveMenu()

@@ -11,6 +11,12 @@ namespace settingkeys {
 /// Whether a text is an absolute path (of a folder that may since have gone).
 bool IsAbsolutePath(const QString& value);
 
+/// The engine choice that names the built-in search.
+inline constexpr char BuiltInEngine[] = "builtin";
+/// Whether a text names an engine that can play now: BuiltInEngine, or the
+/// absolute path of an executable file that is there.
+bool IsEngineChoice(const QString& value);
+
 // The board.
 inline constexpr TTextSetting PieceSet{"Board/PieceSet", "Fr80", IsPieceSetName};
 inline constexpr TBoolSetting Coordinates{"Board/Coordinates", false};
@@ -35,6 +41,7 @@ inline constexpr TIntSetting IncrementBlackSeconds{"Game/IncrementBlackSeconds",
 inline constexpr TBoolSetting ComputerWhite{"Computer/White", false};
 inline constexpr TBoolSetting ComputerBlack{"Computer/Black", false};
 inline constexpr TTextSetting ComputerLevel{"Computer/Level", "2s", IsComputerLevelKey};
+inline constexpr TTextSetting Engine{"Computer/Engine", BuiltInEngine, IsEngineChoice};
 
 // The window and the game files.
 inline constexpr TBytesSetting WindowGeometry{"Window/Geometry"};

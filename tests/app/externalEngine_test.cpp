@@ -10,6 +10,7 @@
 #include "appTestSupport.h"
 #include "infoLine.h"
 #include "moveText.h"
+#include "settingsKeys.h"
 
 namespace {
 
@@ -81,6 +82,9 @@ TEST_P(ExternalEngine, PlaysOrGivesWayToTheBuiltInEngine)
     EXPECT_EQ(program.isChecked(), row.engineKept);
     EXPECT_EQ(Action(QStringLiteral("Built-in")).isChecked(), !row.engineKept);
     EXPECT_EQ(Board().HostPlaysComputer(), row.engineKept);
+    EXPECT_EQ(TSettingsStore().Read(settingkeys::Engine),
+              row.engineKept ? QStringLiteral(FAKE_ENGINE_PATH)
+                             : QString::fromLatin1(settingkeys::BuiltInEngine));
     if (row.message == nullptr) {
         EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
         return;

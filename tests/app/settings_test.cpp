@@ -95,6 +95,49 @@ TEST_F(LastingSettings, WindowPlaceIsWrittenOnceTheMoveHasEnded)
     EXPECT_NE(TSettingsStore().Read(keys::WindowGeometry), before);
 }
 
+// ---- The engine program remembered ---------------------------------------------
+
+namespace {
+
+struct TRememberedEngineCase {
+    const char* name;
+    const char* remembered;
+    bool kept; ///< the program plays at the next start; else the built-in engine, remembered so
+};
+
+class RememberedEngine : public TMainWindowTest, public testing::WithParamInterface<TRememberedEngineCase> {
+protected:
+    static QSettings File() { return QSettings(TSettingsStore().FileName(), QSettings::IniFormat); }
+    static QString Stored() { return File().value(QLatin1String(keys::Engine.key)).toString(); }
+};
+
+} // namespace
+
+TEST_P(RememberedEngine, PlaysAtTheNextStartWhileItCanRun)
+{
+    const TRememberedEngineCase& row = GetParam();
+    const QString remembered = QString::fromLatin1(row.remembered);
+    File().setValue(QLatin1String(keys::Engine.key), remembered);
+
+    Reopen();
+    EXPECT_EQ(Board().HostPlaysComputer(), row.kept);
+    EXPECT_EQ(Action(QString::fromUtf8("Program…")).isChecked(), row.kept);
+    EXPECT_EQ(Stored(), row.kept ? remembered : QString::fromLatin1(keys::BuiltInEngine));
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+
+    Action(QStringLiteral("Built-in")).trigger();
+    EXPECT_EQ(Stored(), QString::fromLatin1(keys::BuiltInEngine));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RememberedEngine,
+    testing::Values(TRememberedEngineCase{"Program", FAKE_ENGINE_PATH, true},
+                    TRememberedEngineCase{"BuiltIn", "builtin", false},
+                    TRememberedEngineCase{"MissingProgram", "/nonexistent/veltan-engine", false},
+                    TRememberedEngineCase{"Folder", "/", false},
+                    TRememberedEngineCase{"RelativePath", "fake-engine", false}),
+    [](const testing::TestParamInfo<TRememberedEngineCase>& info) { return info.param.name; });
+
 // ---- A bad settings file ------------------------------------------------------
 
 namespace {
