@@ -115,7 +115,8 @@ void TExternalEngine::MoveDue()
         // A `go` for the position shown is outstanding: nothing more to ask.
         if (AskedPositionShown())
             return;
-        Send("stop");
+        if (!_stopSent)
+            Send("stop");
         Enter(TState::Stopping, Grace);
         _moveWaiting = true;
         return;
