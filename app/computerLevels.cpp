@@ -56,6 +56,13 @@ const TComputerLevel& CurrentComputerLevel(const TVeltanBrdKernel& board)
     return found == levels.end() ? DefaultComputerLevel() : *found;
 }
 
+bool IsComputerLevelKey(const QString& key)
+{
+    const auto& levels = ComputerLevels();
+    return std::any_of(levels.begin(), levels.end(),
+                       [&key](const TComputerLevel& l) { return l.key == key; });
+}
+
 bool ApplyComputerLevel(TVeltanBrdKernel& board, const QString& key)
 {
     const auto& levels = ComputerLevels();

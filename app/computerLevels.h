@@ -25,5 +25,8 @@ const TComputerLevel& DefaultComputerLevel();
 /// The level the board is set to; the default when its settings match none.
 const TComputerLevel& CurrentComputerLevel(const TVeltanBrdKernel& board);
 
+/// True for the key of a level, as the settings and the unfinished game keep it.
+bool IsComputerLevelKey(const QString& key);
+
 /// Puts the board on the level of that key; false (nothing changed) for a key no level has.
 bool ApplyComputerLevel(TVeltanBrdKernel& board, const QString& key);

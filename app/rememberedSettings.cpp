@@ -7,7 +7,7 @@
 #include <QStandardPaths>
 
 #include "VeltanGUI.h"
-#include "computerLevelKey.h"
+#include "computerLevels.h"
 #include "externalEngine.h"
 #include "pieceSetKeys.h"
 #include "settingsKeys.h"
@@ -27,7 +27,7 @@ void TFrmVeltanBrd::ApplyRememberedComputer()
 {
     VeltanBrd1->SetComputerPlaysWhite(_settings->Read(keys::ComputerWhite));
     VeltanBrd1->SetComputerPlaysBlack(_settings->Read(keys::ComputerBlack));
-    ApplyComputerLevelKey(_settings->Read(keys::ComputerLevel), *VeltanBrd1);
+    ApplyComputerLevel(*VeltanBrd1, _settings->Read(keys::ComputerLevel));
 }
 
 void TFrmVeltanBrd::ApplyRememberedEngine()
@@ -91,7 +91,7 @@ void TFrmVeltanBrd::RememberComputerPlayer()
 {
     _settings->Write(keys::ComputerWhite, VeltanBrd1->ComputerPlaysWhite());
     _settings->Write(keys::ComputerBlack, VeltanBrd1->ComputerPlaysBlack());
-    _settings->Write(keys::ComputerLevel, ComputerLevelKey(*VeltanBrd1));
+    _settings->Write(keys::ComputerLevel, CurrentComputerLevel(*VeltanBrd1).key);
 }
 
 void TFrmVeltanBrd::RememberEngine()

@@ -2,7 +2,7 @@
 
 #include <QXmlStreamReader>
 
-#include "computerLevelKey.h"
+#include "computerLevels.h"
 #include "gameFileFormat.h"
 #include "veltanbrdKernel.h"
 
@@ -52,7 +52,7 @@ TResumeState ResumeStateOf(const TVeltanBrdKernel& board, bool clockRunning)
     TResumeState state;
     state.computerWhite = board.ComputerPlaysWhite();
     state.computerBlack = board.ComputerPlaysBlack();
-    state.level = ComputerLevelKey(board);
+    state.level = CurrentComputerLevel(board).key;
     state.timeLeftWhite = board.TimeLeftWhite();
     state.timeLeftBlack = board.TimeLeftBlack();
     if (clockRunning)
@@ -105,7 +105,7 @@ void ApplyResumeState(const TResumeState& state, TVeltanBrdKernel& board)
     board.SetComputerPlaysWhite(state.computerWhite);
     board.SetComputerPlaysBlack(state.computerBlack);
     if (!state.level.isEmpty())
-        ApplyComputerLevelKey(state.level, board);
+        ApplyComputerLevel(board, state.level);
     if (state.timeLeftWhite)
         board.SetTimeLeftWhite(*state.timeLeftWhite);
     if (state.timeLeftBlack)

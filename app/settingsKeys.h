@@ -2,7 +2,7 @@
 // Every lasting setting of the program: its key, default and allowed values.
 // The defaults are those of a first start.
 
-#include "computerLevelKey.h"
+#include "computerLevels.h"
 #include "pieceSetKeys.h"
 #include "settingsStore.h"
 

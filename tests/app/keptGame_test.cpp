@@ -12,7 +12,7 @@
 #include "VeltanMoveList.h"
 #include "VeltanOptions.h"
 #include "appTestSupport.h"
-#include "computerLevelKey.h"
+#include "computerLevels.h"
 #include "gameFileWriter.h"
 #include "unfinishedGame.h"
 
@@ -57,7 +57,7 @@ TEST_F(KeptGame, IsWrittenAfterAMoveAndRestoredStoppedAtTheNextStart)
     ASSERT_TRUE(KeptExists());
     Window().StartStop();
     Board().SetComputerPlaysBlack(true);
-    ApplyComputerLevelKey(QStringLiteral("depth2"), Board());
+    ApplyComputerLevel(Board(), QStringLiteral("depth2"));
     const std::vector<MoveInfo> records(Board().MoveList.begin(), Board().MoveList.begin() + 4);
     const double white = Board().TimeLeftWhite(), black = Board().TimeLeftBlack();
     const bool whiteToMove = Board().WhiteToMove();
@@ -75,7 +75,7 @@ TEST_F(KeptGame, IsWrittenAfterAMoveAndRestoredStoppedAtTheNextStart)
     EXPECT_NEAR(Board().TimeLeftBlack(), black, 1e-8);
     EXPECT_TRUE(Board().ComputerPlaysBlack());
     EXPECT_FALSE(Board().ComputerPlaysWhite());
-    EXPECT_EQ(ComputerLevelKey(Board()), QStringLiteral("depth2"));
+    EXPECT_EQ(CurrentComputerLevel(Board()).key, QStringLiteral("depth2"));
     EXPECT_TRUE(Board().GameEnded());
     EXPECT_FALSE(Window().ClockRunning());
     EXPECT_TRUE(Status().endsWith(QStringLiteral("(Game stopped)")));

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "appTestSupport.h"
-#include "computerLevelKey.h"
+#include "computerLevels.h"
 #include "sameBitmap.h"
 #include "settingsKeys.h"
 #include "windowPlace.h"
@@ -35,7 +35,7 @@ TEST_F(LastingSettings, AFirstStartHasTheDefaults)
     EXPECT_FALSE(Board().WhiteOnTop());
     EXPECT_TRUE(Board().ShowLastMove());
     EXPECT_FALSE(Board().ComputerPlaysWhite());
-    EXPECT_EQ(ComputerLevelKey(Board()), QStringLiteral("2s"));
+    EXPECT_EQ(CurrentComputerLevel(Board()).key, QStringLiteral("2s"));
     EXPECT_EQ(Board().MovesPerTeamTurn(), 4);
     EXPECT_EQ(Board().StartPositionType(), SPClassic);
 }
@@ -57,7 +57,7 @@ TEST_F(LastingSettings, WhatTheMenusChangeTheNextStartKeeps)
     EXPECT_FALSE(Board().ShowLastMove());
     EXPECT_TRUE(Board().ComputerPlaysBlack());
     EXPECT_FALSE(Board().ComputerPlaysWhite());
-    EXPECT_EQ(ComputerLevelKey(Board()), QStringLiteral("depth3"));
+    EXPECT_EQ(CurrentComputerLevel(Board()).key, QStringLiteral("depth3"));
     EXPECT_EQ(Window().GameFileFolder(), QStringLiteral("/games/kept"));
 }
 
