@@ -132,10 +132,8 @@ TEST_P(RememberedEngine, PlaysAtTheNextStartWhileItCanRun)
 INSTANTIATE_TEST_SUITE_P(
     Cases, RememberedEngine,
     testing::Values(TRememberedEngineCase{"Program", FAKE_ENGINE_PATH, true},
-                    TRememberedEngineCase{"BuiltIn", "builtin", false},
                     TRememberedEngineCase{"MissingProgram", "/nonexistent/veltan-engine", false},
-                    TRememberedEngineCase{"Folder", "/", false},
-                    TRememberedEngineCase{"RelativePath", "fake-engine", false}),
+                    TRememberedEngineCase{"Folder", "/", false}),
     [](const testing::TestParamInfo<TRememberedEngineCase>& info) { return info.param.name; });
 
 // ---- A bad settings file ------------------------------------------------------
