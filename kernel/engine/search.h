@@ -128,6 +128,8 @@ private:
     int CaptureValue(engine::TCellMove move) const;
     void RememberQuietCutoff(engine::TCellMove move, int depth, int ply);
     bool IsCapture(engine::TCellMove move) const;
+    // True when a king of the team to move stands attacked.
+    bool KingsInDanger() const;
     bool ShouldStop();
     void StartSearch(const TSearchLimits& limits, const std::atomic<bool>& stop,
                      std::chrono::steady_clock::time_point start);
