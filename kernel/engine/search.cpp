@@ -64,6 +64,10 @@ constexpr int ReverseFutilityDepth = 3;
 constexpr int ReverseFutilityMargin = 120;
 constexpr int FutilityDepth = 2;
 constexpr std::array<int, FutilityDepth + 1> FutilityMargin = {0, 150, 300};
+// A team that gives up the rest of its turn and is still above beta in a
+// shallower search would be above it after a real move too.
+constexpr int NullMoveDepth = 3;
+constexpr int NullMoveReduction = 2;
 constexpr int ReductionDepth = 3;
 constexpr int FullDepthMoves = 3;
 constexpr int MaxReducedMoves = 256;
@@ -311,14 +315,27 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
     // a king of the team to move stands attacked, nor near a forced result.
     const bool pvNode = beta - alpha > 1;
     const bool mayPrune = !pvNode && alpha > -WinBound && beta < WinBound && !KingsInDanger();
-    int staticEval = 0;
+    const int staticEval = mayPrune ? CachedEvaluation() : 0;
     bool futile = false;
     if (mayPrune && depth <= ReverseFutilityDepth) {
-        staticEval = CachedEvaluation();
         if (staticEval - ReverseFutilityMargin * depth >= beta)
             return staticEval;
         futile = depth <= FutilityDepth &&
                  staticEval + FutilityMargin[static_cast<std::size_t>(depth)] <= alpha;
+    }
+    if (mayPrune && depth >= NullMoveDepth && staticEval >= beta && !passedBefore_[static_cast<std::size_t>(ply)] &&
+        game_.Sliders(game_.SideToMove()).count > 0) {
+        TUndo& undo = undo_[static_cast<std::size_t>(ply)];
+        game_.PassTurn(undo);
+        ++nodes_;
+        passedBefore_[static_cast<std::size_t>(ply) + 1] = true;
+        const int score = -Search(depth - 1 - NullMoveReduction - depth / 4, -beta, -beta + 1, ply + 1);
+        passedBefore_[static_cast<std::size_t>(ply) + 1] = false;
+        game_.UnmakeMove(undo);
+        if (stopped_)
+            return 0;
+        if (score >= beta)
+            return score >= WinBound ? beta : score;
     }
 
     std::vector<TScoredMove>& moves = ordered_[static_cast<std::size_t>(ply)];

@@ -156,6 +156,8 @@ private:
     std::array<std::vector<engine::TCellMove>, MaxPly + 1> generated_;
     std::array<std::vector<TScoredMove>, MaxPly + 1> ordered_;
     std::array<engine::TUndo, MaxPly + 1> undo_;
+    // Set for a node reached by giving up a turn: it may not give up its own.
+    std::array<bool, MaxPly + 2> passedBefore_{};
 
     const std::atomic<bool>* stop_ = nullptr;
     std::chrono::steady_clock::time_point deadline_{};
