@@ -64,6 +64,9 @@ constexpr int ReverseFutilityDepth = 3;
 constexpr int ReverseFutilityMargin = 120;
 constexpr int FutilityDepth = 2;
 constexpr std::array<int, FutilityDepth + 1> FutilityMargin = {0, 150, 300};
+// A capture by a piece worth this much more than its victim is bad when guarded.
+constexpr int BadCaptureMargin = 50;
+
 // A team that gives up the rest of its turn and is still above beta in a
 // shallower search would be above it after a real move too.
 constexpr int NullMoveDepth = 3;
@@ -427,7 +430,14 @@ int TSearch::Quiesce(int alpha, int beta, int ply)
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const TCellMove move = NextMove(moves, i);
         // A capture that cannot lift the score to alpha even if unanswered is not worth a look.
-        if (standPat + CaptureValue(move) + 200 <= alpha)
+        const int victim = CaptureValue(move);
+        if (standPat + victim + 200 <= alpha)
+            continue;
+        // Nor one that gives a piece for less onto a square the other side
+        // guards: the recapture alone loses material, and on a board this
+        // full such captures are most of what quiescence would look at.
+        const int attacker = MaterialValue[static_cast<std::size_t>(KindOf(game_.CellCode(move.from)))];
+        if (attacker > victim + BadCaptureMargin && game_.Attacked(move.to, 1 - side, move.from))
             continue;
         game_.MakeMove(move, undo);
         ++nodes_;
