@@ -323,11 +323,11 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
     if (mayPrune && depth <= ReverseFutilityDepth) {
         if (staticEval - ReverseFutilityMargin * depth >= beta)
             return staticEval;
-        futile = depth <= FutilityDepth &&
-                 staticEval + FutilityMargin[static_cast<std::size_t>(depth)] <= alpha;
+        futile =
+            depth <= FutilityDepth && staticEval + FutilityMargin[static_cast<std::size_t>(depth)] <= alpha;
     }
-    if (mayPrune && depth >= NullMoveDepth && staticEval >= beta && !passedBefore_[static_cast<std::size_t>(ply)] &&
-        game_.Sliders(game_.SideToMove()).count > 0) {
+    if (mayPrune && depth >= NullMoveDepth && staticEval >= beta &&
+        !passedBefore_[static_cast<std::size_t>(ply)] && game_.Sliders(game_.SideToMove()).count > 0) {
         TUndo& undo = undo_[static_cast<std::size_t>(ply)];
         game_.PassTurn(undo);
         ++nodes_;

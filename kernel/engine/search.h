@@ -10,9 +10,9 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <utility>
 #include <memory>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "engineGame.h"
