@@ -141,6 +141,11 @@ public:
     /// Makes a legal move without settling: the search settles lazily.
     void MakeMove(TCellMove move, TUndo& undo);
     void UnmakeMove(const TUndo& undo);
+    /// Gives up the rest of the team's turn: the other team is to move, with
+    /// nothing recorded. Not a move of the rules; the search uses it to ask
+    /// whether a position is good even if its team did nothing. Taken back
+    /// with UnmakeMove.
+    void PassTurn(TUndo& undo);
     /// Passes the move on while the current player cannot move, as the kernel
     /// does after each move; the record of the last move follows the board.
     TSettleOutcome Settle(TUndo& undo);

@@ -93,6 +93,12 @@ void TEngineGame::MakeMove(TCellMove move, TUndo& undo)
         result_ = side == WhiteSide ? TGameResult::WhiteWon : TGameResult::BlackWon;
 }
 
+void TEngineGame::PassTurn(TUndo& undo)
+{
+    SaveTurn(undo);
+    SwitchTeamTurn();
+}
+
 void TEngineGame::UnmakeMove(const TUndo& undo)
 {
     PopRecord(undo);

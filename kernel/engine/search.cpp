@@ -6,6 +6,7 @@
 #include "search.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "evaluation.h"
 #include "placementValues.h"
@@ -51,6 +52,49 @@ int FromTable(int score, int ply)
 int HistoryIndex(TCellMove move)
 {
     return (SquareOfCell[move.from] - 1) * SquareCount + (SquareOfCell[move.to] - 1);
+}
+
+// Pruning near the leaves. A position a few moves from the horizon whose
+// evaluation is far above beta is taken as a cutoff; one far below alpha
+// tries only its captures; and a quiet move late in a node's order is
+// searched less deep first, fully only when it turns out better than alpha.
+// A team has a hundred or more moves here, so these decide how deep the
+// search sees in a given time.
+constexpr int ReverseFutilityDepth = 3;
+constexpr int ReverseFutilityMargin = 120;
+constexpr int FutilityDepth = 2;
+constexpr std::array<int, FutilityDepth + 1> FutilityMargin = {0, 150, 300};
+// A capture by a piece worth this much more than its victim is bad when guarded.
+constexpr int BadCaptureMargin = 50;
+
+// A team that gives up the rest of its turn and is still above beta in a
+// shallower search would be above it after a real move too.
+constexpr int NullMoveDepth = 3;
+constexpr int NullMoveReduction = 2;
+constexpr int ReductionDepth = 3;
+constexpr int FullDepthMoves = 3;
+constexpr int MaxReducedMoves = 256;
+
+// Reductions by depth and by the number of moves searched before.
+struct TReductions {
+    std::array<std::array<std::int8_t, MaxReducedMoves>, TSearch::MaxPly + 1> byDepth{};
+    TReductions()
+    {
+        for (int depth = 1; depth <= TSearch::MaxPly; ++depth) {
+            for (int moves = 1; moves < MaxReducedMoves; ++moves) {
+                const double r = 0.75 + std::log(depth) * std::log(moves) / 2.25;
+                byDepth[static_cast<std::size_t>(depth)][static_cast<std::size_t>(moves)] =
+                    static_cast<std::int8_t>(std::min(r, 6.0));
+            }
+        }
+    }
+};
+
+int Reduction(int depth, int searched)
+{
+    static const TReductions table;
+    return table.byDepth[static_cast<std::size_t>(std::min(depth, TSearch::MaxPly))]
+                        [static_cast<std::size_t>(std::min(searched, MaxReducedMoves - 1))];
 }
 
 } // namespace
@@ -124,6 +168,17 @@ bool TSearch::ShouldStop()
         (hasDeadline_ && std::chrono::steady_clock::now() >= deadline_))
         stopped_ = true;
     return stopped_;
+}
+
+bool TSearch::KingsInDanger() const
+{
+    const int side = game_.SideToMove();
+    const TCellList& kings = game_.KingCells(side);
+    for (int i = 0; i < kings.count; ++i) {
+        if (game_.Attacked(kings.cells[static_cast<std::size_t>(i)], 1 - side))
+            return true;
+    }
+    return false;
 }
 
 bool TSearch::IsCapture(TCellMove move) const
@@ -259,10 +314,39 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
     if (generated.empty())
         return SettledSearch(depth, alpha, beta, ply);
 
+    // Pruning is for quiet positions outside the principal line: never when
+    // a king of the team to move stands attacked, nor near a forced result.
+    const bool pvNode = beta - alpha > 1;
+    const bool mayPrune = !pvNode && alpha > -WinBound && beta < WinBound && !KingsInDanger();
+    const int staticEval = mayPrune ? CachedEvaluation() : 0;
+    bool futile = false;
+    if (mayPrune && depth <= ReverseFutilityDepth) {
+        if (staticEval - ReverseFutilityMargin * depth >= beta)
+            return staticEval;
+        futile =
+            depth <= FutilityDepth && staticEval + FutilityMargin[static_cast<std::size_t>(depth)] <= alpha;
+    }
+    if (mayPrune && depth >= NullMoveDepth && staticEval >= beta &&
+        !passedBefore_[static_cast<std::size_t>(ply)] && game_.Sliders(game_.SideToMove()).count > 0) {
+        TUndo& undo = undo_[static_cast<std::size_t>(ply)];
+        game_.PassTurn(undo);
+        ++nodes_;
+        passedBefore_[static_cast<std::size_t>(ply) + 1] = true;
+        const int score = -Search(depth - 1 - NullMoveReduction - depth / 4, -beta, -beta + 1, ply + 1);
+        passedBefore_[static_cast<std::size_t>(ply) + 1] = false;
+        game_.UnmakeMove(undo);
+        if (stopped_)
+            return 0;
+        if (score >= beta)
+            return score >= WinBound ? beta : score;
+    }
+
     std::vector<TScoredMove>& moves = ordered_[static_cast<std::size_t>(ply)];
     OrderMoves(generated, moves, ttMove, ply);
     const int side = game_.SideToMove();
     const int alphaAtStart = alpha;
+    const auto& killers = killers_[static_cast<std::size_t>(ply)];
+
     int best = -Infinity;
     TCellMove bestMove;
     TUndo& undo = undo_[static_cast<std::size_t>(ply)];
@@ -273,6 +357,9 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
         if (!game_.KingStepIsSafe(move))
             continue;
         const bool capture = IsCapture(move);
+        const bool quiet = !capture && !(move == ttMove) && !(move == killers[0]) && !(move == killers[1]);
+        if (futile && quiet && searched > 0)
+            continue;
         game_.MakeMove(move, undo);
         ++nodes_;
         int score;
@@ -283,7 +370,12 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
             if (searched++ == 0) {
                 score = Child(sameTeam, depth - 1, alpha, beta, ply + 1);
             } else {
-                score = Child(sameTeam, depth - 1, alpha, alpha + 1, ply + 1);
+                int reduction = 0;
+                if (mayPrune && quiet && depth >= ReductionDepth && searched > FullDepthMoves)
+                    reduction = std::min(Reduction(depth, searched), depth - 2);
+                score = Child(sameTeam, depth - 1 - reduction, alpha, alpha + 1, ply + 1);
+                if (reduction > 0 && score > alpha)
+                    score = Child(sameTeam, depth - 1, alpha, alpha + 1, ply + 1);
                 if (score > alpha && score < beta)
                     score = Child(sameTeam, depth - 1, alpha, beta, ply + 1);
             }
@@ -338,7 +430,14 @@ int TSearch::Quiesce(int alpha, int beta, int ply)
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const TCellMove move = NextMove(moves, i);
         // A capture that cannot lift the score to alpha even if unanswered is not worth a look.
-        if (standPat + CaptureValue(move) + 200 <= alpha)
+        const int victim = CaptureValue(move);
+        if (standPat + victim + 200 <= alpha)
+            continue;
+        // Nor one that gives a piece for less onto a square the other side
+        // guards: the recapture alone loses material, and on a board this
+        // full such captures are most of what quiescence would look at.
+        const int attacker = MaterialValue[static_cast<std::size_t>(KindOf(game_.CellCode(move.from)))];
+        if (attacker > victim + BadCaptureMargin && game_.Attacked(move.to, 1 - side, move.from))
             continue;
         game_.MakeMove(move, undo);
         ++nodes_;
@@ -486,9 +585,8 @@ TEngineMove TSearch::IterativeDeepening(const TSearchLimits& limits, int firstDe
                      ExpectedLine(rootMoves.front(), depth)});
         if (bestScore > WinBound || bestScore < -WinBound)
             break;
-        // An iteration takes longer than all before it together: do not start one that cannot finish.
-        if (hasDeadline_ && std::chrono::steady_clock::now() - start > limits.moveTime / 2)
-            break;
+        // The time given is spent: an iteration cut short still plays a move
+        // that beat the best so far, and the first moves it tries are the best.
     }
     result.nodes = nodes_;
     return result;

@@ -10,9 +10,9 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <utility>
 #include <memory>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "engineGame.h"
@@ -128,6 +128,8 @@ private:
     int CaptureValue(engine::TCellMove move) const;
     void RememberQuietCutoff(engine::TCellMove move, int depth, int ply);
     bool IsCapture(engine::TCellMove move) const;
+    // True when a king of the team to move stands attacked.
+    bool KingsInDanger() const;
     bool ShouldStop();
     void StartSearch(const TSearchLimits& limits, const std::atomic<bool>& stop,
                      std::chrono::steady_clock::time_point start);
@@ -154,6 +156,8 @@ private:
     std::array<std::vector<engine::TCellMove>, MaxPly + 1> generated_;
     std::array<std::vector<TScoredMove>, MaxPly + 1> ordered_;
     std::array<engine::TUndo, MaxPly + 1> undo_;
+    // Set for a node reached by giving up a turn: it may not give up its own.
+    std::array<bool, MaxPly + 2> passedBefore_{};
 
     const std::atomic<bool>* stop_ = nullptr;
     std::chrono::steady_clock::time_point deadline_{};

@@ -175,7 +175,7 @@ TEST(Rules, AStandingRepetitionLeavesNoMove)
     EXPECT_FALSE(game.Play(A01, A02));
 }
 
-// Every legal move (and every settling of a turn) taken back restores the
+// Every legal move (and every settling of a turn, and every pass) taken back restores the
 // whole game: letters, owners, unmoved pieces, turn and key.
 TEST(TakeBack, EveryMoveTakenBackRestoresTheGame)
 {
@@ -195,6 +195,7 @@ TEST(TakeBack, EveryMoveTakenBackRestoresTheGame)
             const std::string unmoved = game.UnmovedText();
             const std::uint64_t key = game.Key();
             const int score = game.PlacementScore();
+            const int movesMade = game.MovesMadeInTurn();
             for (const engine::TCellMove move : moves) {
                 engine::TUndo undo, settle;
                 game.MakeMove(move, undo);
@@ -210,6 +211,14 @@ TEST(TakeBack, EveryMoveTakenBackRestoresTheGame)
                 ASSERT_EQ(game.Key(), key);
                 ASSERT_EQ(game.PlacementScore(), score);
             }
+            // Giving up the turn, as the search does to test a position, is taken back as well.
+            engine::TUndo pass;
+            game.PassTurn(pass);
+            ASSERT_NE(game.Key(), key);
+            game.UnmakeMove(pass);
+            ASSERT_EQ(game.PositionText(), position);
+            ASSERT_EQ(game.Key(), key);
+            ASSERT_EQ(game.MovesMadeInTurn(), movesMade);
             const engine::TCellMove m = moves[random() % moves.size()];
             ASSERT_TRUE(game.Play(engine::SquareAtCell(m.from), engine::SquareAtCell(m.to)));
         }
