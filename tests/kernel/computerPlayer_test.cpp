@@ -68,18 +68,19 @@ TEST(ComputerPlayer, PlaysEveryMoveOfItsTeamsTurn)
     }
 }
 
+// Two computers play a whole game: it reaches one of the game's endings (a
+// win, or a draw the board reports), and the board stays consistent.
 TEST(ComputerPlayer, ComputerAgainstComputerPlaysToTheEnd)
 {
     TComputerKernel board;
-    StartComputerGame(board, 2, 1);
+    StartComputerGame(board, 2, 2);
     board.SetComputerPlaysBlack(true);
     board.SetComputerPlaysWhite(true);
-    while (!board.GameEnded() && board.LastMove < MaxHistoryMoves) {
-        if (!board.PlayComputerMove())
-            break;
+    while (board.Ending() == TGameEnding::None && board.PlayComputerMove()) {
     }
-    EXPECT_TRUE(board.GameEnded()) << "after " << board.LastMove << " moves";
-    EXPECT_NE(board.messages.back().find("has won!"), std::string::npos);
+    ASSERT_NE(board.Ending(), TGameEnding::None) << "after " << board.LastMove << " moves";
+    if (board.GameEnded())
+        EXPECT_EQ(board.messages.back(), TVeltanBrdKernel::EndingMessage(board.Ending()));
     std::string why;
     EXPECT_TRUE(board.CheckConsistency(why)) << why;
 }
