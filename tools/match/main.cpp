@@ -33,9 +33,10 @@ int main(int argc, char** argv)
     std::cout << HeadingLine(options) << std::flush;
     if (options.ProgramsPlay()) {
         // A program that cannot even start would lose every game; better said once, before any.
-        for (const std::string& path : {options.enginePath, options.opponentPath}) {
+        for (const auto& [path, threads] : {std::pair{options.enginePath, options.engineSearchThreads},
+                                            std::pair{options.opponentPath, options.opponentSearchThreads}}) {
             std::string problem;
-            const auto program = TProtocolEngine::Start(path, options.hashMegabytes, problem);
+            const auto program = TProtocolEngine::Start(path, options.hashMegabytes, threads, problem);
             if (program == nullptr) {
                 std::cerr << "veltan_match: " << problem << "\n";
                 return 1;

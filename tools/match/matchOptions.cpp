@@ -97,6 +97,14 @@ const std::map<std::string, TSetter>& Setters()
          [](const std::string& text, TMatchOptions& o) {
              return ReadInRange("--adjudicate-plies", text, 1, MaxHistoryMoves, o.adjudicationPlies);
          }},
+        {"--engine-search-threads",
+         [](const std::string& text, TMatchOptions& o) {
+             return ReadInRange("--engine-search-threads", text, 1, MaxThreads, o.engineSearchThreads);
+         }},
+        {"--opponent-search-threads",
+         [](const std::string& text, TMatchOptions& o) {
+             return ReadInRange("--opponent-search-threads", text, 1, MaxThreads, o.opponentSearchThreads);
+         }},
         {"--hash-mb",
          [](const std::string& text, TMatchOptions& o) {
              return ReadInRange<std::size_t>("--hash-mb", text, 1, MaxHashMegabytes, o.hashMegabytes);
@@ -169,6 +177,8 @@ std::string UsageText()
            "  --engine PATH             an engine program (docs/engine-protocol.md) instead of the built-in "
            "search\n"
            "  --opponent-engine PATH    the engine program it plays against (with --engine)\n"
+           "  --engine-search-threads T, --opponent-search-threads T\n"
+           "                            search threads of each program (default 1)\n"
            "  --opening-moves N         random single moves opening each pair of program games (default " +
            std::to_string(DefaultOpeningMoves) +
            ")\n"

@@ -36,6 +36,9 @@ struct TMatchOptions {
     /// built-in search against a simple opponent.
     std::string enginePath;
     std::string opponentPath;
+    /// Search threads of each program (setoption Threads), sent only when above one.
+    int engineSearchThreads = 1;
+    int opponentSearchThreads = 1;
     /// Random single moves that open each pair of games between programs.
     int openingMoves = DefaultOpeningMoves;
     /// Single moves a side makes before the board decides a game between programs.

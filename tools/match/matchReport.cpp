@@ -79,10 +79,11 @@ std::string HeadingLine(const TMatchOptions& options)
         return "veltan_match: engine " + options.enginePath + " against " + options.opponentPath +
                Format(", games %d, ms-per-move %d, threads %d, seed %llu, opening-moves %d, adjudicate-plies "
                       "%d, "
-                      "row-shift %d, hash %zu MB\n",
+                      "row-shift %d, hash %zu MB, search threads %d and %d\n",
                       options.games, options.msPerMove, options.threads,
                       static_cast<unsigned long long>(options.seed), options.openingMoves,
-                      options.adjudicationPlies, options.rowShift, options.hashMegabytes);
+                      options.adjudicationPlies, options.rowShift, options.hashMegabytes,
+                      options.engineSearchThreads, options.opponentSearchThreads);
     return Format("veltan_match: opponent %s, games %d, ms-per-move %d, threads %d, seed %llu, max-moves %d, "
                   "row-shift %d, hash %zu MB\n",
                   OpponentName(options.opponent).c_str(), options.games, options.msPerMove, options.threads,

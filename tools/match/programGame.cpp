@@ -15,13 +15,15 @@ std::string EnsureRunning(TProgramPair& programs, const TMatchOptions& options, 
 {
     std::string problem;
     if (programs.engine == nullptr)
-        programs.engine = TProtocolEngine::Start(options.enginePath, options.hashMegabytes, problem);
+        programs.engine = TProtocolEngine::Start(options.enginePath, options.hashMegabytes,
+                                                 options.engineSearchThreads, problem);
     if (programs.engine == nullptr) {
         engineFailed = true;
         return problem;
     }
     if (programs.opponent == nullptr)
-        programs.opponent = TProtocolEngine::Start(options.opponentPath, options.hashMegabytes, problem);
+        programs.opponent = TProtocolEngine::Start(options.opponentPath, options.hashMegabytes,
+                                                   options.opponentSearchThreads, problem);
     if (programs.opponent == nullptr) {
         engineFailed = false;
         return problem;

@@ -25,7 +25,7 @@ std::string Rest(const std::string& line, const std::string& head)
 } // namespace
 
 std::unique_ptr<TProtocolEngine> TProtocolEngine::Start(const std::string& path, std::size_t hashMegabytes,
-                                                        std::string& problem)
+                                                        int searchThreads, std::string& problem)
 {
     std::unique_ptr<TEngineProcess> process = TEngineProcess::Start(path, problem);
     if (process == nullptr)
@@ -49,6 +49,9 @@ std::unique_ptr<TProtocolEngine> TProtocolEngine::Start(const std::string& path,
             break;
     }
     engine->process_->Send("setoption name Hash value " + std::to_string(hashMegabytes));
+    // One thread is every program's default; a program that knows no threads is not asked.
+    if (searchThreads > 1)
+        engine->process_->Send("setoption name Threads value " + std::to_string(searchThreads));
     if (!engine->NewGame()) {
         problem = path + " did not answer isready";
         return nullptr;

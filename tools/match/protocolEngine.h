@@ -22,10 +22,11 @@ struct TEngineAnswer {
 /// A running engine program.
 class TProtocolEngine {
 public:
-    /// Starts the program and greets it (vep, the table size, isready); null
-    /// and a reason when it does not start or does not answer as it should.
+    /// Starts the program and greets it (vep, the table size, the search
+    /// threads when more than one, isready); null and a reason when it does
+    /// not start or does not answer as it should.
     static std::unique_ptr<TProtocolEngine> Start(const std::string& path, std::size_t hashMegabytes,
-                                                  std::string& problem);
+                                                  int searchThreads, std::string& problem);
 
     /// The name it gave for itself.
     const std::string& Name() const { return name_; }
