@@ -31,6 +31,11 @@ struct TEngineCase {
     bool engineKept;     // "Program…" still chosen at the end
 };
 
+void PrintTo(const TEngineCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class EngineWindow : public TMainWindowTest {
 protected:
     bool WaitFor(const std::function<bool()>& done)
@@ -145,6 +150,11 @@ struct TInfoCase {
     int depth;        // 0: the line says nothing to show
     const char* move; // the first move of its line of play
 };
+
+void PrintTo(const TInfoCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class InfoLines : public ::testing::TestWithParam<TInfoCase> {};
 

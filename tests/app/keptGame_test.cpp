@@ -164,6 +164,11 @@ struct AbandonCase {
     bool answer;
 };
 
+void PrintTo(const AbandonCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class AbandonQuestion : public KeptGame, public testing::WithParamInterface<AbandonCase> {};
 
 } // namespace

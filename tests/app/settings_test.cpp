@@ -105,6 +105,11 @@ struct TRememberedEngineCase {
     bool kept; ///< the program plays at the next start; else the built-in engine, remembered so
 };
 
+void PrintTo(const TRememberedEngineCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class RememberedEngine : public TMainWindowTest, public testing::WithParamInterface<TRememberedEngineCase> {
 protected:
     static QSettings File() { return QSettings(TSettingsStore().FileName(), QSettings::IniFormat); }
@@ -146,6 +151,11 @@ struct BadSettingsCase {
     const char* key;
     QString expected; ///< as the setting reads, and as the file holds it afterwards
 };
+
+void PrintTo(const BadSettingsCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BadSettings : public testing::TestWithParam<BadSettingsCase> {};
 

@@ -42,6 +42,12 @@ inline std::string Name(const GameSetting& s)
            std::to_string(s.movesPerTeamTurn) + "moves_" + std::to_string(s.playersPerTeam) + "players";
 }
 
+/// Shows a setting in test output by its name.
+inline void PrintTo(const GameSetting& s, std::ostream* os)
+{
+    *os << Name(s);
+}
+
 /// The arrangement's 256 letters with the armies at the edges.
 inline std::string BasePosition(Arrangement arrangement)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // Small positions for the engine tests: a few pieces placed on an empty board.
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,12 @@ struct Placed {
     char piece;
     char owner = '1';
 };
+
+/// Shows a placed piece in test output as its letter, square and owner, "K on H01 of 1".
+inline void PrintTo(const Placed& p, std::ostream* os)
+{
+    *os << p.piece << " on " << TVeltanBrdKernel::SquareToString(p.square) << " of " << p.owner;
+}
 
 /// Starts a running game on the given pieces with the given turn settings and side to move.
 inline void SetUpPieces(TVeltanBrdKernel& board, const std::vector<Placed>& pieces, int movesPerTeamTurn = 1,

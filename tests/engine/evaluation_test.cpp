@@ -48,6 +48,11 @@ struct Preference {
     std::vector<Placed> better, worse;
 };
 
+void PrintTo(const Preference& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class Preferences : public testing::TestWithParam<Preference> {};
 
 TEST_P(Preferences, BetterPositionScoresHigher)

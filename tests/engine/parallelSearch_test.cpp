@@ -20,6 +20,16 @@ struct ThreadCase {
     int depth;
 };
 
+std::string Name(const ThreadCase& c)
+{
+    return Name(c.setting) + "_" + std::to_string(c.threads) + "threads";
+}
+
+void PrintTo(const ThreadCase& c, std::ostream* os)
+{
+    *os << Name(c);
+}
+
 class ParallelSearch : public testing::TestWithParam<ThreadCase> {};
 
 TEST_P(ParallelSearch, GivesALegalMove)
@@ -47,10 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Threads, ParallelSearch,
                                          ThreadCase{{Arrangement::Quadrant, 1, 2, 2}, 3, 4},
                                          ThreadCase{{Arrangement::RooksAndKings, 2, 4, 4}, 4, 3},
                                          ThreadCase{{Arrangement::Classic, 0, 1, 1}, MaxSearchThreads, 2}),
-                         [](const testing::TestParamInfo<ThreadCase>& info) {
-                             return Name(info.param.setting) + "_" + std::to_string(info.param.threads) +
-                                    "threads";
-                         });
+                         [](const testing::TestParamInfo<ThreadCase>& info) { return Name(info.param); });
 
 // The main search and its helpers all end within a few milliseconds of the flag.
 TEST(ParallelSearch, StopsSoonAfterTheStopFlag)

@@ -23,6 +23,11 @@ struct RuleCase {
     std::vector<SquarePair> before = {}; ///< moves played first
 };
 
+void PrintTo(const RuleCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const std::vector<RuleCase>& RuleCases()
 {
     static const std::vector<RuleCase> cases = {

@@ -36,6 +36,11 @@ struct WinCase {
     Square from, to;
 };
 
+void PrintTo(const WinCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class WinningCapture : public testing::TestWithParam<WinCase> {};
 
 // A queen hangs beside the last Black king: taking the king ends the game.
@@ -93,6 +98,11 @@ struct DefenceCase {
     std::vector<Placed> pieces;
     int movesPerTeamTurn;
 };
+
+void PrintTo(const DefenceCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Defence : public testing::TestWithParam<DefenceCase> {};
 

@@ -60,6 +60,11 @@ struct TConversationCase {
     bool keepsInfoLines = false; ///< otherwise the search's "info depth" lines are left out
 };
 
+void PrintTo(const TConversationCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 // The engine's lines as they come, from either of its threads.
 class TListener {
 public:

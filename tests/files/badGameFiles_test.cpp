@@ -85,6 +85,11 @@ struct BadFile {
     const char* complaint;
 };
 
+void PrintTo(const BadFile& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const BadFile BadFiles[] = {
     {"Empty", [](const QByteArray&) { return QByteArray(); }, "it is empty"},
     {"TruncatedXml", [](const QByteArray& v) { return v.left(v.size() / 2); }, "not well-formed XML (line "},

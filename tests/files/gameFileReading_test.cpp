@@ -133,6 +133,11 @@ struct TurnCase {
     int movesMadeInTurn;
 };
 
+void PrintTo(const TurnCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class GameFileTurnState : public GameFileLoading, public testing::WithParamInterface<TurnCase> {};
 
 TEST_P(GameFileTurnState, IsTheOneRightAfterTheLastMove)

@@ -20,6 +20,11 @@ struct RoundTripCase {
     int moves;
 };
 
+void PrintTo(const RoundTripCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class GameFileRoundTrip : public testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(GameFileRoundTrip, LoadsBackWhatWasSaved)

@@ -62,6 +62,11 @@ struct UnwritablePlace {
     const char* relativePath;
 };
 
+void PrintTo(const UnwritablePlace& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class GameFileSavingFails : public GameFileSaving, public testing::WithParamInterface<UnwritablePlace> {};
 
 TEST_P(GameFileSavingFails, ReportsTheFailureNamingTheFile)

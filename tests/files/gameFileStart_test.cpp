@@ -22,11 +22,21 @@ struct StartCase {
     int playersPerTeam;
 };
 
-std::string StartName(const testing::TestParamInfo<StartCase>& info)
+std::string StartText(const StartCase& c)
 {
     static const char* const names[] = {"Standard", "Quadrant", "CastlingTest"};
-    return std::string(names[info.param.arrangement]) + "_shift" + std::to_string(info.param.rowShift) + "_" +
-           std::to_string(info.param.playersPerTeam) + "players";
+    return std::string(names[c.arrangement]) + "_shift" + std::to_string(c.rowShift) + "_" +
+           std::to_string(c.playersPerTeam) + "players";
+}
+
+std::string StartName(const testing::TestParamInfo<StartCase>& info)
+{
+    return StartText(info.param);
+}
+
+void PrintTo(const StartCase& c, std::ostream* os)
+{
+    *os << StartText(c);
 }
 
 // A game of that start with clocks and increments of its own, a few moves in.

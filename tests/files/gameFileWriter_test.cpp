@@ -67,6 +67,11 @@ struct NothingToSaveCase {
     bool nothingToSave;
 };
 
+void PrintTo(const NothingToSaveCase& c, std::ostream* os)
+{
+    *os << c.movesPerTeamTurn << " moves a turn, " << c.movesMade << " made";
+}
+
 class NothingToSaveBelowOneTurnOfEachTeam : public testing::TestWithParam<NothingToSaveCase> {};
 
 TEST_P(NothingToSaveBelowOneTurnOfEachTeam, DependsOnTheMovesPerTeamTurn)

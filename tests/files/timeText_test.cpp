@@ -30,6 +30,11 @@ struct WrittenCase {
     const char* text;
 };
 
+void PrintTo(const WrittenCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class TimeTextWriting : public testing::TestWithParam<WrittenCase> {};
 
 TEST_P(TimeTextWriting, UsesTheFixedForm)
@@ -58,6 +63,11 @@ struct ReadCase {
     const char* text;
     double seconds; // negative: the text must be refused
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TimeTextReading : public testing::TestWithParam<ReadCase> {};
 

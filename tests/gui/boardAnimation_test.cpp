@@ -22,6 +22,11 @@ struct PathCase {
     std::size_t steps;
 };
 
+void PrintTo(const PathCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class AnimationSteps : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(AnimationSteps, OnePixelPerStepBothEndsIncluded)

@@ -99,6 +99,11 @@ struct SideCase {
     int band; // which band holds the text: 0 west, 1 north, 2 east, 3 south
 };
 
+void PrintTo(const SideCase& c, std::ostream* os)
+{
+    *os << "band " << c.band;
+}
+
 class CoordinateSide : public Coordinates, public ::testing::WithParamInterface<SideCase> {};
 
 TEST_P(CoordinateSide, TextAppearsOnlyOnTheChosenSide)
@@ -125,6 +130,11 @@ struct NoTextCase {
     CoordSet sides;
     int border;
 };
+
+void PrintTo(const NoTextCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class NoCoordinates : public Coordinates, public ::testing::WithParamInterface<NoTextCase> {};
 

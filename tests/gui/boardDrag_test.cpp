@@ -77,6 +77,11 @@ struct DragCase {
     bool refused;
 };
 
+void PrintTo(const DragCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class DragScenario : public Dragging, public ::testing::WithParamInterface<DragCase> {};
 
 TEST_P(DragScenario, EndsInAMoveOrPutsThePieceBack)

@@ -18,6 +18,11 @@ struct FitCase {
     int side;
 };
 
+void PrintTo(const FitCase& c, std::ostream* os)
+{
+    *os << c.width << "x" << c.height << " border " << c.border;
+}
+
 class Fitting : public ::testing::TestWithParam<FitCase> {};
 
 TEST_P(Fitting, EndsSquareWithWholeSquaresFromTheAverageSize)
@@ -50,6 +55,11 @@ struct MappingCase {
     Square square;
 };
 
+void PrintTo(const MappingCase& c, std::ostream* os)
+{
+    *os << (c.whiteOnTop ? "turned " : "") << "pixel " << c.x << "," << c.y;
+}
+
 class WindowToSquare : public ::testing::TestWithParam<MappingCase> {};
 
 TEST_P(WindowToSquare, FindsTheSquareUnderAPixel)
@@ -79,6 +89,11 @@ struct CoordsCase {
     Square square;
     QPoint corner;
 };
+
+void PrintTo(const CoordsCase& c, std::ostream* os)
+{
+    *os << (c.whiteOnTop ? "turned " : "") << TVeltanBrdKernel::SquareToString(c.square);
+}
 
 class SquareToCoords : public ::testing::TestWithParam<CoordsCase> {};
 
@@ -136,6 +151,11 @@ struct CornerDragCase {
     QPoint to;
     int width;
 };
+
+void PrintTo(const CornerDragCase& c, std::ostream* os)
+{
+    *os << "drag to " << c.to.x() << "," << c.to.y();
+}
 
 class CornerDrag : public CornerResize, public ::testing::WithParamInterface<CornerDragCase> {};
 

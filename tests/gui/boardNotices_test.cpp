@@ -57,6 +57,11 @@ struct NoticeCase {
     bool enabledAfter;
 };
 
+void PrintTo(const NoticeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class GameEndedNotice : public GameEnded, public ::testing::WithParamInterface<NoticeCase> {};
 
 TEST_P(GameEndedNotice, ReachesTheMainWindowOnceWhenPlayStops)
@@ -145,6 +150,11 @@ struct TurnCase {
     bool loading;
     bool due;
 };
+
+void PrintTo(const TurnCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ComputerTurn : public ::testing::TestWithParam<TurnCase> {};
 

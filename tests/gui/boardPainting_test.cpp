@@ -106,6 +106,11 @@ struct NoGreenCase {
     Square origin;
 };
 
+void PrintTo(const NoGreenCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class NoGreen : public Painting, public ::testing::WithParamInterface<NoGreenCase> {};
 
 TEST_P(NoGreen, NoSquareTurnsGreen)
@@ -157,6 +162,11 @@ struct NoYellowCase {
     bool paintCurrentPlayer;
     int playersPerTeam;
 };
+
+void PrintTo(const NoYellowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class NoYellow : public Painting, public ::testing::WithParamInterface<NoYellowCase> {};
 

@@ -67,6 +67,11 @@ struct RepaintCase {
     int paints;
 };
 
+void PrintTo(const RepaintCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SetterRepaint : public ::testing::TestWithParam<RepaintCase> {};
 
 TEST_P(SetterRepaint, RepaintsExactlyWhenTheSettingShows)
@@ -211,6 +216,11 @@ struct BadInputCase {
     const char* name;
     std::function<void(TVeltanBrd&)> set;
 };
+
+void PrintTo(const BadInputCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BadSetterInput : public ::testing::TestWithParam<BadInputCase> {};
 

@@ -17,6 +17,11 @@ struct SheetCase {
     int cell;
 };
 
+void PrintTo(const SheetCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ResourceSheets : public ::testing::TestWithParam<SheetCase> {};
 
 TEST_P(ResourceSheets, AreCompiledInWithPieceSetShape)
@@ -43,6 +48,11 @@ struct AcceptCase {
     bool accepted;
     int pieceSize;
 };
+
+void PrintTo(const AcceptCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CustomPieceSetAcceptance : public ::testing::TestWithParam<AcceptCase> {};
 
@@ -89,6 +99,11 @@ struct LetterCase {
     char letter;
     int image; // -1: nothing drawn
 };
+
+void PrintTo(const LetterCase& c, std::ostream* os)
+{
+    *os << "letter " << testing::PrintToString(c.letter);
+}
 
 class DrawPieceLetter : public ::testing::TestWithParam<LetterCase> {};
 
@@ -177,6 +192,11 @@ struct SourceCase {
     int source; // the scale it is drawn from
 };
 
+void PrintTo(const SourceCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PieceSources : public ::testing::TestWithParam<SourceCase> {};
 
 TEST_P(PieceSources, DrawFromTheSmallestSheetThatNeedsNoEnlarging)
@@ -228,6 +248,11 @@ struct PlacementCase {
     bool whiteOnTop;
     QPoint topLeft; // where the piece on A16 starts
 };
+
+void PrintTo(const PlacementCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class PiecePlacement : public ::testing::TestWithParam<PlacementCase> {};
 

@@ -31,6 +31,11 @@ struct UnmovedCase {
     bool legal;
 };
 
+void PrintTo(const UnmovedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const std::vector<Placed> CastlingStart = {{I01, 'K'}, {A01, 'R'}, {P01, 'R'},
                                            {E02, 'P'}, {I16, 'k'}, {A16, 'r'}};
 
@@ -79,6 +84,11 @@ struct EndingCase {
     std::function<void(TRecordingKernel&)> play;
     TGameEnding ending;
 };
+
+void PrintTo(const EndingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 // Two kings and two rooks walking round squares of four: no position comes
 // back often enough to stand as a repetition, so only the history's size ends it.

@@ -98,6 +98,11 @@ struct JumpCase {
     int madeInTurn;
 };
 
+void PrintTo(const JumpCase& c, std::ostream* os)
+{
+    *os << c.movesPerTeamTurn << " moves a turn, jump to move " << c.moveno;
+}
+
 class Jumps : public testing::TestWithParam<JumpCase> {};
 
 TEST_P(Jumps, CompletedTurnsArePassedOn)
@@ -210,6 +215,11 @@ struct RepetitionCase {
     int movesPerTeamTurn;
     int firstRepetition; // the move after which no move is legal
 };
+
+void PrintTo(const RepetitionCase& c, std::ostream* os)
+{
+    *os << c.movesPerTeamTurn << " moves a turn";
+}
 
 class Repetition : public testing::TestWithParam<RepetitionCase> {};
 

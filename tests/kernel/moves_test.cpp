@@ -87,6 +87,11 @@ struct CastleCase {
     Square rook, kingTo, rookTo;
 };
 
+void PrintTo(const CastleCase& c, std::ostream* os)
+{
+    *os << "rook on " << TVeltanBrdKernel::SquareToString(c.rook);
+}
+
 class CastlingMoves : public testing::TestWithParam<CastleCase> {};
 
 TEST_P(CastlingMoves, KingEndsNextToTheRooksSquareAndCannotMoveAgainThisTurn)
@@ -117,6 +122,13 @@ struct PromotionCase {
     bool handler;
     char wanted, expected;
 };
+
+void PrintTo(const PromotionCase& c, std::ostream* os)
+{
+    *os << TVeltanBrdKernel::SquareToString(c.from) << "-" << TVeltanBrdKernel::SquareToString(c.to);
+    if (c.handler)
+        *os << " choosing " << c.wanted;
+}
 
 class Promotion : public testing::TestWithParam<PromotionCase> {};
 

@@ -13,6 +13,11 @@ struct SquareCase {
     int colour;
 };
 
+void PrintTo(const SquareCase& c, std::ostream* os)
+{
+    *os << c.text;
+}
+
 class SquareNotation : public testing::TestWithParam<SquareCase> {};
 
 TEST_P(SquareNotation, CoordinatesTextAndColourAgree)

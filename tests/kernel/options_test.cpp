@@ -43,6 +43,11 @@ struct WarningCase {
     const char* message;
 };
 
+void PrintTo(const WarningCase& c, std::ostream* os)
+{
+    *os << (c.players ? "players" : "position") << " of length " << c.length;
+}
+
 class StartStringWarnings : public testing::TestWithParam<WarningCase> {};
 
 TEST_P(StartStringWarnings, WrongLengthIsRefusedWithItsDifference)

@@ -58,11 +58,20 @@ std::string Describe(const TurnState& s)
            " move " + std::to_string(s.lastMove);
 }
 
-std::string SettingName(const testing::TestParamInfo<SoakSetting>& info)
+std::string SettingText(const SoakSetting& s)
 {
-    const SoakSetting& s = info.param;
     return ArrangementName(s.arrangement) + "_shift" + std::to_string(s.rowShift) + "_" +
            std::to_string(s.movesPerTeamTurn) + "moves_" + std::to_string(s.playersPerTeam) + "players";
+}
+
+std::string SettingName(const testing::TestParamInfo<SoakSetting>& info)
+{
+    return SettingText(info.param);
+}
+
+void PrintTo(const SoakSetting& s, std::ostream* os)
+{
+    *os << SettingText(s);
 }
 
 class Soak : public testing::TestWithParam<SoakSetting> {};

@@ -12,6 +12,11 @@ struct SplitCase {
     std::vector<char> players; // who makes each move of one White turn
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os)
+{
+    *os << c.movesPerTeamTurn << " moves, " << c.playersPerTeam << " players";
+}
+
 class TurnSplit : public testing::TestWithParam<SplitCase> {};
 
 // Every file of rank 02 holds a White pawn; each player owns every fourth file.
@@ -93,6 +98,11 @@ struct ForfeitCase {
     bool whiteToMoveAfter;
     char playerAfter;
 };
+
+void PrintTo(const ForfeitCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Forfeits : public testing::TestWithParam<ForfeitCase> {};
 

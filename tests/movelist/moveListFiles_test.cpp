@@ -139,6 +139,11 @@ struct BadLoad {
     QByteArray bytes;
 };
 
+void PrintTo(const BadLoad& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class LoadingABadFile : public MoveListFiles, public testing::WithParamInterface<BadLoad> {};
 
 TEST_P(LoadingABadFile, ShowsOneMessageNamingItAndKeepsTheGame)
@@ -181,6 +186,11 @@ struct TReplaceRow {
     bool asked;
     bool written;
 };
+
+void PrintTo(const TReplaceRow& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ReplacingAFile : public MoveListFiles, public testing::WithParamInterface<TReplaceRow> {};
 

@@ -23,6 +23,11 @@ struct LineChoice {
     bool whiteToMove;
 };
 
+void PrintTo(const LineChoice& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ChoosingALine : public MoveListWindow, public testing::WithParamInterface<LineChoice> {};
 
 TEST_P(ChoosingALine, ShowsThePositionAfterThatMove)
