@@ -79,8 +79,9 @@ TEST(ComputerPlayer, ComputerAgainstComputerPlaysToTheEnd)
     while (board.Ending() == TGameEnding::None && board.PlayComputerMove()) {
     }
     ASSERT_NE(board.Ending(), TGameEnding::None) << "after " << board.LastMove << " moves";
-    if (board.GameEnded())
+    if (board.GameEnded()) {
         EXPECT_EQ(board.messages.back(), TVeltanBrdKernel::EndingMessage(board.Ending()));
+    }
     std::string why;
     EXPECT_TRUE(board.CheckConsistency(why)) << why;
 }
