@@ -216,27 +216,32 @@ TEST(Search, ProgressReportLeavesTheChoiceAlone)
         ASSERT_TRUE(board.PerformMove(from, to)) << board.SquareToString(from) << board.SquareToString(to);
 }
 
-// From another thread, as the board's user-interface thread will do it.
+// From another thread, as the board's user-interface thread will do it; with
+// helper threads the whole search ends, not only the main one.
 TEST(Search, StopsSoonAfterTheStopFlag)
 {
-    TVeltanBrdKernel board;
-    StartGame(board, {Arrangement::Classic, 0, 4, 2});
-    TSearch search(engine::TEngineGame(board), 8);
-    std::atomic<bool> stop{false};
-    TEngineMove move;
-    Clock::time_point finished;
-    std::thread worker([&] {
-        move = search.FindMove(TSearchLimits{}, stop);
-        finished = Clock::now();
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    const Clock::time_point stopped = Clock::now();
-    stop = true;
-    worker.join();
-    // Generous for sanitizer builds on a busy machine: a search that missed
-    // the flag would not end at all, since it has no other limit.
-    EXPECT_LT(finished - stopped, std::chrono::milliseconds(250));
-    EXPECT_TRUE(board.MoveIsLegal(move.from, move.to));
+    for (const int threads : {1, 2}) {
+        TVeltanBrdKernel board;
+        StartGame(board, {Arrangement::Classic, 0, 4, 2});
+        TSearch search(engine::TEngineGame(board), 8);
+        std::atomic<bool> stop{false};
+        TSearchLimits limits;
+        limits.threads = threads;
+        TEngineMove move;
+        Clock::time_point finished;
+        std::thread worker([&] {
+            move = search.FindMove(limits, stop);
+            finished = Clock::now();
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        const Clock::time_point stopped = Clock::now();
+        stop = true;
+        worker.join();
+        // Generous for sanitizer builds on a busy machine: a search that missed
+        // the flag would not end at all, since it has no other limit.
+        EXPECT_LT(finished - stopped, std::chrono::milliseconds(250)) << threads << " threads";
+        EXPECT_TRUE(board.MoveIsLegal(move.from, move.to)) << threads << " threads";
+    }
 }
 
 TEST(Search, StoppedBeforeItBeginsStillGivesALegalMove)
