@@ -15,6 +15,9 @@ namespace {
 class TComputerKernel : public TRecordingKernel {
 public:
     std::atomic<int> found{0};
+    // A search still running calls ComputerMoveFound: it must end before this
+    // part of the board goes, as in every board that overrides it.
+    ~TComputerKernel() override { CancelThinking(); }
 
 protected:
     void ComputerMoveFound() override { ++found; }
