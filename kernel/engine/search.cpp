@@ -71,11 +71,13 @@ constexpr int BadCaptureMargin = 50;
 // shallower search would be above it after a real move too.
 constexpr int NullMoveDepth = 3;
 constexpr int NullMoveReduction = 2;
+
+// Reductions of late quiet moves: from this depth, after the first few
+// moves, by depth and by the number of moves searched before.
 constexpr int ReductionDepth = 3;
 constexpr int FullDepthMoves = 3;
 constexpr int MaxReducedMoves = 256;
 
-// Reductions by depth and by the number of moves searched before.
 struct TReductions {
     std::array<std::array<std::int8_t, MaxReducedMoves>, TSearch::MaxPly + 1> byDepth{};
     TReductions()
