@@ -58,6 +58,11 @@ public:
     /// Toggles between running and stopped play. Stopping appends
     /// " (Game stopped)" to the status line; starting takes one clock step at once.
     void StartStop() override;
+    /// Stops running play as Start/Stop does; nothing when play is stopped.
+    void StopPlay() override;
+    /// The status line names who is to move at the record shown (or its
+    /// ending), and the kept game notes the record.
+    void RecordShown() override;
     QString GameFileFolder() const override;
     void SetGameFileFolder(const QString& folder) override;
     /// While the game is unfinished and has moves not saved or loaded by the

@@ -52,7 +52,9 @@ void TFrmVeltanBrd::ItsShowTime()
             board.SetTimeLeftBlack(board.TimeLeftBlack() - step);
         const double left = white ? board.TimeLeftWhite() : board.TimeLeftBlack();
         if (left < 0) {
-            board.SetGameEnded(true);
+            // The loss is part of the game's record, so a saved or kept game
+            // still knows how it ended.
+            board.LoseOnTime(white);
             // Stopped before the box opens, so no further step happens behind it.
             SetClockRunning(false);
             ShowMessage(white ? QStringLiteral("White lost on time!") : QStringLiteral("Black lost on time!"),

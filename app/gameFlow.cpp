@@ -45,9 +45,13 @@ void TFrmVeltanBrd::StartStop()
 {
     // A finished game stays finished, however its last position was reached
     // (played, stepped to or loaded): resuming would only run a clock down
-    // past the result, so the result is told again instead.
+    // past the result, so the result is told again instead. A clock that ran
+    // out has no time left for any record of the game, so playing on from an
+    // earlier one is refused as well.
     if (VeltanBrd1->GameEnded()) {
-        const TGameEnding ending = VeltanBrd1->Ending();
+        TGameEnding ending = VeltanBrd1->Ending();
+        if (ending == TGameEnding::None)
+            ending = VeltanBrd1->TimeLoss();
         if (ending != TGameEnding::None) {
             ShowMessage(QString::fromStdString(TVeltanBrdKernel::EndingMessage(ending)),
                         QMessageBox::Information);
@@ -63,6 +67,24 @@ void TFrmVeltanBrd::StartStop()
     // When the computer is to move, it starts at once rather than at the
     // board's next turn check.
     VeltanBrd1->Think();
+}
+
+void TFrmVeltanBrd::StopPlay()
+{
+    if (!VeltanBrd1->GameEnded())
+        StartStop();
+}
+
+void TFrmVeltanBrd::RecordShown()
+{
+    // The status line follows the record shown: who is to move there, or how
+    // the game stood ended there.
+    const TGameEnding ending = VeltanBrd1->Ending();
+    if (ending != TGameEnding::None)
+        SetStatusText(QString::fromStdString(TVeltanBrdKernel::EndingMessage(ending)));
+    else if (VeltanBrd1->GameEnded())
+        SetStatusText(QString::fromStdString(VeltanBrd1->GetMovesLeftInTurn()) + GameStoppedSuffix);
+    KeepUnfinishedGame();
 }
 
 void TFrmVeltanBrd::VeltanBrd1LegalMove(TVeltanBrdKernel&, Square, Square)

@@ -102,8 +102,9 @@ void TFrmVeltanBrd::KeepUnfinishedGame()
 {
     if (!_keptGame->Claimed())
         return;
+    // The whole line, whichever record is shown: looking back loses nothing.
     if (IsUnfinishedGame(*VeltanBrd1))
-        _keptGame->Save(GameFileContentOf(*VeltanBrd1),
+        _keptGame->Save(GameLineContentOf(*VeltanBrd1),
                         ResumeAttributes(ResumeStateOf(*VeltanBrd1, ClockRunning())));
     else
         _keptGame->Remove();
@@ -118,7 +119,8 @@ bool TFrmVeltanBrd::MayReplaceGame()
 
 void TFrmVeltanBrd::GameKeptInFile()
 {
-    _unsavedMoves = false;
+    // A file written at an earlier record leaves the later moves unsaved.
+    _unsavedMoves = VeltanBrd1->LastMove < VeltanBrd1->HistoryEnd();
     // A game loaded from a file takes the kept game's place.
     KeepUnfinishedGame();
 }

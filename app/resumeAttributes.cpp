@@ -15,6 +15,7 @@ const QString ComputerLevelAttribute = QStringLiteral("ComputerLevel");
 const QString TimeLeftWhiteAttribute = QStringLiteral("ClockWhiteMs");
 const QString TimeLeftBlackAttribute = QStringLiteral("ClockBlackMs");
 const QString ClockRanAttribute = QStringLiteral("ClockRan");
+const QString ShownMoveAttribute = QStringLiteral("ShownMove");
 const QString TrueText = QStringLiteral("true");
 const QString FalseText = QStringLiteral("false");
 const QString NoClock = QStringLiteral("None");
@@ -29,6 +30,15 @@ std::optional<bool> ReadFlag(const QXmlStreamAttributes& attributes, const QStri
     if (value == TrueText || value == FalseText)
         return value == TrueText;
     return std::nullopt;
+}
+
+std::optional<int> ReadMoveNumber(const QXmlStreamAttributes& attributes, const QString& name)
+{
+    bool number = false;
+    const int moveno = attributes.value(name).toInt(&number);
+    if (!number || moveno < 0 || moveno > MaxHistoryMoves)
+        return std::nullopt;
+    return moveno;
 }
 
 std::optional<double> ReadClock(const QXmlStreamAttributes& attributes, const QString& name)
@@ -57,6 +67,8 @@ TResumeState ResumeStateOf(const TVeltanBrdKernel& board, bool clockRunning)
     state.timeLeftBlack = board.TimeLeftBlack();
     if (clockRunning)
         state.clockRan = board.WhiteToMove() ? TRunningClock::White : TRunningClock::Black;
+    if (board.LastMove < board.HistoryEnd())
+        state.shownMove = board.LastMove;
     return state;
 }
 
@@ -76,6 +88,8 @@ TExtraAttributes ResumeAttributes(const TResumeState& state)
                         : state.clockRan == TRunningClock::Black ? QString(gamefile::BlackTeam)
                                                                  : NoClock;
     attributes.emplace_back(ClockRanAttribute, ran);
+    if (state.shownMove)
+        attributes.emplace_back(ShownMoveAttribute, QString::number(*state.shownMove));
     return attributes;
 }
 
@@ -97,6 +111,7 @@ TResumeState ReadResumeState(const QByteArray& document)
     state.clockRan = ran == gamefile::WhiteTeam   ? TRunningClock::White
                      : ran == gamefile::BlackTeam ? TRunningClock::Black
                                                   : TRunningClock::None;
+    state.shownMove = ReadMoveNumber(attributes, ShownMoveAttribute);
     return state;
 }
 
@@ -110,4 +125,7 @@ void ApplyResumeState(const TResumeState& state, TVeltanBrdKernel& board)
         board.SetTimeLeftWhite(*state.timeLeftWhite);
     if (state.timeLeftBlack)
         board.SetTimeLeftBlack(*state.timeLeftBlack);
+    // The rest of the line stays there for Forward.
+    if (state.shownMove && *state.shownMove != board.LastMove)
+        board.GotoMove(*state.shownMove);
 }

@@ -22,6 +22,8 @@ struct TResumeState {
     std::optional<double> timeLeftWhite; ///< days
     std::optional<double> timeLeftBlack; ///< days
     TRunningClock clockRan = TRunningClock::None;
+    /// The record shown, when it is not the end of the line.
+    std::optional<int> shownMove;
 };
 
 /// The board's state now; clockRunning tells whether the team to move's clock counts.
@@ -34,5 +36,6 @@ TExtraAttributes ResumeAttributes(const TResumeState& state);
 /// of its form is left out; a document without a root gives the empty state.
 TResumeState ReadResumeState(const QByteArray& document);
 
-/// Puts sides, level and clocks on the board; what is not recorded stays.
+/// Puts sides, level and clocks on the board and shows the recorded record;
+/// what is not recorded, or a record the board's line does not hold, stays.
 void ApplyResumeState(const TResumeState& state, TVeltanBrdKernel& board);

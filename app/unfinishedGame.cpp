@@ -18,8 +18,9 @@ const QString DamagedSuffix = QStringLiteral(".damaged-");
 
 bool IsUnfinishedGame(const TVeltanBrdKernel& board)
 {
-    return board.LastMove >= 1 && board.Ending() == TGameEnding::None && board.TimeLeftWhite() > 0 &&
-           board.TimeLeftBlack() > 0;
+    // Judged at the end of the line: looking back at an earlier record, the
+    // start included, leaves the game as unfinished as it was.
+    return board.HistoryEnd() >= 1 && board.LineEnding() == TGameEnding::None;
 }
 
 TUnfinishedGameFile::TUnfinishedGameFile(const QString& folder)

@@ -14,8 +14,8 @@
 
 class TVeltanBrdKernel;
 
-/// True for a game worth keeping: at least one move made, no ending reached
-/// and neither clock at or below zero.
+/// True for a game worth keeping: at least one move at the end of its line of
+/// play and no ending there (a loss on time included), whichever record is shown.
 bool IsUnfinishedGame(const TVeltanBrdKernel& board);
 
 /// The kept game's file ("unfinished-game.xml") and lock ("unfinished-game.lock").

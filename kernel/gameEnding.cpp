@@ -16,6 +16,8 @@ bool HasPiece(const std::string& position, char letter)
 
 TGameEnding TVeltanBrdKernel::Ending() const
 {
+    if (_timeLoss != TGameEnding::None && LastMove == _HistoryEnd)
+        return _timeLoss;
     // Every ending is found by a move, as the live game finds it: a start
     // short of material, say, is played until its first move.
     if (LastMove < 1)
@@ -35,6 +37,25 @@ TGameEnding TVeltanBrdKernel::Ending() const
     if (LastMove >= MaxHistoryMoves)
         return TGameEnding::HistoryFull;
     return TGameEnding::None;
+}
+
+TGameEnding TVeltanBrdKernel::LineEnding() const
+{
+    if (_timeLoss != TGameEnding::None)
+        return _timeLoss;
+    return LastMove == _HistoryEnd ? Ending() : _lineEnding;
+}
+
+void TVeltanBrdKernel::LoseOnTime(bool white)
+{
+    // Records after the one shown were a line given up when play went on from
+    // here; the clock has ended the game before any of them was played again.
+    _HistoryEnd = LastMove;
+    _lineEnding = TGameEnding::None;
+    _timeLoss = white ? TGameEnding::WhiteLostOnTime : TGameEnding::BlackLostOnTime;
+    InvalidateRepetitionCache();
+    if (!FGameEnded)
+        SetGameEnded(true);
 }
 
 bool TVeltanBrdKernel::EndingStopsPlay(TGameEnding ending) const
@@ -66,6 +87,10 @@ std::string TVeltanBrdKernel::EndingMessage(TGameEnding ending)
         return "Draw";
     case TGameEnding::HistoryFull:
         return "The game has reached " + std::to_string(MaxHistoryMoves) + " moves: draw";
+    case TGameEnding::WhiteLostOnTime:
+        return "White lost on time!";
+    case TGameEnding::BlackLostOnTime:
+        return "Black lost on time!";
     case TGameEnding::None:
         break;
     }

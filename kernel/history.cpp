@@ -46,6 +46,8 @@ void TVeltanBrdKernel::LoadMove(int moveno, const MoveInfo& aMove)
     record.position = NormalisedRecordText(aMove.position, ' ');
     record.players = NormalisedRecordText(aMove.players, '0');
     _HistoryEnd = std::max(_HistoryEnd, moveno);
+    _timeLoss = TGameEnding::None;
+    _lineEnding = TGameEnding::None;
     InvalidateRepetitionCache();
 }
 
@@ -58,6 +60,10 @@ bool TVeltanBrdKernel::GotoMove(int moveno)
     // it stopped) so that it does not cut the line being looked at; the next
     // move or a restart of play wakes it.
     CancelThinking();
+    // Leaving the end of the line: what it reached is remembered, so the game
+    // is judged by its end whichever record is looked at.
+    if (LastMove == _HistoryEnd && moveno != LastMove)
+        _lineEnding = Ending();
     LastMove = moveno;
     InvalidateRepetitionCache();
     CopyRecordIntoBoard(MoveList[static_cast<std::size_t>(moveno)]);
@@ -83,6 +89,8 @@ void TVeltanBrdKernel::StartNewHistory()
     start.WhiteTeamIsPlaying = true;
     LastMove = 0;
     _HistoryEnd = 0;
+    _timeLoss = TGameEnding::None;
+    _lineEnding = TGameEnding::None;
     InvalidateRepetitionCache();
 }
 

@@ -72,6 +72,8 @@ bool TVeltanBrdKernel::PerformMove(Square oldSq, Square newSq)
 
     ++LastMove;
     _HistoryEnd = LastMove; // a move made after stepping back starts a new line
+    _timeLoss = TGameEnding::None;
+    _lineEnding = TGameEnding::None;
     MoveInfo& record = MoveList[static_cast<std::size_t>(LastMove)];
     record.OldSquare = oldSq;
     record.NewSquare = newSq;

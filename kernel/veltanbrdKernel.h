@@ -47,6 +47,8 @@ enum class TGameEnding : std::uint8_t {
     Repetition,       ///< a repetition stands: no move is legal
     NoMatingMaterial, ///< neither team has the material to take a king
     HistoryFull,      ///< the history's last record is written
+    WhiteLostOnTime,  ///< White's clock ran out at the end of the line
+    BlackLostOnTime,
 };
 
 /// Where a king and its rook land when the king castles from kingFrom onto
@@ -237,6 +239,10 @@ public:
     bool StartGameFrom(const std::string& startPosition, const std::string& startPlayers);
     /// Last record of the current line of play.
     int HistoryEnd() const { return _HistoryEnd; }
+    /// The ending at the end of the line of play, whichever record is shown:
+    /// a loss on time there, or what the record at HistoryEnd() reached. A game
+    /// is unfinished while this is None.
+    TGameEnding LineEnding() const;
 
     // ---- Move legality ------------------------------------------------------
 
@@ -263,8 +269,16 @@ public:
     bool PerformMove(Square oldSq, Square newSq);
     bool GameEnded() const { return FGameEnded; }
     /// The ending reached at the record shown (None while play can go on).
-    /// Draws are reported whether or not an OnDraw handler ends the game.
+    /// Draws are reported whether or not an OnDraw handler ends the game; a
+    /// loss on time only at the end of the line, where it happened.
     TGameEnding Ending() const;
+    /// A team has run out of time at the record shown (the clock's team to
+    /// move, or the team a game file names): the line of play ends at this
+    /// record (later records can no longer be reached), the loss on time is
+    /// its ending and play ends.
+    void LoseOnTime(bool white);
+    /// WhiteLostOnTime or BlackLostOnTime when the line ended on a clock, else None.
+    TGameEnding TimeLoss() const { return _timeLoss; }
     /// The words that announce an ending ("White has won!", "Draw", ...); empty for None.
     static std::string EndingMessage(TGameEnding ending);
     /// Where king and rook land when the king on kingFrom castles onto the rook on rookFrom.
@@ -511,6 +525,11 @@ private:
     std::uint32_t _searchRules = 0;
 
     int _HistoryEnd = 0;
+    // A clock that ran out ends the line where it ran out; any change of the
+    // line of play forgets it.
+    TGameEnding _timeLoss = TGameEnding::None;
+    // What the end of the line reached, as found when the board last left it.
+    TGameEnding _lineEnding = TGameEnding::None;
     // The repetition answer is asked for by every legality test; it only
     // changes with the history, so it is kept per history generation.
     std::uint64_t _historyGeneration = 1;

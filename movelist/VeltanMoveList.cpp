@@ -76,15 +76,26 @@ void TFrmVeltanMoveList::FillList()
     }
 }
 
+void TFrmVeltanMoveList::ShowRecord(int moveno)
+{
+    if (moveno == VeltanBrd.LastMove || moveno < 0 || moveno > VeltanBrd.HistoryEnd())
+        return;
+    // Looking at another record stops running play first: no clock may run
+    // and no computer think while the position is only being looked at.
+    Host.StopPlay();
+    VeltanBrd.GotoMove(moveno);
+    Host.RecordShown();
+}
+
 void TFrmVeltanMoveList::ButtonBackClick()
 {
-    VeltanBrd.MoveBackward();
+    ShowRecord(VeltanBrd.LastMove - 1);
     FillList();
 }
 
 void TFrmVeltanMoveList::ButtonForwardClick()
 {
-    VeltanBrd.MoveForward();
+    ShowRecord(VeltanBrd.LastMove + 1);
     FillList();
 }
 
@@ -94,9 +105,7 @@ void TFrmVeltanMoveList::LbxMovesClick(int row)
         return;
     // The list is not refilled after a jump, so line i of n keeps naming
     // record n - i and the user can jump on from any line.
-    const int moveno = ui->LbxMoves->count() - row;
-    if (moveno != VeltanBrd.LastMove)
-        VeltanBrd.GotoMove(moveno);
+    ShowRecord(ui->LbxMoves->count() - row);
 }
 
 void TFrmVeltanMoveList::BtnOKClick()

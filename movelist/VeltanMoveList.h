@@ -34,6 +34,9 @@ protected:
 private:
     /// The board's move lines, newest first: line i of n names record n - i.
     void FillList();
+    /// Shows record moveno (play stopped first); nothing for the record
+    /// shown or one outside the line.
+    void ShowRecord(int moveno);
     void ButtonBackClick();
     void ButtonForwardClick();
     void LbxMovesClick(int row);

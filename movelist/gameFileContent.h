@@ -33,4 +33,7 @@ struct TGameFileContent {
     std::optional<TGameFileStart> start;
     /// Records of moves 1..n in order: strings of exactly 256 known letters.
     std::vector<MoveInfo> moves;
+    /// WhiteLostOnTime or BlackLostOnTime when the game ended on a clock after
+    /// the last of these moves; None otherwise.
+    TGameEnding timeLoss = TGameEnding::None;
 };

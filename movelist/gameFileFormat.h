@@ -36,6 +36,14 @@ inline constexpr QLatin1String TimeLeftAttribute{"TimeLeft"};
 inline constexpr QLatin1String TeamColorAttribute{"TeamColor"};
 inline constexpr QLatin1String OldSqrAttribute{"OldSqr"};
 inline constexpr QLatin1String NewSqrAttribute{"NewSqr"};
+/// A record's clock to the millisecond, beside TimeLeft's whole seconds;
+/// preferred when present (older files lack it).
+inline constexpr QLatin1String TimeLeftMsAttribute{"TimeLeftMs"};
+/// The team whose clock ran out after the last move ("White" or "Black");
+/// optional, written only for a game lost on time.
+inline constexpr QLatin1String LostOnTimeAttribute{"LostOnTime"};
+/// Milliseconds in a day, the unit of clock values.
+inline constexpr double MillisecondsPerDay = 86'400'000.0;
 
 /// The format version written into every file (never checked on reading).
 inline constexpr QLatin1String FormatVersion{"0.9"};

@@ -196,6 +196,18 @@ TProblem ReadStart(const QXmlStreamAttributes& attributes, std::optional<TGameFi
     return {};
 }
 
+TProblem ReadTimeLoss(const QXmlStreamAttributes& attributes, TGameEnding& timeLoss)
+{
+    if (!attributes.hasAttribute(LostOnTimeAttribute))
+        return {};
+    const auto team = attributes.value(LostOnTimeAttribute);
+    if (team != WhiteTeam && team != BlackTeam)
+        return QStringLiteral("%1 is %2, which is neither %3 nor %4")
+            .arg(LostOnTimeAttribute, Quoted(team), WhiteTeam, BlackTeam);
+    timeLoss = team == WhiteTeam ? TGameEnding::WhiteLostOnTime : TGameEnding::BlackLostOnTime;
+    return {};
+}
+
 TProblem ReadMove(const TXmlElement& element, MoveInfo& record)
 {
     const QXmlStreamAttributes& attributes = element.attributes;
@@ -212,6 +224,17 @@ TProblem ReadMove(const TXmlElement& element, MoveInfo& record)
         return QStringLiteral("has a %1 of %2, which is not a time (h:mm:ss)")
             .arg(TimeLeftAttribute, Quoted(timeLeft));
     record.TimeLeft = *days;
+    // The milliseconds, where the file has them, keep what whole seconds round away.
+    if (attributes.hasAttribute(TimeLeftMsAttribute)) {
+        const QString text = attributes.value(TimeLeftMsAttribute).toString();
+        bool number = false;
+        const qint64 ms = text.toLongLong(&number);
+        if (!number || ms < 0 || ms > qint64{MaxTimeTextHours} * 3'600'000)
+            return QStringLiteral("has a %1 of %2, which is not a number of milliseconds from 0 to %3 hours")
+                .arg(TimeLeftMsAttribute, Quoted(text))
+                .arg(MaxTimeTextHours);
+        record.TimeLeft = static_cast<double>(ms) / MillisecondsPerDay;
+    }
 
     // Older files may lack these; the reading stays as tolerant as it always was.
     record.WhiteTeamIsPlaying = attributes.value(TeamColorAttribute) == WhiteTeam;
@@ -246,6 +269,8 @@ TProblem ReadGame(const QByteArray& data, TGameFileContent& game)
     if (TProblem problem = ReadSettings(rootElement.attributes, game.settings); !problem.isEmpty())
         return problem;
     if (TProblem problem = ReadStart(rootElement.attributes, game.start); !problem.isEmpty())
+        return problem;
+    if (TProblem problem = ReadTimeLoss(rootElement.attributes, game.timeLoss); !problem.isEmpty())
         return problem;
 
     std::vector<int> moveElements;

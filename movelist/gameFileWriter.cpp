@@ -25,6 +25,8 @@ void WriteMove(QXmlStreamWriter& writer, const MoveInfo& record)
     writer.writeAttribute(PositionAttribute, QString::fromLatin1(record.position));
     writer.writeAttribute(PlayersAttribute, QString::fromLatin1(record.players));
     writer.writeAttribute(TimeLeftAttribute, TimeText(record.TimeLeft));
+    writer.writeAttribute(TimeLeftMsAttribute,
+                          QString::number(qRound64(record.TimeLeft * MillisecondsPerDay)));
     writer.writeAttribute(TeamColorAttribute, record.WhiteTeamIsPlaying ? WhiteTeam : BlackTeam);
     writer.writeAttribute(OldSqrAttribute, SquareText(record.OldSquare));
     writer.writeAttribute(NewSqrAttribute, SquareText(record.NewSquare));
@@ -44,14 +46,8 @@ void WriteStart(QXmlStreamWriter& writer, const TGameFileStart& start)
     writer.writeAttribute(IncrementBlackAttribute, TimeText(start.incrementBlack));
 }
 
-} // namespace
-
-bool NothingToSave(const TVeltanBrdKernel& board)
-{
-    return board.LastMove < 2 * board.MovesPerTeamTurn();
-}
-
-TGameFileContent GameFileContentOf(const TVeltanBrdKernel& board)
+// The game with its records 1..last.
+TGameFileContent ContentUpTo(const TVeltanBrdKernel& board, int last)
 {
     TGameFileContent game;
     game.settings.PlayersPerTeam = board.PlayersPerTeam();
@@ -68,9 +64,30 @@ TGameFileContent GameFileContentOf(const TVeltanBrdKernel& board)
     start.timeStartBlack = board.TimeStartBlack();
     start.incrementWhite = board.TimeIncrementWhite();
     start.incrementBlack = board.TimeIncrementBlack();
-    const int last = std::clamp(board.LastMove, 0, MaxMoves);
+    last = std::clamp(last, 0, MaxMoves);
     game.moves.assign(board.MoveList.begin() + 1, board.MoveList.begin() + 1 + last);
+    // The loss belongs to the end of the line: a file that stops before it
+    // holds a game that went on.
+    if (last == board.HistoryEnd())
+        game.timeLoss = board.TimeLoss();
     return game;
+}
+
+} // namespace
+
+bool NothingToSave(const TVeltanBrdKernel& board)
+{
+    return board.LastMove < 2 * board.MovesPerTeamTurn();
+}
+
+TGameFileContent GameFileContentOf(const TVeltanBrdKernel& board)
+{
+    return ContentUpTo(board, board.LastMove);
+}
+
+TGameFileContent GameLineContentOf(const TVeltanBrdKernel& board)
+{
+    return ContentUpTo(board, board.HistoryEnd());
 }
 
 QByteArray GameFileDocument(const TVeltanBrdKernel& board, const QString& name, const QString& stamp)
@@ -101,6 +118,9 @@ QByteArray GameFileDocument(const TGameFileContent& game, const QString& name, c
     writer.writeAttribute(IncrementAttribute, TimeText(game.settings.Increment));
     if (game.start)
         WriteStart(writer, *game.start);
+    if (game.timeLoss == TGameEnding::WhiteLostOnTime || game.timeLoss == TGameEnding::BlackLostOnTime)
+        writer.writeAttribute(LostOnTimeAttribute,
+                              game.timeLoss == TGameEnding::WhiteLostOnTime ? WhiteTeam : BlackTeam);
     for (const auto& [attribute, value] : extras)
         writer.writeAttribute(attribute, value);
     for (const MoveInfo& record : game.moves)

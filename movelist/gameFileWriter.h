@@ -28,8 +28,13 @@ bool NothingToSave(const TVeltanBrdKernel& board);
 QByteArray GameFileDocument(const TVeltanBrdKernel& board, const QString& name, const QString& stamp);
 
 /// What a game file of the board would hold, start included, as a copy that
-/// can be written elsewhere (another thread) while the board plays on.
+/// can be written elsewhere (another thread) while the board plays on: the
+/// records 1..LastMove, and a loss on time when they reach the end of the line.
 TGameFileContent GameFileContentOf(const TVeltanBrdKernel& board);
+
+/// The same for the whole line of play, records 1..HistoryEnd(), whichever
+/// record is shown.
+TGameFileContent GameLineContentOf(const TVeltanBrdKernel& board);
 
 /// The document of a copied game, as GameFileDocument writes it, with the
 /// extra root attributes after the start.

@@ -16,6 +16,10 @@ public:
     virtual void UpdateGameSettings() = 0;
     /// Toggles between running and stopped play.
     virtual void StartStop() = 0;
+    /// Stops running play as StartStop does; nothing when play is stopped.
+    virtual void StopPlay() {}
+    /// The board has stepped or jumped to another record of its history.
+    virtual void RecordShown() {}
     /// The folder the game-file dialogs open in: the one last used, else the
     /// user's documents folder.
     virtual QString GameFileFolder() const = 0;

@@ -54,6 +54,10 @@ void ApplyGameFile(const TGameFileContent& game, TVeltanBrdKernel& board, TGameH
     // so no switch is made here.
     board.SetGameEnded(true);
     board.GotoMove(moveno);
+    // A game lost on time ends where its clock ran out; the host's start of
+    // play then tells the result instead of running a clock below zero.
+    if (game.timeLoss != TGameEnding::None)
+        board.LoseOnTime(game.timeLoss == TGameEnding::WhiteLostOnTime);
     host.StartStop();
 }
 

@@ -14,7 +14,7 @@
 /// loads the records, sets each team's clock from its last move, jumps to the
 /// last move (the board then stands as right after it, the turn passed on when
 /// it was complete; the start position with White to move when there are
-/// none) and lets the host start play.
+/// none), ends a game lost on time there and lets the host start play.
 void ApplyGameFile(const TGameFileContent& game, TVeltanBrdKernel& board, TGameHost& host);
 
 /// Reads and checks the file at path and, when it passes, applies it. When it

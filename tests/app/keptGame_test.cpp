@@ -92,8 +92,7 @@ TEST_F(KeptGame, NewGameAtTheOfferRemovesItAndAnEndedGameIsNotKept)
 
     PlayMoves(1);
     ASSERT_TRUE(KeptExists());
-    Board().SetTimeLeftWhite(-ClockStep);
-    Board().SetGameEnded(true);
+    Board().LoseOnTime(true);
     DeliverNotices();
     EXPECT_FALSE(KeptExists());
 }

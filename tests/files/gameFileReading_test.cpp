@@ -242,8 +242,10 @@ TEST_F(GameFileLoading, ReadsTimesInTheUsersLocaleForm)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QByteArray edited = ReplaceFirst(WithoutStart(document), QStringLiteral("Increment=\"[^\"]*\""),
                                      QStringLiteral("Increment=\"12:00:05 AM\""));
-    edited = ReplaceFirst(edited, QStringLiteral("(<Move[^>]*>\\s*){5}<Move [^>]*\\KTimeLeft=\"[^\"]*\""),
-                          QStringLiteral("TimeLeft=\"1:30:00 PM\""));
+    // Files of that time hold no milliseconds beside the time.
+    edited = ReplaceFirst(
+        edited, QStringLiteral("(<Move[^>]*>\\s*){5}<Move [^>]*\\KTimeLeft=\"[^\"]*\" TimeLeftMs=\"[^\"]*\""),
+        QStringLiteral("TimeLeft=\"1:30:00 PM\""));
 
     const TGameFileOutcome outcome = Load(edited);
     QLocale::setDefault(previous);

@@ -156,27 +156,4 @@ TEST(GameFileStartRefused, AStartThatIsNotSoundRefusesTheFile)
     }
 }
 
-TEST(GameFileHistoryFull, AFullHistoryLoadsAsTheEndedGame)
-{
-    TVeltanBrdKernel original;
-    original.SetMovesPerTeamTurn(1);
-    std::string position(SquareCount, ' '), players(SquareCount, '0');
-    for (const auto& [sq, piece] : TPieces{{A01, 'K'}, {P16, 'k'}, {H09, 'R'}, {I08, 'r'}}) {
-        position[static_cast<std::size_t>(sq - 1)] = piece;
-        players[static_cast<std::size_t>(sq - 1)] = '1';
-    }
-    ASSERT_TRUE(original.StartGameFrom(position, players));
-    original.SetGameEnded(false);
-    const Square white[] = {A01, B01, B02, A02}, black[] = {P16, O16, O15, P15};
-    for (int moveno = 0; moveno < MaxHistoryMoves; ++moveno) {
-        const Square* walk = moveno % 2 == 0 ? white : black;
-        ASSERT_TRUE(original.PerformMove(walk[moveno / 2 % 4], walk[(moveno / 2 + 1) % 4]));
-    }
-    ASSERT_TRUE(original.GameEnded());
-    TVeltanBrdKernel loaded;
-    Loaded(loaded, SavedDocument(original));
-    EXPECT_EQ(loaded.LastMove, MaxHistoryMoves);
-    EXPECT_EQ(loaded.Ending(), TGameEnding::HistoryFull);
-}
-
 } // namespace

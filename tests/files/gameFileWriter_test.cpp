@@ -23,6 +23,7 @@ TEST(GameFileDocument, HasTheDeclarationRootAttributesAndOneIndentedMovePerRecor
     board.MoveList[4].TimeLeft = 0.0;
 
     const QString times[] = {"0:59:59", "0:01:00", "1:02:03", "0:00:00"};
+    const QString milliseconds[] = {"3599000", "60000", "3723000", "0"};
     QString expected =
         QStringLiteral(
             "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
@@ -35,12 +36,13 @@ TEST(GameFileDocument, HasTheDeclarationRootAttributesAndOneIndentedMovePerRecor
                  QString::fromStdString(board.MoveList[0].players));
     for (int n = 1; n <= 4; ++n) {
         const MoveInfo& r = board.MoveList[static_cast<std::size_t>(n)];
-        expected += QStringLiteral("  <Move Position=\"%1\" Players=\"%2\" TimeLeft=\"%3\" TeamColor=\"%4\" "
-                                   "OldSqr=\"%5\" NewSqr=\"%6\"/>\n")
-                        .arg(QString::fromStdString(r.position), QString::fromStdString(r.players),
-                             times[n - 1], QString::fromLatin1(r.WhiteTeamIsPlaying ? "White" : "Black"),
-                             QString::fromStdString(TVeltanBrdKernel::SquareToString(r.OldSquare)),
-                             QString::fromStdString(TVeltanBrdKernel::SquareToString(r.NewSquare)));
+        expected +=
+            QStringLiteral("  <Move Position=\"%1\" Players=\"%2\" TimeLeft=\"%3\" TimeLeftMs=\"%4\" "
+                           "TeamColor=\"%5\" OldSqr=\"%6\" NewSqr=\"%7\"/>\n")
+                .arg(QString::fromStdString(r.position), QString::fromStdString(r.players), times[n - 1],
+                     milliseconds[n - 1], QString::fromLatin1(r.WhiteTeamIsPlaying ? "White" : "Black"),
+                     QString::fromStdString(TVeltanBrdKernel::SquareToString(r.OldSquare)),
+                     QString::fromStdString(TVeltanBrdKernel::SquareToString(r.NewSquare)));
     }
     expected += QStringLiteral("</Veltan>\n");
 

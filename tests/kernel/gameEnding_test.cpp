@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "endingGames.h"
 #include "testBoard.h"
 
 namespace {
@@ -77,46 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
                                 false}),
     [](const testing::TestParamInfo<UnmovedCase>& info) { return std::string(info.param.name); });
 
-struct EndingCase {
-    const char* name;
-    std::vector<Placed> start;
-    int movesPerTeamTurn;
-    std::function<void(TRecordingKernel&)> play;
-    TGameEnding ending;
-};
-
-void PrintTo(const EndingCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-// Two kings and two rooks walking round squares of four: no position comes
-// back often enough to stand as a repetition, so only the history's size ends it.
-void WalkUntilTheHistoryIsFull(TRecordingKernel& board)
-{
-    const Square white[] = {A01, B01, B02, A02};
-    const Square black[] = {P16, O16, O15, P15};
-    for (int moveno = 0; moveno < MaxHistoryMoves; ++moveno) {
-        const Square* walk = moveno % 2 == 0 ? white : black;
-        const int step = moveno / 2;
-        ASSERT_TRUE(board.PerformMove(walk[step % 4], walk[(step + 1) % 4])) << moveno;
-    }
-}
-
-void KnightsDance(TRecordingKernel& board)
-{
-    const TMoves out = {{A01, B05}, {P16, O12}}, back = {{B05, A01}, {O12, P16}};
-    for (int moveno = 0; moveno < 17; ++moveno) {
-        const TMoves& leg = (moveno / 2) % 2 == 0 ? out : back;
-        ASSERT_TRUE(board.PerformMove(leg[moveno % 2].first, leg[moveno % 2].second)) << moveno;
-    }
-}
-
-class EndingAfterAJump : public testing::TestWithParam<EndingCase> {};
+class EndingAfterAJump : public testing::TestWithParam<TEndingGame> {};
 
 TEST_P(EndingAfterAJump, IsTheEndingTheLiveGameReached)
 {
-    const EndingCase& c = GetParam();
+    const TEndingGame& c = GetParam();
     TRecordingKernel board;
     int draws = 0;
     board.OnDraw = [&draws](TVeltanBrdKernel&) { ++draws; };
@@ -134,6 +100,7 @@ TEST_P(EndingAfterAJump, IsTheEndingTheLiveGameReached)
     // game to the last record ends it where it ended before.
     ASSERT_TRUE(board.GotoMove(last - 1));
     EXPECT_EQ(board.Ending(), TGameEnding::None);
+    EXPECT_EQ(board.LineEnding(), c.ending);
     board.SetGameEnded(false);
     ASSERT_TRUE(board.GotoMove(last));
     EXPECT_TRUE(board.GameEnded());
@@ -144,28 +111,55 @@ TEST_P(EndingAfterAJump, IsTheEndingTheLiveGameReached)
     EXPECT_EQ(loaded.Ending(), c.ending);
 }
 
+INSTANTIATE_TEST_SUITE_P(Games, EndingAfterAJump, testing::ValuesIn(BoardEndingGames()), EndingGameName);
+
+// A clock runs out for the team to move at the record shown, `lostAt`; the
+// board then looks at `lookAt`, or play goes on there with one more move.
+struct TimeLossCase {
+    const char* name;
+    int lostAt;
+    int lookAt;
+    bool moveOn;
+    TGameEnding shown;
+    TGameEnding line;
+    int historyEnd;
+};
+
+void PrintTo(const TimeLossCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class LossOnTime : public testing::TestWithParam<TimeLossCase> {};
+
+TEST_P(LossOnTime, BelongsToTheEndOfTheLine)
+{
+    const TimeLossCase& c = GetParam();
+    TRecordingKernel board;
+    SetUpGame(board, {{A01, 'K'}, {H09, 'R'}, {P16, 'k'}, {I08, 'r'}});
+    for (const auto& [from, to] : TMoves{{H09, H10}, {I08, I07}, {H10, H11}, {I07, I06}})
+        ASSERT_TRUE(board.PerformMove(from, to));
+    ASSERT_TRUE(board.GotoMove(c.lostAt));
+    board.LoseOnTime(board.WhiteToMove());
+    EXPECT_TRUE(board.GameEnded());
+    ASSERT_TRUE(board.GotoMove(c.lookAt));
+    if (c.moveOn) {
+        board.SetGameEnded(false);
+        ASSERT_TRUE(board.PerformMove(A01, A02));
+    }
+    EXPECT_EQ(board.Ending(), c.shown);
+    EXPECT_EQ(board.LineEnding(), c.line);
+    EXPECT_EQ(board.HistoryEnd(), c.historyEnd);
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Cases, EndingAfterAJump,
-    testing::Values(EndingCase{"KingsCaptured",
-                               {{A01, 'K'}, {A02, 'Q'}, {A04, 'k'}, {P16, 'r'}},
-                               1,
-                               [](TRecordingKernel& b) { ASSERT_TRUE(b.PerformMove(A02, A04)); },
-                               TGameEnding::WhiteWon},
-                    EndingCase{"TeamCannotMove",
-                               {{A03, 'P'}, {A05, 'p'}, {P01, 'K'}, {H16, 'k', '2'}},
-                               1,
-                               [](TRecordingKernel& b) { ASSERT_TRUE(b.PerformMove(A03, A04)); },
-                               TGameEnding::BlackCannotMove},
-                    EndingCase{"Repetition",
-                               {{A01, 'N'}, {P16, 'n'}, {H04, 'K'}, {H13, 'k'}, {C03, 'R'}, {N14, 'r'}},
-                               1,
-                               KnightsDance,
-                               TGameEnding::Repetition},
-                    EndingCase{"HistoryFull",
-                               {{A01, 'K'}, {P16, 'k'}, {H09, 'R'}, {I08, 'r'}},
-                               1,
-                               WalkUntilTheHistoryIsFull,
-                               TGameEnding::HistoryFull}),
-    [](const testing::TestParamInfo<EndingCase>& info) { return std::string(info.param.name); });
+    Cases, LossOnTime,
+    testing::Values(
+        TimeLossCase{"AtTheEnd", 4, 4, false, TGameEnding::WhiteLostOnTime, TGameEnding::WhiteLostOnTime, 4},
+        TimeLossCase{"LookedBackAt", 4, 1, false, TGameEnding::None, TGameEnding::WhiteLostOnTime, 4},
+        TimeLossCase{"AtAnEarlierRecordCutsTheLine", 3, 3, false, TGameEnding::BlackLostOnTime,
+                     TGameEnding::BlackLostOnTime, 3},
+        TimeLossCase{"ForgottenByANewLine", 4, 2, true, TGameEnding::None, TGameEnding::None, 3}),
+    [](const testing::TestParamInfo<TimeLossCase>& info) { return std::string(info.param.name); });
 
 } // namespace
