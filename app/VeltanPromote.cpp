@@ -83,8 +83,12 @@ void TFrmPromote::FormShow()
     {
         QPainter painter(&_pieces);
         const bool white = VeltanBrd.WhiteToMove();
+        // Centred in its slot as the board centres it in a square: a set's
+        // cells may be larger than the square, with the piece in the middle.
+        const int offset = (deviceSquare - piece) / 2;
         for (int i = 0; i < static_cast<int>(PromotionPieces.size()); ++i)
-            painter.drawImage(i * deviceSquare, 0, VeltanBrd.PieceImage(PieceOfIndex(i, white), piece));
+            painter.drawImage(i * deviceSquare + offset, offset,
+                              VeltanBrd.PieceImage(PieceOfIndex(i, white), piece));
     }
     _pieces.setDevicePixelRatio(ratio);
     ui->ImgPieces->setPixmap(QPixmap::fromImage(_pieces));

@@ -16,9 +16,9 @@ class TFrmPromote;
 /// A small modal dialog offering queen, knight, rook and bishop.
 ///
 /// The pieces are drawn with the board's piece set, each as large as the
-/// board draws it (the set's own size at the square size set) with its
-/// top-left corner at x = 0, S, 2S, 3S of a strip 4S wide and S high (S the
-/// board's square size), centred in a client area that keeps its designed
+/// board draws it (the set's own size at the square size set) and centred,
+/// as on the board, in its slot at x = 0, S, 2S, 3S of a strip 4S wide and S
+/// high (S the board's square size), centred in a client area that keeps its designed
 /// 274 x 61 pixels whatever S is. The strip is drawn for the screen's device
 /// pixels, so the pieces are as sharp as the board's.
 class TFrmPromote : public QDialog {

@@ -40,8 +40,19 @@ void TVeltanBrd::DragDrop(int x, int y)
 void TVeltanBrd::DragAborted()
 {
     DrawPieceOnSquare(SquareClick1, PieceOn(SquareClick1));
+    // The piece is back where it was: its destinations are no longer wanted.
+    ClearLegalSquares();
     if (OnIllegalMove)
         OnIllegalMove(*this, SquareClick1);
+}
+
+void TVeltanBrd::ClearLegalSquares()
+{
+    if (!_PaintBoardLegalSquares)
+        return;
+    _PaintBoardLegalSquares = false;
+    RepaintWithoutFitting();
+    DrawBoardLines();
 }
 
 void TVeltanBrd::EndDrag(int x, int y, bool dropped)

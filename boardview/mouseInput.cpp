@@ -96,6 +96,8 @@ void TVeltanBrd::mouseReleaseEvent(QMouseEvent* event)
         EndDrag(at.x(), at.y(), accepted);
         return;
     }
+    // A press that picked nothing up (another button, an empty square) leaves nothing green.
+    ClearLegalSquares();
     if (OnMouseUp)
         OnMouseUp(*this, event->button(), event->modifiers(), at.x(), at.y());
     _resizeState = false;

@@ -349,6 +349,8 @@ private:
     bool DragOver(int x, int y);
     void DragDrop(int x, int y);
     void DragAborted();
+    // Takes the green destinations off the board, when they are on.
+    void ClearLegalSquares();
     void EndDrag(int x, int y, bool dropped);
     void FinishDragPhase();
     void CancelDrag();

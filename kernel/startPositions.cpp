@@ -132,6 +132,9 @@ bool TVeltanBrdKernel::StartGameFrom(const std::string& startPosition, const std
     StartNewHistory();
     // No move has been made: the record holds the clock of the side to move as it starts.
     MoveList[0].TimeLeft = _TimeStartWhite;
+    // Shown again now that the history is fresh: the placing above was drawn
+    // while the old game's last move still counted.
+    Paint();
     return true;
 }
 

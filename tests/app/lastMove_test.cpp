@@ -4,6 +4,7 @@
 #include <QAction>
 
 #include "appTestSupport.h"
+#include "setupGame.h"
 
 namespace {
 
@@ -42,6 +43,18 @@ TEST_F(LastMoveShown, AfterAMoveAndAfterAJumpBack)
     EXPECT_TRUE(toggle->isChecked());
     toggle->trigger();
     EXPECT_FALSE(Marked(A02));
+}
+
+TEST_F(LastMoveShown, NoneInANewGame)
+{
+    SetUpPosition({{H01, 'K'}, {A02, 'P'}, {P16, 'k'}, {B15, 'p'}});
+    PressCtrl(Qt::Key_S);
+    Drag(A02, A03);
+    PressCtrl(Qt::Key_S);
+    ASSERT_TRUE(Marked(A02));
+    ASSERT_TRUE(SetupGame(Board(), TGameSetup{}));
+    EXPECT_FALSE(Marked(A02));
+    EXPECT_FALSE(Marked(A03));
 }
 
 TEST_F(LastMoveShown, ACastlingMarksTheSquaresItsRecordHolds)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "VeltanPromote.h"
+#include "appTestSupport.h"
 #include "veltanbrd.h"
 
 namespace {
@@ -80,13 +81,14 @@ TEST_P(PromotionPieces, AreQueenKnightRookBishopOfTheSideToMove)
     ASSERT_EQ(strip.size(), QSize(192, 48));
     const int size = board.PieceSize();
     ASSERT_LE(size, 48);
+    const int offset = (48 - size) / 2;
     for (int slot = 0; slot < 4; ++slot) {
-        const QImage shown = strip.copy(slot * 48, 0, size, size);
+        const QImage shown = strip.copy(slot * 48 + offset, offset, size, size);
         EXPECT_EQ(shown, PieceAlone(board, GetParam().pieces[slot])) << "slot " << slot;
         EXPECT_NE(shown, PieceAlone(board, GetParam().otherSide[slot])) << "slot " << slot;
-        // Nothing beyond the piece: it is drawn at its own size, not centred.
-        for (int x = slot * 48 + size; x < (slot + 1) * 48; ++x)
-            EXPECT_EQ(qAlpha(strip.pixel(x, size / 2)), 0) << "x " << x;
+        // Nothing beside the piece: it is drawn at its own size, centred as on the board.
+        for (int x = slot * 48; x < slot * 48 + offset; ++x)
+            EXPECT_EQ(qAlpha(strip.pixel(x, 24)), 0) << "x " << x;
     }
 }
 
@@ -159,3 +161,40 @@ TEST(PromotionPlace, IsCentredOnItsOwner)
 }
 
 } // namespace
+
+namespace {
+
+int OpaquePixels(const QImage& image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            count += qAlpha(argb.pixel(x, y)) > 0 ? 1 : 0;
+    return count;
+}
+
+class PromotionInTheWindow : public TMainWindowTest {};
+
+} // namespace
+
+// The window's own piece set has cells larger than its squares, the piece in
+// the middle of each: the strip shows every piece whole, as the board does.
+TEST_F(PromotionInTheWindow, ShowsEveryPieceWhole)
+{
+    std::vector<int> shown, whole;
+    RunDialog = [&](QDialog& dialog) {
+        dialog.show();
+        const QImage& strip = static_cast<TFrmPromote&>(dialog).PiecesImage();
+        const int slot = strip.height();
+        for (int i = 0; i < 4; ++i) {
+            shown.push_back(OpaquePixels(strip.copy(i * slot, 0, slot, slot)));
+            whole.push_back(OpaquePixels(
+                Board().PieceImage(TFrmPromote::PieceOfIndex(i, true), Board().DevicePieceSize())));
+        }
+        return 0;
+    };
+    Action(QStringLiteral("Test")).trigger();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown, whole);
+}
