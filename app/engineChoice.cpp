@@ -84,7 +84,6 @@ void TFrmVeltanBrd::UpdateEngineMenu()
     _engineProgram->setText(unavailable
                                 ? tr("Program… (%1 unavailable)").arg(TExternalEngine::NameOf(remembered))
                                 : tr("Program…"));
-    _engineProgram->setToolTip(unavailable ? remembered : QString());
     const bool betweenGames = VeltanBrd1->GameEnded();
     _engineBuiltIn->setEnabled(betweenGames);
     _engineProgram->setEnabled(betweenGames);
