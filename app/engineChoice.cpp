@@ -1,11 +1,15 @@
 // Which engine plays the computer's moves: the built-in search, or another
 // program speaking the engine protocol, chosen between games and remembered.
+// A program that is missing or fails gives way to the built-in engine for the
+// rest of the run and stays remembered: the trouble may pass (a disk mounted,
+// a program rebuilt), the player's choice is not undone by it.
 
 #include <QActionGroup>
 #include <QMenu>
 
 #include "VeltanGUI.h"
 #include "externalEngine.h"
+#include "settingsKeys.h"
 #include "ui_VeltanGUI.h"
 #include "userDialogs.h"
 #include "veltanbrd.h"
@@ -57,9 +61,9 @@ void TFrmVeltanBrd::EngineProgramChosen()
 void TFrmVeltanBrd::ExternalEngineFailed(const QString& message)
 {
     // The game is kept as it stands and stopped before the message is shown,
-    // so no clock runs behind it; the built-in search takes over.
+    // so no clock runs behind it; the built-in search takes over. The program
+    // stays the remembered choice, and is tried again at the next start.
     VeltanBrd1->SetHostPlaysComputer(false);
-    RememberEngine();
     if (!VeltanBrd1->GameEnded())
         StartStop();
     UpdateEngineMenu();
@@ -73,6 +77,13 @@ void TFrmVeltanBrd::UpdateEngineMenu()
     const bool external = VeltanBrd1->HostPlaysComputer();
     _engineBuiltIn->setChecked(!external);
     _engineProgram->setChecked(external);
+    // A remembered program that does not play in this run is missing or has
+    // failed: named, so the player sees which one waits for the next start.
+    const QString remembered = _settings->Read(settingkeys::Engine);
+    const bool unavailable = !external && remembered != QLatin1String(settingkeys::BuiltInEngine);
+    _engineProgram->setText(unavailable
+                                ? tr("Program… (%1 unavailable)").arg(TExternalEngine::NameOf(remembered))
+                                : tr("Program…"));
     const bool betweenGames = VeltanBrd1->GameEnded();
     _engineBuiltIn->setEnabled(betweenGames);
     _engineProgram->setEnabled(betweenGames);

@@ -2,9 +2,8 @@
 
 #include <QFileInfo>
 #include <algorithm>
-#include <cctype>
-#include <vector>
 
+#include "historyReplay.h"
 #include "infoLine.h"
 #include "moveText.h"
 #include "positionCommand.h"
@@ -16,8 +15,11 @@ using std::chrono::milliseconds;
 constexpr double MillisecondsPerDay = 86'400'000.0;
 // A program that is told to go gets a moment to end before it is killed.
 constexpr int QuitWaitMs = 300;
-// The most of a refused answer the message repeats.
+// The most of a refused answer, or of the program's reason for refusing a game, a message repeats.
 constexpr qsizetype QuotedAnswerLength = 24;
+constexpr qsizetype QuotedReasonLength = 80;
+// What the program writes when it refuses the game it was sent.
+const QByteArray PositionRefusal = QByteArrayLiteral("info string position:");
 
 milliseconds DaysToMilliseconds(double days)
 {
@@ -30,26 +32,10 @@ bool IsLastRank(Square sq)
     return rank == 1 || rank == BoardSize;
 }
 
-// The move of history record `moveno` as the protocol writes it: castling as
-// the record holds it (king's square, then rook's), a promotion to anything
-// but a queen with the letter of the piece the pawn became.
-std::string RecordMoveText(const TVeltanBrdKernel& board, int moveno)
+// The most of another program's words a message repeats, as the program wrote them.
+QString Shown(const QByteArray& words, qsizetype length)
 {
-    const MoveInfo& record = board.MoveList[static_cast<std::size_t>(moveno)];
-    const MoveInfo& before = board.MoveList[static_cast<std::size_t>(moveno - 1)];
-    std::string text = MoveText(record.OldSquare, record.NewSquare);
-    const auto at = [](const std::string& letters, Square sq) {
-        const std::size_t index = static_cast<std::size_t>(sq) - 1;
-        return index < letters.size() ? letters[index] : ' ';
-    };
-    const char moved = at(before.position, record.OldSquare);
-    const char became = at(record.position, record.NewSquare);
-    if ((moved == 'P' || moved == 'p') && IsLastRank(record.NewSquare) && became != moved) {
-        const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(became)));
-        if (letter == 'n' || letter == 'b' || letter == 'r')
-            text += letter;
-    }
-    return text;
+    return QString::fromLatin1(words.left(length));
 }
 
 } // namespace
@@ -71,12 +57,24 @@ TExternalEngine::~TExternalEngine()
     Shutdown();
 }
 
+bool TExternalEngine::CanRun(const QString& program)
+{
+    const QFileInfo file(program);
+    return file.isAbsolute() && file.isFile() && file.isExecutable();
+}
+
 void TExternalEngine::Start(const QString& program)
 {
     Shutdown();
     _program = program;
     _pending.clear();
     _moveWaiting = false;
+    // A program that is not there is told of once the caller has finished
+    // setting up, as a program that ends at once would be.
+    if (!CanRun(program)) {
+        GiveWay(Message(tr("could not be started: there is no program at %1").arg(program)));
+        return;
+    }
     Enter(TState::Greeting, Grace);
     // Failing to start is reported through errorOccurred; the greeting follows `started`.
     _process.start(program, {});
@@ -126,13 +124,24 @@ void TExternalEngine::MoveDue()
     _moveWaiting = false;
     if (!MoveWanted())
         return;
+    // The program is told the game as moves from its start, made by the
+    // referee it uses itself: a history that does not lead to the position
+    // shown would have it search another game, and its answer could still
+    // pass for a move here.
+    const THistoryReplay replay = ReplayHistory(_board);
+    if (!replay.problem.empty()) {
+        GiveWay(tr("The game on the board cannot be told to the engine program \"%1\" as moves from its "
+                   "start (%2). %3")
+                    .arg(ProgramName(), QString::fromStdString(replay.problem), BuiltInPlaysText()));
+        return;
+    }
     _askedMove = _board.LastMove;
     _askedPosition = _board.position();
     _askedWhite = _board.WhiteToMove();
     _askedPlayer = _board.CurrentTeamPlayer();
     milliseconds time{0};
     const std::string go = GoCommand(time);
-    Send(PositionCommand());
+    Send(PositionCommand(replay.moves));
     Send(go);
     _askedAt = std::chrono::steady_clock::now();
     _reported = TThinkingProgress{};
@@ -185,12 +194,9 @@ bool TExternalEngine::AskedPositionShown() const
            _askedPlayer == _board.CurrentTeamPlayer() && _askedPosition == _board.position();
 }
 
-std::string TExternalEngine::PositionCommand() const
+std::string TExternalEngine::PositionCommand(const std::vector<std::string>& moves) const
 {
     const MoveInfo& start = _board.MoveList[0];
-    std::vector<std::string> moves;
-    for (int moveno = 1; moveno <= _board.LastMove; ++moveno)
-        moves.push_back(RecordMoveText(_board, moveno));
     const TTurnRules rules{_board.MovesPerTeamTurn(), _board.PlayersPerTeam()};
     return BoardPositionCommand(start.position, start.players, rules, moves);
 }
@@ -238,9 +244,15 @@ void TExternalEngine::ReadOutput()
 
 void TExternalEngine::HandleLine(const QByteArray& line)
 {
-    const QList<QByteArray> words = line.simplified().split(' ');
+    const QByteArray simple = line.simplified();
+    const QList<QByteArray> words = simple.split(' ');
     const QByteArray& first = words.front();
-    if (first == "vepok" && _state == TState::Greeting) {
+    if (simple.startsWith(PositionRefusal) && (_state == TState::Thinking || _state == TState::Stopping)) {
+        // A refused game leaves the program with the one before, which is no
+        // longer on the board: whatever it answers is about another game.
+        const QByteArray reason = simple.mid(PositionRefusal.size()).trimmed();
+        Fail(tr("refused the game it was sent (%1)").arg(Shown(reason, QuotedReasonLength)));
+    } else if (first == "vepok" && _state == TState::Greeting) {
         Send("isready");
         Enter(TState::Readying, Grace);
     } else if (first == "readyok" && _state == TState::Readying) {
@@ -282,7 +294,7 @@ void TExternalEngine::HandleBestMove(const QByteArray& word)
     const bool promotes = move && (_board.PieceOn(move->from) == 'P' || _board.PieceOn(move->from) == 'p') &&
                           IsLastRank(move->to);
     if (!move || !_board.MoveIsLegal(move->from, move->to) || (move->promotion != NoPromotion && !promotes)) {
-        const QString shown = QString::fromLatin1(word.left(QuotedAnswerLength));
+        const QString shown = Shown(word, QuotedAnswerLength);
         Fail(tr("answered with a move the game does not allow (%1)")
                  .arg(shown.isEmpty() ? tr("none") : shown));
         return;
@@ -341,13 +353,44 @@ void TExternalEngine::Fail(const QString& why)
 {
     if (_state == TState::Off)
         return;
-    const QString name = ProgramName();
+    const QString message = Message(why);
     Shutdown();
-    emit Failed(tr("The engine program \"%1\" %2. The computer plays with its built-in engine again.")
-                    .arg(name, why));
+    emit Failed(message);
+}
+
+void TExternalEngine::GiveWay(const QString& message)
+{
+    Shutdown();
+    // Raised from the event loop: the caller may be the board in the middle
+    // of a move, which the window's answer (stopping the game, a message box)
+    // must not run into. A program started again meanwhile is not blamed.
+    QMetaObject::invokeMethod(
+        this,
+        [this, message] {
+            if (_state == TState::Off)
+                emit Failed(message);
+        },
+        Qt::QueuedConnection);
+}
+
+QString TExternalEngine::Message(const QString& why) const
+{
+    return tr("The engine program \"%1\" %2. %3").arg(ProgramName(), why, BuiltInPlaysText());
+}
+
+QString TExternalEngine::BuiltInPlaysText()
+{
+    return tr("The computer plays with its built-in engine until Veltan is started again, or until "
+              "you choose an engine again under Computer engine.");
 }
 
 QString TExternalEngine::ProgramName() const
 {
-    return QFileInfo(_program).fileName();
+    return NameOf(_program);
+}
+
+QString TExternalEngine::NameOf(const QString& program)
+{
+    const QString name = QFileInfo(program).fileName();
+    return name.isEmpty() ? program : name;
 }

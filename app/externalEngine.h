@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "veltanbrdKernel.h"
 
@@ -18,8 +19,10 @@
 ///
 /// Off (no program), Greeting (`vep` sent), Readying (`isready` sent), Idle,
 /// Thinking (one `go` outstanding) or Stopping (`stop` sent, its `bestmove`
-/// awaited). Every wait has a deadline; a program that misses one, ends, or
-/// answers a move the board refuses is dropped and Failed is raised once.
+/// awaited). Every wait has a deadline; a program that is not there, misses
+/// one, ends, refuses the game it is sent or answers a move the board refuses
+/// is dropped and Failed is raised once. A game whose history does not
+/// replay from its start is never sent: the program is dropped the same way.
 class TExternalEngine : public QObject {
     Q_OBJECT
 
@@ -35,7 +38,13 @@ public:
     TExternalEngine(const TExternalEngine&) = delete;
     TExternalEngine& operator=(const TExternalEngine&) = delete;
 
-    /// Ends any program running and starts this one; its greeting follows asynchronously.
+    /// True when `program` is an absolute path to an executable file that is there.
+    static bool CanRun(const QString& program);
+    /// The name a message gives the program: its file name.
+    static QString NameOf(const QString& program);
+
+    /// Ends any program running and starts this one; its greeting follows
+    /// asynchronously, or Failed from the event loop when it cannot run.
     void Start(const QString& program);
     /// Ends the program (`stop`, `quit`, then killed if it lingers); Failed is not raised.
     void Shutdown();
@@ -60,7 +69,7 @@ public:
     bool MoveNow();
 
 signals:
-    /// The program is gone; the message says why, for the user.
+    /// The program is gone; the message says why and that the built-in engine plays, for the user.
     void Failed(const QString& message);
 
 private:
@@ -76,10 +85,13 @@ private:
     void Send(const std::string& line);
     void Enter(TState state, std::chrono::milliseconds wait);
     void Fail(const QString& why);
+    void GiveWay(const QString& message);
+    QString Message(const QString& why) const;
+    static QString BuiltInPlaysText();
     void PlayMove(Square from, Square to, char promotion);
     bool MoveWanted() const;
     bool AskedPositionShown() const;
-    std::string PositionCommand() const;
+    std::string PositionCommand(const std::vector<std::string>& moves) const;
     std::string GoCommand(std::chrono::milliseconds& time) const;
     QString ProgramName() const;
 

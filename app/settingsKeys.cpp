@@ -1,7 +1,6 @@
 #include "settingsKeys.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 bool settingkeys::IsAbsolutePath(const QString& value)
 {
@@ -10,10 +9,8 @@ bool settingkeys::IsAbsolutePath(const QString& value)
 
 bool settingkeys::IsEngineChoice(const QString& value)
 {
-    if (value == QLatin1String(BuiltInEngine))
-        return true;
-    // A program removed or made unrunnable since it was chosen reads as the
-    // built-in engine, without a word at start: there is no game to lose yet.
-    const QFileInfo program(value);
-    return IsAbsolutePath(value) && program.isFile() && program.isExecutable();
+    // A program that is missing now (an unmounted disk, a rebuild) stays
+    // chosen: the window plays without it while it is gone, and the choice
+    // changes only when the player makes another.
+    return value == QLatin1String(BuiltInEngine) || IsAbsolutePath(value);
 }

@@ -13,8 +13,8 @@ bool IsAbsolutePath(const QString& value);
 
 /// The engine choice that names the built-in search.
 inline constexpr char BuiltInEngine[] = "builtin";
-/// Whether a text names an engine that can play now: BuiltInEngine, or the
-/// absolute path of an executable file that is there.
+/// Whether a text names an engine: BuiltInEngine, or the absolute path of a
+/// program, whether or not it is there now.
 bool IsEngineChoice(const QString& value);
 
 // The board.

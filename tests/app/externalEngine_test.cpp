@@ -1,6 +1,7 @@
 // Another program as the computer player, through the window's menu: a
-// scripted engine that plays, crashes, cheats, keeps silent, answers late or
-// thinks until told to move; and what its search reports are taken to say.
+// scripted engine that plays, crashes, cheats, keeps silent, answers late,
+// refuses the game or thinks until told to move; a game it could not follow,
+// which it is never sent; and what its search reports are taken to say.
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -10,6 +11,7 @@
 #include "appTestSupport.h"
 #include "infoLine.h"
 #include "moveText.h"
+#include "refereeGame.h"
 #include "settingsKeys.h"
 
 namespace {
@@ -28,7 +30,7 @@ struct TEngineCase {
     bool stopAfterStart; // the user stops the game while the engine thinks
     const char* message; // the one message expected, a part of it; nullptr: none
     int movesPlayed;     // records on the board at the end
-    bool engineKept;     // "Program…" still chosen at the end
+    bool engineKept;     // "Program…" still chosen at the end; else the built-in engine plays
 };
 
 void PrintTo(const TEngineCase& c, std::ostream* os)
@@ -87,9 +89,10 @@ TEST_P(ExternalEngine, PlaysOrGivesWayToTheBuiltInEngine)
     EXPECT_EQ(program.isChecked(), row.engineKept);
     EXPECT_EQ(Action(QStringLiteral("Built-in")).isChecked(), !row.engineKept);
     EXPECT_EQ(Board().HostPlaysComputer(), row.engineKept);
-    EXPECT_EQ(TSettingsStore().Read(settingkeys::Engine),
-              row.engineKept ? QStringLiteral(FAKE_ENGINE_PATH)
-                             : QString::fromLatin1(settingkeys::BuiltInEngine));
+    // A failure sets the program aside for this run only: it stays the choice.
+    EXPECT_EQ(TSettingsStore().Read(settingkeys::Engine), dialogs.openFileName);
+    EXPECT_EQ(program.text().endsWith(QStringLiteral(" unavailable)")), !row.engineKept)
+        << program.text().toStdString();
     if (row.message == nullptr) {
         EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
         return;
@@ -108,6 +111,8 @@ const TEngineCase Cases[] = {
     {"IllegalMove", "illegal", nullptr, 0, false, "does not allow (A16P01)", 0, false},
     {"Silent", "silent", nullptr, 0, false, "did not answer in time", 0, false},
     {"NotStarting", "good", "/nonexistent/veltan-engine", 0, false, "could not be started", 0, false},
+    {"RefusingThePosition", "refuse", nullptr, 0, false, "refused the game it was sent (move 1: not legal)",
+     0, false},
     {"LateAfterStop", "late", nullptr, 0, true, nullptr, 0, true},
     {"LateAfterFlagFall", "late", nullptr, 3, false, "White lost on time!", 0, true},
 };
@@ -141,6 +146,71 @@ TEST_F(EngineWindow, MoveNowStopsTheProgramAndPlaysItsAnswer)
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
     EXPECT_TRUE(Board().HostPlaysComputer());
 }
+
+// ---- A game the program could not follow ------------------------------------------
+
+struct THistoryCase {
+    const char* name;
+    Square playedFrom; // the move made on the board
+    Square playedTo;
+    Square recordedFrom; // the squares its record names, as an old game file may have them
+    Square recordedTo;
+    const char* problem; // a part of the one message
+};
+
+void PrintTo(const THistoryCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class UnfollowableGame : public EngineWindow, public ::testing::WithParamInterface<THistoryCase> {};
+
+TEST_P(UnfollowableGame, IsNotSentAndTheBuiltInEnginePlaysIt)
+{
+    const THistoryCase& row = GetParam();
+    SetUpPosition({{H01, 'K'}, {G02, 'P'}, {H02, 'P'}, {H16, 'k'}, {G15, 'p'}, {H15, 'p'}});
+    Board().SetAnimateMoves(false);
+    // White's move as a loaded game holds it: the position after it, and squares that may not fit.
+    TVeltanBrdKernel played;
+    StartRefereedGame(played, Board().MoveList[0].position, Board().MoveList[0].players, TTurnRules{1, 1});
+    ASSERT_EQ(PlayRefereedMove(played, {row.playedFrom, row.playedTo}), "");
+    MoveInfo record = played.MoveList[1];
+    record.OldSquare = row.recordedFrom;
+    record.NewSquare = row.recordedTo;
+    record.TimeLeft = Board().TimeLeftWhite();
+    Board().LoadMove(1, record);
+    ASSERT_TRUE(Board().GotoMove(1));
+    Action(QStringLiteral("Computer plays Black")).trigger();
+    Action(QStringLiteral("About 0.5 seconds a move")).trigger();
+    qputenv("VELTAN_FAKE_ENGINE", "good");
+    dialogs.openFileName = QStringLiteral(FAKE_ENGINE_PATH);
+    Action(QString::fromUtf8("Program…")).trigger();
+
+    PressCtrl(Qt::Key_S);
+    ASSERT_TRUE(WaitFor([&] { return !dialogs.messages.empty(); }));
+    DeliverNotices();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const QString& message = dialogs.messages.front().text;
+    EXPECT_TRUE(message.contains(QStringLiteral("cannot be told to the engine program")) &&
+                message.contains(QString::fromLatin1(row.problem)))
+        << message.toStdString();
+    EXPECT_EQ(Board().LastMove, 1);
+    EXPECT_FALSE(Board().HostPlaysComputer());
+    EXPECT_EQ(TSettingsStore().Read(settingkeys::Engine), QStringLiteral(FAKE_ENGINE_PATH));
+
+    PressCtrl(Qt::Key_S);
+    EXPECT_TRUE(WaitFor([&] { return Board().LastMove == 2; }));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+const THistoryCase HistoryCases[] = {
+    {"RecordWithoutSquares", G02, G03, SqrNone, SqrNone, "move 1 does not say which piece moved where"},
+    {"RecordOfNoMove", G02, G03, A01, A02, "move 1 (A01A02): not a legal move for White"},
+    {"RecordOfAnotherMove", H02, H03, G02, G03, "the moves lead to another position than the one shown"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Records, UnfollowableGame, ::testing::ValuesIn(HistoryCases),
+                         [](const ::testing::TestParamInfo<THistoryCase>& info) { return info.param.name; });
 
 // ---- What a search report says ----------------------------------------------------
 

@@ -6,6 +6,8 @@
 //   silent   nothing at all
 //   late     the first legal move, long after any `stop`
 //   thinking reports the first legal move at depth 3, and plays it on `stop`
+//   refuse   refuses every `position` as the engine refuses one, then answers
+//            `go` with the first legal move of the game it was sent all the same
 
 #include <chrono>
 #include <cstdlib>
@@ -53,8 +55,9 @@ int main()
             std::cout << "readyok" << std::endl;
         } else if (words[0] == "position") {
             position = ReadPosition(std::vector<std::string>(words.begin() + 1, words.end()));
-            if (position.game == nullptr)
-                std::cout << "info string " << position.problem << std::endl;
+            if (position.game == nullptr || mode == "refuse")
+                std::cout << "info string position: "
+                          << (position.game == nullptr ? position.problem : "move 1: not legal") << std::endl;
         } else if (words[0] == "go") {
             if (mode == "crash")
                 std::abort();

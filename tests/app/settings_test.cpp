@@ -102,7 +102,8 @@ namespace {
 struct TRememberedEngineCase {
     const char* name;
     const char* remembered;
-    bool kept; ///< the program plays at the next start; else the built-in engine, remembered so
+    bool plays;          ///< the program plays at the next start; else the built-in engine, for that run only
+    const char* program; ///< the menu's program entry at that start
 };
 
 void PrintTo(const TRememberedEngineCase& c, std::ostream* os)
@@ -118,27 +119,35 @@ protected:
 
 } // namespace
 
-TEST_P(RememberedEngine, PlaysAtTheNextStartWhileItCanRun)
+TEST_P(RememberedEngine, PlaysAtTheNextStartWhileItCanRunAndStaysChosenWhileItCannot)
 {
     const TRememberedEngineCase& row = GetParam();
     const QString remembered = QString::fromLatin1(row.remembered);
     File().setValue(QLatin1String(keys::Engine.key), remembered);
 
     Reopen();
-    EXPECT_EQ(Board().HostPlaysComputer(), row.kept);
-    EXPECT_EQ(Action(QString::fromUtf8("Program…")).isChecked(), row.kept);
-    EXPECT_EQ(Stored(), row.kept ? remembered : QString::fromLatin1(keys::BuiltInEngine));
-    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+    EXPECT_EQ(Board().HostPlaysComputer(), row.plays);
+    EXPECT_EQ(Stored(), remembered);
+    QAction& program = Action(QString::fromUtf8(row.program));
+    EXPECT_EQ(program.isChecked(), row.plays);
+    if (row.plays) {
+        EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+    } else {
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_TRUE(dialogs.messages.front().text.contains(QStringLiteral("could not be started")));
+    }
 
     Action(QStringLiteral("Built-in")).trigger();
     EXPECT_EQ(Stored(), QString::fromLatin1(keys::BuiltInEngine));
+    EXPECT_EQ(program.text(), QString::fromUtf8("Program…"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RememberedEngine,
-    testing::Values(TRememberedEngineCase{"Program", FAKE_ENGINE_PATH, true},
-                    TRememberedEngineCase{"MissingProgram", "/nonexistent/veltan-engine", false},
-                    TRememberedEngineCase{"Folder", "/", false}),
+    testing::Values(TRememberedEngineCase{"Program", FAKE_ENGINE_PATH, true, "Program…"},
+                    TRememberedEngineCase{"MissingProgram", "/nonexistent/veltan-engine", false,
+                                          "Program… (veltan-engine unavailable)"},
+                    TRememberedEngineCase{"Folder", "/", false, "Program… (/ unavailable)"}),
     [](const testing::TestParamInfo<TRememberedEngineCase>& info) { return info.param.name; });
 
 // ---- A bad settings file ------------------------------------------------------
