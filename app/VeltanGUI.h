@@ -130,6 +130,8 @@ private:
     void Disclaimer1Click();
     void MnuItemTest1Click();
     int RunModal(QDialog& dialog);
+    /// Open game…, Save game… and Quit (fileMenu.cpp).
+    void ConnectFileMenu();
 
     // Lasting settings (rememberedSettings.cpp, lastMoveMenu.cpp).
     void ApplyRememberedLook();

@@ -63,6 +63,7 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
     connect(&TimerClock, &QTimer::timeout, this, &TFrmVeltanBrd::TimerClockTimer);
 
     ConnectMenu();
+    ConnectFileMenu();
     ConnectBoard();
     ConnectHiddenControls();
     ConnectComputerMenu();
