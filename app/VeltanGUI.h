@@ -14,6 +14,7 @@
 #include "pieceSetImages.h"
 #include "setupGame.h"
 #include "veltanbrdKernel.h"
+#include "windowFit.h"
 
 class QAction;
 class QEvent;
@@ -117,7 +118,7 @@ private:
     void PlaceOnScreen();
     /// True when a present screen's available area holds the whole frame.
     static bool FitsAScreen(const QRect& frame);
-    int StatusAndClocksWidth() const;
+    void FitPanelFontsTo(int width);
     QSize ClientToWindow(QSize client) const;
 
     // Menu commands (menuCommands.cpp, dialogCommands.cpp, infoBoxes.cpp).
@@ -208,6 +209,7 @@ private:
     TPieceSetImages _pieceSets;
     TModalRunner _runModal = ExecModal;
     bool _shownOnce = false;
+    TPanelFonts _panelFonts;         // the status panel's fonts at the window's width
     QLabel* _thinkingLine = nullptr; // owned by its panel
     QTimer _thinkingTimer;
     std::unique_ptr<TSettingsStore> _settings;
