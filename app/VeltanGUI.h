@@ -14,6 +14,7 @@
 #include "pieceSetImages.h"
 #include "setupGame.h"
 #include "veltanbrdKernel.h"
+#include "windowFit.h"
 
 class QAction;
 class QEvent;
@@ -122,7 +123,7 @@ private:
     void PlaceOnScreen();
     /// True when a present screen's available area holds the whole frame.
     static bool FitsAScreen(const QRect& frame);
-    int StatusAndClocksWidth() const;
+    void FitPanelFontsTo(int width);
     QSize ClientToWindow(QSize client) const;
 
     // Menu commands (menuCommands.cpp, dialogCommands.cpp, infoBoxes.cpp).
@@ -135,6 +136,8 @@ private:
     void Disclaimer1Click();
     void MnuItemTest1Click();
     int RunModal(QDialog& dialog);
+    /// Open game…, Save game… and Quit (fileMenu.cpp).
+    void ConnectFileMenu();
 
     // Lasting settings (rememberedSettings.cpp, lastMoveMenu.cpp).
     void ApplyRememberedLook();
@@ -211,6 +214,7 @@ private:
     TPieceSetImages _pieceSets;
     TModalRunner _runModal = ExecModal;
     bool _shownOnce = false;
+    TPanelFonts _panelFonts;         // the status panel's fonts at the window's width
     QLabel* _thinkingLine = nullptr; // owned by its panel
     QTimer _thinkingTimer;
     std::unique_ptr<TSettingsStore> _settings;

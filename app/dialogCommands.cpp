@@ -4,6 +4,7 @@
 #include "VeltanMoveList.h"
 #include "VeltanOptions.h"
 #include "ui_VeltanGUI.h"
+#include "unfinishedGame.h"
 #include "veltanbrd.h"
 
 void TFrmVeltanBrd::MnuItemOptionsClick()
@@ -11,19 +12,23 @@ void TFrmVeltanBrd::MnuItemOptionsClick()
     TFrmVeltanOptions dialog(this, *VeltanBrd1);
     const bool gameChoicesOpen = VeltanBrd1->GameEnded();
     dialog.SetReplaceCheck([this] { return MayReplaceGame(); });
+    dialog.SetGameGoesOnCheck([this] { return IsUnfinishedGame(*VeltanBrd1); });
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    RememberPieceSet();
+    // A stopped game kept as it was keeps its status line and clocks too.
+    if (gameChoicesOpen && !dialog.NewGameSetUp())
+        return;
+    if (dialog.NewGameSetUp()) {
+        RememberGameSetup();
+        _unsavedMoves = false;
+        KeepUnfinishedGame();
+    }
     // New settings make the old texts meaningless; the clock labels come back
     // at the next clock step, the status line at the next move or start.
-    if (RunModal(dialog) == QDialog::Accepted) {
-        RememberPieceSet();
-        if (gameChoicesOpen) {
-            RememberGameSetup();
-            _unsavedMoves = false;
-            KeepUnfinishedGame();
-        }
-        SetStatusText(QString());
-        SetClockLabel(*ui->LblTimeLeftWhite, QString());
-        SetClockLabel(*ui->LblTimeLeftBlack, QString());
-    }
+    SetStatusText(QString());
+    SetClockLabel(*ui->LblTimeLeftWhite, QString());
+    SetClockLabel(*ui->LblTimeLeftBlack, QString());
 }
 
 void TFrmVeltanBrd::MnuItemShowMovelistClick()

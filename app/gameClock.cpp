@@ -13,8 +13,6 @@
 namespace {
 
 constexpr double MillisecondsPerDay = 86'400'000.0;
-// Where the layout puts Black's clock, and the least room between the two clocks.
-constexpr int ClockGap = 8;
 
 QString TeamClockText(const char* team, double days)
 {
@@ -97,7 +95,7 @@ void TFrmVeltanBrd::SetClockLabel(QLabel& label, const QString& text)
     // A wide stand-in font or a clock of ten hours and more must not push
     // White's clock over Black's: Black's moves right as far as needed.
     QLabel& black = *ui->LblTimeLeftBlack;
-    const int blackLeft = ui->Panel4->width() - BlackClockFromRight;
+    const int blackLeft = ui->Panel4->width() - FromRightAt(BlackClockFromRight, _panelFonts);
     const int left = std::max(blackLeft, ui->LblTimeLeftWhite->geometry().right() + 1 + ClockGap);
     if (black.x() != left)
         black.move(left, black.y());

@@ -13,13 +13,12 @@
 #include "storedBoardSettings.h"
 #include "ui_VeltanGUI.h"
 #include "unfinishedGame.h"
+#include "windowFit.h"
 #include "windowPlace.h"
 
 namespace {
 
 constexpr int ClockIntervalMs = 100;
-constexpr int StatusFontPixels = 22;
-constexpr int ClockFontPixels = 20;
 
 // The layout is drawn for "MS Sans Serif". Where it is missing, fontconfig
 // would stand in a much wider face and the clocks would run into each other,
@@ -63,6 +62,7 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
     connect(&TimerClock, &QTimer::timeout, this, &TFrmVeltanBrd::TimerClockTimer);
 
     ConnectMenu();
+    ConnectFileMenu();
     ConnectBoard();
     ConnectHiddenControls();
     ConnectComputerMenu();

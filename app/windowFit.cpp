@@ -1,6 +1,7 @@
 #include "windowFit.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "boardGeometry.h"
 
@@ -20,10 +21,33 @@ TClientLayout LayOutClient(QSize client, int border, double ratio)
     return layout;
 }
 
-QSize MinimumClientSize(int statusAndClocksWidth, int minBoardSide)
+int SmallestBoardSide(int border)
 {
-    const QSize forBoard = ClientSizeForBoard(minBoardSide) - QSize(0, DesignGapBelowBoard);
-    return {std::max(forBoard.width(), statusAndClocksWidth), forBoard.height()};
+    return BoardSize * MinSquareSide + 2 * border;
+}
+
+QSize MinimumClientSize(int minBoardSide)
+{
+    return ClientSizeForBoard(minBoardSide) - QSize(0, DesignGapBelowBoard);
+}
+
+TPanelFonts FitPanelFonts(int clientWidth, const std::function<int(const TPanelFonts&)>& lineWidth)
+{
+    TPanelFonts fonts;
+    for (int status = StatusFontPixels; status >= MinStatusFontPixels; --status) {
+        // The clocks shrink with the status line, so the panel keeps its look.
+        fonts.statusPixels = status;
+        fonts.scale = static_cast<double>(status) / StatusFontPixels;
+        fonts.clockPixels = std::max(1, static_cast<int>(std::lround(ClockFontPixels * fonts.scale)));
+        if (lineWidth(fonts) <= clientWidth)
+            break;
+    }
+    return fonts;
+}
+
+int FromRightAt(int designed, const TPanelFonts& fonts)
+{
+    return static_cast<int>(std::lround(designed * fonts.scale));
 }
 
 QSize ClientSizeForBoard(int boardSide)
@@ -36,8 +60,10 @@ QRect PlaceWindow(QSize wanted, QSize minimum, QMargins frame, QRect available)
 {
     const int frameWidth = frame.left() + frame.right();
     const int frameHeight = frame.top() + frame.bottom();
-    const QSize room(available.width() - frameWidth, available.height() - frameHeight);
-    const QSize size = wanted.boundedTo(room).expandedTo(minimum);
+    const QSize room(std::max(0, available.width() - frameWidth),
+                     std::max(0, available.height() - frameHeight));
+    // The screen has the last word: a window past its edges loses the board.
+    const QSize size = wanted.boundedTo(room).expandedTo(minimum).boundedTo(room);
     const int outerWidth = size.width() + frameWidth;
     const int outerHeight = size.height() + frameHeight;
     // Centred; a window larger than the area keeps its title bar in view.

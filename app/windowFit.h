@@ -5,6 +5,7 @@
 #include <QMargins>
 #include <QRect>
 #include <QSize>
+#include <functional>
 
 /// The client area as laid out: the board, and the panel that holds the
 /// status line and the clocks, in logical pixels of the client area.
@@ -21,9 +22,20 @@ inline constexpr int BoardTopMargin = 25;
 inline constexpr int BoardRightMargin = 33;
 /// The panel of the status line and the clocks along the bottom edge.
 inline constexpr int StatusPanelHeight = 27;
-/// Distance of the clocks' left edges from the right edge of the client area.
+/// Distance of the clocks' left edges from the right edge of the client area
+/// with the designed fonts.
 inline constexpr int WhiteClockFromRight = 276;
 inline constexpr int BlackClockFromRight = 150;
+/// Where the status line starts, and the least room after it and between the clocks.
+inline constexpr int StatusLeft = 33;
+inline constexpr int ClockGap = 8;
+/// The designed pixel sizes of the status line's and the clocks' fonts, and
+/// the smallest the status line's font becomes on a narrow window.
+inline constexpr int StatusFontPixels = 22;
+inline constexpr int ClockFontPixels = 20;
+inline constexpr int MinStatusFontPixels = 8;
+/// The smallest square the window lets the board have.
+inline constexpr int MinSquareSide = 16;
 /// Room left free between the board and the status panel at the designed
 /// size; it is the first to go when the window is short.
 inline constexpr int DesignGapBelowBoard = 63;
@@ -36,10 +48,32 @@ inline constexpr int DesignGapBelowBoard = 63;
 /// (27, 25), 816 pixels wide.
 TClientLayout LayOutClient(QSize client, int border, double ratio);
 
-/// The smallest client area: wide enough for the status line and both clocks
-/// side by side (statusAndClocksWidth, from the status panel's left edge),
-/// high enough for a board of minBoardSide.
-QSize MinimumClientSize(int statusAndClocksWidth, int minBoardSide);
+/// The smallest board the window shows: sixteen squares of MinSquareSide
+/// and the border (`border` logical pixels) around them.
+int SmallestBoardSide(int border);
+
+/// The smallest client area: the margins around a board of minBoardSide and
+/// the status panel below. The status line and the clocks share the panel's
+/// one line at any width, their fonts made smaller where it is narrow
+/// (FitPanelFonts), so they ask no width of their own.
+QSize MinimumClientSize(int minBoardSide);
+
+/// The fonts of the status panel at one step, and the factor by which they
+/// and the clocks' distances from the right edge are smaller than designed.
+struct TPanelFonts {
+    int statusPixels = StatusFontPixels;
+    int clockPixels = ClockFontPixels;
+    double scale = 1.0;
+};
+
+/// The largest panel fonts, from the designed ones down by one pixel of the
+/// status line's font at a time, whose line (as `lineWidth` measures it, from
+/// the panel's left edge to the right edge it needs) fits `clientWidth`; the
+/// smallest (MinStatusFontPixels) where none does.
+TPanelFonts FitPanelFonts(int clientWidth, const std::function<int(const TPanelFonts&)>& lineWidth);
+
+/// A designed distance from the right edge (a clock's) at the fonts' scale.
+int FromRightAt(int designed, const TPanelFonts& fonts);
 
 /// The client size that holds a board of `boardSide`: the margins around it,
 /// the gap and the status panel below.
@@ -47,6 +81,7 @@ QSize ClientSizeForBoard(int boardSide);
 
 /// Where a window opens: `wanted` client size (menu included) when it fits
 /// the available area of its screen with the frame's margins, else the
-/// largest size that does (never below `minimum`), centred in that area and
-/// never starting above or left of it. Answers the client rectangle, frame excluded.
+/// largest size that does, centred in that area. Never below `minimum` where
+/// the area holds that, and never beyond the area: on a screen too small for
+/// the minimum the screen wins. Answers the client rectangle, frame excluded.
 QRect PlaceWindow(QSize wanted, QSize minimum, QMargins frame, QRect available);

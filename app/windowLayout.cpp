@@ -1,6 +1,7 @@
 // The main window at any size: the board takes the largest square that fits
-// above the status line, the clocks keep to the right edge, and the window
-// opens inside the screen it opens on.
+// above the status line, the clocks keep to the right edge, the status line
+// and the clocks shrink their fonts where the window is too narrow for them,
+// and the window opens inside the screen it opens on.
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -21,11 +22,24 @@
 namespace {
 
 // The longest status line of a running game and the widest clock text: the
-// window is never narrower than both side by side.
+// panel's fonts are chosen so that both fit side by side.
 const QString WidestStatus = QStringLiteral("White  has 4 moves  left in this turn; Player 4 to play");
 const QString WidestClock = QStringLiteral("White 0:59:59");
-constexpr int StatusLeft = 33;
-constexpr int ClockGap = 8;
+
+QFont AtPixels(QFont font, int pixels)
+{
+    font.setPixelSize(pixels);
+    return font;
+}
+
+void SetFontPixels(QLabel& label, int pixels)
+{
+    if (label.font().pixelSize() == pixels)
+        return;
+    label.setFont(AtPixels(label.font(), pixels));
+    // The labels size themselves to their text.
+    label.adjustSize();
+}
 
 } // namespace
 
@@ -33,7 +47,9 @@ void TFrmVeltanBrd::SetUpResizing()
 {
     // The window can be resized and maximised; the board follows it.
     setWindowFlags(Qt::Window);
-    centralWidget()->setMinimumSize(MinimumClientSize(StatusAndClocksWidth(), VeltanBrd1->ResizeMinSize()));
+    const int smallestBoard =
+        std::max(SmallestBoardSide(VeltanBrd1->SizeOfBorder()), VeltanBrd1->ResizeMinSize());
+    centralWidget()->setMinimumSize(MinimumClientSize(smallestBoard));
     centralWidget()->installEventFilter(this);
     // The pieces grow and shrink with the board from the designed squares.
     VeltanBrd1->SetPieceScaleSquare(VeltanBrd1->SizeOfSquare());
@@ -42,12 +58,22 @@ void TFrmVeltanBrd::SetUpResizing()
     ArrangeClientArea();
 }
 
-int TFrmVeltanBrd::StatusAndClocksWidth() const
+void TFrmVeltanBrd::FitPanelFontsTo(int width)
 {
-    const QFontMetrics status(ui->LblStatusMovesLeftInTurn->font());
-    const QFontMetrics clock(ui->LblTimeLeftWhite->font());
-    return StatusLeft + status.horizontalAdvance(WidestStatus) + ClockGap +
-           2 * (clock.horizontalAdvance(WidestClock) + ClockGap);
+    const QFont statusFont = ui->LblStatusMovesLeftInTurn->font();
+    const QFont clockFont = ui->LblTimeLeftWhite->font();
+    // The status line must end before White's clock, and both clocks need
+    // their room between White's place and the right edge.
+    _panelFonts = FitPanelFonts(width, [&](const TPanelFonts& fonts) {
+        const int status =
+            QFontMetrics(AtPixels(statusFont, fonts.statusPixels)).horizontalAdvance(WidestStatus);
+        const int clock = QFontMetrics(AtPixels(clockFont, fonts.clockPixels)).horizontalAdvance(WidestClock);
+        return StatusLeft + status + ClockGap +
+               std::max(FromRightAt(WhiteClockFromRight, fonts), 2 * (clock + ClockGap));
+    });
+    SetFontPixels(*ui->LblStatusMovesLeftInTurn, _panelFonts.statusPixels);
+    SetFontPixels(*ui->LblTimeLeftWhite, _panelFonts.clockPixels);
+    SetFontPixels(*ui->LblTimeLeftBlack, _panelFonts.clockPixels);
 }
 
 QSize TFrmVeltanBrd::ClientToWindow(QSize client) const
@@ -75,9 +101,10 @@ void TFrmVeltanBrd::ArrangeClientArea()
     ui->Panel3->setGeometry(0, StatusPanelHeight, BoardLeftMargin, std::max(0, side));
     ui->Panel5->setGeometry(w - BoardLeftMargin, StatusPanelHeight, BoardLeftMargin, std::max(0, side));
     ui->Panel4->setGeometry(layout.statusPanel);
+    FitPanelFontsTo(w);
     // The clocks keep their distance to the right edge.
     QLabel& white = *ui->LblTimeLeftWhite;
-    white.move(w - WhiteClockFromRight, white.y());
+    white.move(w - FromRightAt(WhiteClockFromRight, _panelFonts), white.y());
     SetClockLabel(white, white.text());
     if (VeltanBrd1->geometry() != layout.board)
         VeltanBrd1->setGeometry(layout.board);
@@ -116,12 +143,17 @@ void TFrmVeltanBrd::PlaceOnScreen()
     const QRect placed =
         PlaceWindow(ClientToWindow(DesignClientSize), ClientToWindow(centralWidget()->minimumSize()), margins,
                     screen->availableGeometry());
+    // On a screen too small for the smallest board the window takes what the
+    // screen has rather than reach past its edges.
+    centralWidget()->setMinimumSize(
+        centralWidget()->minimumSize().boundedTo(placed.size() - QSize(0, menuBar()->sizeHint().height())));
     setGeometry(placed);
 }
 
 bool TFrmVeltanBrd::FitsAScreen(const QRect& frame)
 {
     const QList<QScreen*> screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(),
-                       [&frame](const QScreen* screen) { return screen->availableGeometry().contains(frame); });
+    return std::any_of(screens.begin(), screens.end(), [&frame](const QScreen* screen) {
+        return screen->availableGeometry().contains(frame);
+    });
 }

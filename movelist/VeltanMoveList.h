@@ -43,8 +43,6 @@ private:
     void BtnOKClick();
     void BtnSaveClick();
     void BtnLoadClick();
-    void SaveGame();
-    void ShowProblem(const QString& text);
 
     std::unique_ptr<Ui::TFrmVeltanMoveList> ui;
     TVeltanBrd& VeltanBrd;

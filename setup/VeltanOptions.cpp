@@ -47,17 +47,16 @@ QString ClockLabel(const QString& team, double timeLeft, double timeStart)
     return timeLeft == timeStart ? team : team + QStringLiteral("s time left ") + ClockText(timeLeft);
 }
 
-// The first entry of a 1/2/4 list holding at least `minimum`, or none.
-std::optional<int> FirstEntryAtLeast(QComboBox& box, int minimum)
+// Selects the first entry of a 1/2/4 list holding at least `minimum`, if any.
+void SelectFirstEntryAtLeast(QComboBox& box, int minimum)
 {
     for (int i = 0; i < box.count(); ++i) {
         const std::optional<int> value = IntegerFromText(box.itemText(i));
         if (value && *value >= minimum) {
             box.setCurrentIndex(i);
-            return value;
+            return;
         }
     }
-    return std::nullopt;
 }
 
 } // namespace
@@ -146,42 +145,37 @@ void TFrmVeltanOptions::FormShow()
 
     ui->CbxPieceSet->setCurrentIndex(
         ui->CbxPieceSet->findText(PieceSetItemFor(_pieceSets, _board.CustomPieceSet())));
+    _shownGameBoxes = GameBoxTexts();
 }
 
 void TFrmVeltanOptions::CbxMovesPerTeamTurnChange()
 {
     const std::optional<int> moves = IntegerFromText(ui->CbxMovesPerTeamTurn->currentText());
-    if (!moves)
-        return;
+    const std::optional<int> players = IntegerFromText(ui->CbxPlayersPerTeam->currentText());
     // Every player of a team needs a move of each team turn: fewer moves than
-    // players brings the players down with them. The players go first so the
-    // moves per player never drop to zero in between.
-    if (*moves < _board.PlayersPerTeam()) {
-        if (const std::optional<int> players = FirstEntryAtLeast(*ui->CbxPlayersPerTeam, *moves))
-            _board.SetPlayersPerTeam(*players);
-    }
-    _board.SetMovesPerTeamTurn(*moves);
+    // players bring the players down with them. The board hears of neither
+    // before "Ok", so a dialog closed without it leaves the game's turns alone.
+    if (moves && players && *moves < *players)
+        SelectFirstEntryAtLeast(*ui->CbxPlayersPerTeam, *moves);
 }
 
 void TFrmVeltanOptions::CbxPlayersPerTeamChange()
 {
     const std::optional<int> players = IntegerFromText(ui->CbxPlayersPerTeam->currentText());
-    if (!players)
-        return;
-    // More players than moves brings the moves up with them; the moves go
-    // first so the moves per player never drop to zero in between.
-    if (_board.MovesPerTeamTurn() < *players) {
-        if (const std::optional<int> moves = FirstEntryAtLeast(*ui->CbxMovesPerTeamTurn, *players))
-            _board.SetMovesPerTeamTurn(*moves);
-    }
-    _board.SetPlayersPerTeam(*players);
+    const std::optional<int> moves = IntegerFromText(ui->CbxMovesPerTeamTurn->currentText());
+    // More players than moves bring the moves up with them.
+    if (players && moves && *moves < *players)
+        SelectFirstEntryAtLeast(*ui->CbxMovesPerTeamTurn, *players);
 }
 
 void TFrmVeltanOptions::BtnOKClick()
 {
     // Opened during a game, the game boxes were never open to the user: a game
     // that has ended since (a flag fall) keeps its position and its record.
-    const bool setsUpGame = _gameSettingsOpen && _board.GameEnded();
+    // Boxes left as they were shown keep a stopped game that goes on: only a
+    // change of the game's settings, or a game that is over, calls for a new one.
+    const bool setsUpGame =
+        _gameSettingsOpen && _board.GameEnded() && !(GameBoxesAsShown() && _gameGoesOn && _gameGoesOn());
     std::optional<TGameSetup> setup;
     if (setsUpGame) {
         // Every box is read before anything is applied: a bad one leaves the
@@ -192,8 +186,24 @@ void TFrmVeltanOptions::BtnOKClick()
     }
     ApplyPieceSet();
     if (setup)
-        SetupGame(_board, *setup);
+        _newGameSetUp = SetupGame(_board, *setup);
     accept();
+}
+
+std::vector<QString> TFrmVeltanOptions::GameBoxTexts() const
+{
+    std::vector<QString> texts;
+    for (const QComboBox* const box :
+         {ui->CbxSelectStartPosition, ui->CbxRowShift, ui->CbxMovesPerTeamTurn, ui->CbxPlayersPerTeam,
+          ui->CbxTimeWhite, ui->CbxTimeBlack, ui->CbxIncrementWhite, ui->CbxIncrementBlack})
+        texts.push_back(box->currentText());
+    return texts;
+}
+
+bool TFrmVeltanOptions::GameBoxesAsShown() const
+{
+    // By text: a value picked or typed again as it stood is no change.
+    return GameBoxTexts() == _shownGameBoxes;
 }
 
 void TFrmVeltanOptions::ApplyPieceSet()

@@ -4,13 +4,13 @@
 //
 // It is made for one use, shown modally and thrown away. The game settings
 // can be changed only when it was opened between games; the piece set at any
-// time. Moves and players act on the board as soon as they change, everything
-// else only through "Ok".
+// time. Nothing reaches the board before "Ok".
 
 #include <QDialog>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "pieceSetChoices.h"
 #include "rightAnchors.h"
@@ -40,6 +40,12 @@ public:
     {
         _mayReplaceGame = std::move(mayReplaceGame);
     }
+    /// Asked when "Ok" finds the game boxes as they were shown: true means the
+    /// stopped game goes on, and "Ok" keeps it, changing only the piece set.
+    /// Unset or false (no game, or a finished one): "Ok" sets up a new game.
+    void SetGameGoesOnCheck(std::function<bool()> gameGoesOn) { _gameGoesOn = std::move(gameGoesOn); }
+    /// True once "Ok" has set up a new game on the board.
+    bool NewGameSetUp() const { return _newGameSetUp; }
 
 protected:
     /// Every time the dialog is shown its boxes take the board's settings.
@@ -58,6 +64,8 @@ private:
     std::optional<int> ReadBoxIndex(QComboBox& box);
     void ReportUnreadableBox(QComboBox& box);
     void ApplyPieceSet();
+    std::vector<QString> GameBoxTexts() const;
+    bool GameBoxesAsShown() const;
 
     std::unique_ptr<Ui::TFrmVeltanOptions> ui;
     TVeltanBrd& _board;
@@ -66,4 +74,8 @@ private:
     const TPieceSetChoices _pieceSets;
     TRightAnchors _anchors;
     std::function<bool()> _mayReplaceGame;
+    std::function<bool()> _gameGoesOn;
+    /// What the game boxes showed of the board's game when the dialog was shown.
+    std::vector<QString> _shownGameBoxes;
+    bool _newGameSetUp = false;
 };

@@ -18,7 +18,8 @@
 #include "userDialogs.h"
 #include "veltanbrd.h"
 
-/// Records every message box instead of showing it; file dialogs answer "cancelled".
+/// Records every message box instead of showing it; file dialogs answer
+/// what the test put in (empty: "cancelled").
 class TAnsweringDialogs : public TUserDialogs {
 public:
     struct TMessage {
@@ -29,11 +30,16 @@ public:
     std::vector<TMessage> messages;
     /// Runs while a box would be open, with the box just recorded.
     std::function<void(const TMessage&)> whileOpen;
-    /// What the open-file dialog answers; empty: cancelled.
+    /// What the open-file and save-file dialogs answer; empty: cancelled.
     QString openFileName;
+    QString saveFileName;
 
     void ShowMessage(QWidget*, const QString& caption, const QString& text, QMessageBox::Icon icon) override;
-    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        ++saveDialogs;
+        return saveFileName;
+    }
     QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override
     {
         ++openDialogs;
@@ -47,6 +53,7 @@ public:
     bool yes = false;
     bool firstChoice = true;
     int openDialogs = 0;
+    int saveDialogs = 0;
 
     /// The texts of all boxes shown, in order.
     std::vector<QString> Texts() const;

@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 
 #include "VeltanMoveList.h"
-#include "VeltanOptions.h"
 #include "appTestSupport.h"
 #include "computerLevels.h"
 #include "gameFileWriter.h"
@@ -159,7 +158,6 @@ namespace {
 
 struct AbandonCase {
     const char* name;
-    bool viaOptions; ///< else the move list's Load button
     bool answer;
 };
 
@@ -172,31 +170,28 @@ class AbandonQuestion : public KeptGame, public testing::WithParamInterface<Aban
 
 } // namespace
 
-TEST_P(AbandonQuestion, ComesBeforeAnUnsavedUnfinishedGameIsReplaced)
+// The options dialog's question has its own table (gameOptions_test.cpp).
+TEST_P(AbandonQuestion, ComesBeforeTheMoveListLoadsOverAnUnsavedUnfinishedGame)
 {
     const AbandonCase c = GetParam();
     PlayMoves(2);
     Window().StartStop();
     dialogs.yes = c.answer;
-    RunDialog = [&c](QDialog& dialog) {
-        const char* const button = c.viaOptions ? "BtnOK" : "BtnLoad";
-        if (auto* const push = dialog.findChild<QPushButton*>(QString::fromLatin1(button)))
+    RunDialog = [](QDialog& dialog) {
+        if (auto* const push = dialog.findChild<QPushButton*>(QStringLiteral("BtnLoad")))
             push->click();
         return dialog.result();
     };
-    PressCtrl(c.viaOptions ? Qt::Key_O : Qt::Key_M);
+    PressCtrl(Qt::Key_M);
     EXPECT_EQ(dialogs.questions, std::vector<QString>{AbandonText});
-    if (c.viaOptions)
-        EXPECT_EQ(Board().LastMove, c.answer ? 0 : 2);
-    else
-        EXPECT_EQ(dialogs.openDialogs, c.answer ? 1 : 0);
+    EXPECT_EQ(dialogs.openDialogs, c.answer ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AbandonQuestion,
-    testing::Values(AbandonCase{"OptionsOkYes", true, true}, AbandonCase{"OptionsOkNo", true, false},
-                    AbandonCase{"LoadYes", false, true}, AbandonCase{"LoadNo", false, false}),
-    [](const testing::TestParamInfo<AbandonCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, AbandonQuestion,
+                         testing::Values(AbandonCase{"LoadYes", true}, AbandonCase{"LoadNo", false}),
+                         [](const testing::TestParamInfo<AbandonCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(KeptGame, ASavedOrFreshGameIsReplacedWithoutAQuestion)
 {

@@ -88,6 +88,8 @@ const TMenuRow MenuRows[] = {
     {"Show Coordinates", "Ctrl+C"},
     {"Show last move", ""},
     {"Show Movelist", "Ctrl+M"},
+    {"Open game…", "Ctrl+Shift+O"},
+    {"Save game…", "Ctrl+Shift+S"},
     {"Information", "Ctrl+I"},
     {"Start/Stop", "Ctrl+S"},
     {"Disclaimer", "Ctrl+D"},
@@ -99,6 +101,8 @@ const TMenuRow MenuRows[] = {
     {"Computer engine", ""},
     {"Move now", "Ctrl+Return"},
     {"Suggest a move", "Ctrl+H"},
+    {"", ""},
+    {"Quit", "Ctrl+Q"},
 };
 
 TEST_F(MainWindowLook, OneMenuHoldsTheGameCommandsThenTheComputersInOrderWithTheirShortcuts)
@@ -118,6 +122,13 @@ TEST_F(MainWindowLook, OneMenuHoldsTheGameCommandsThenTheComputersInOrderWithThe
         EXPECT_EQ(command.shortcut(), QKeySequence(QString::fromUtf8(MenuRows[i].shortcut)))
             << MenuRows[i].caption;
     }
+    // No key reaches two commands.
+    QList<QKeySequence> keys;
+    for (const QAction* const command : Window().findChildren<QAction*>())
+        for (const QKeySequence& key : command->shortcuts()) {
+            EXPECT_FALSE(keys.contains(key)) << key.toString().toStdString();
+            keys.append(key);
+        }
 }
 
 class ViewSwitches : public TMainWindowTest {};

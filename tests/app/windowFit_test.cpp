@@ -15,7 +15,7 @@ namespace {
 constexpr int Border = 24;
 constexpr int MenuHeight = 23;
 const QSize Wanted = DesignClientSize + QSize(0, MenuHeight);
-const QSize Minimum = MinimumClientSize(700, 100) + QSize(0, MenuHeight);
+const QSize Minimum = MinimumClientSize(SmallestBoardSide(Border)) + QSize(0, MenuHeight);
 
 struct TScreenRow {
     const char* name;
@@ -23,6 +23,7 @@ struct TScreenRow {
     double ratio;
     QMargins frame; // the window manager's frame around the client area
     bool holdsTheDesign;
+    bool holdsTheSmallestBoard; // sixteen squares of 16 pixels and the border
 };
 
 void PrintTo(const TScreenRow& row, std::ostream* os)
@@ -45,6 +46,19 @@ TEST_P(ScreenFit, WindowOpensWholeInsideTheAvailableAreaAtTheDesignedSizeWhereIt
     // Centred: equal room on both sides, give or take the odd pixel.
     EXPECT_LE(std::abs((frame.left() - row.available.left()) - (row.available.right() - frame.right())), 1);
     EXPECT_LE(std::abs((frame.top() - row.available.top()) - (row.available.bottom() - frame.bottom())), 1);
+}
+
+TEST_P(ScreenFit, BoardKeepsSixteenSquaresOfSixteenPixelsWhereTheScreenHoldsThemElseFillsIt)
+{
+    const TScreenRow& row = GetParam();
+    const QRect client = PlaceWindow(Wanted, Minimum, row.frame, row.available);
+    const QSize room = row.available.size() -
+                       QSize(row.frame.left() + row.frame.right(), row.frame.top() + row.frame.bottom());
+    const QRect board = LayOutClient(client.size() - QSize(0, MenuHeight), Border, row.ratio).board;
+    if (row.holdsTheSmallestBoard)
+        EXPECT_GE(board.width(), SmallestBoardSide(Border));
+    else
+        EXPECT_EQ(client.size(), room) << "the window takes the whole screen, and no more";
 }
 
 // Every square the same whole number of device pixels, the board inside the
@@ -101,14 +115,19 @@ TEST_P(ScreenFit, MaximisedWindowFillsTheScreenWithTheLargestBoard)
 INSTANTIATE_TEST_SUITE_P(
     Screens, ScreenFit,
     ::testing::Values(
-        TScreenRow{"Laptop1366x768", QRect(0, 0, 1366, 768 - 32), 1.0, TitleBar, false},
-        TScreenRow{"FullHdAt125Percent", QRect(0, 0, 1536, 864 - 26), 1.25, TitleBar, false},
-        TScreenRow{"Laptop1280x800At200Percent", QRect(0, 0, 1280, 800), 2.0, TitleBar, false},
-        TScreenRow{"Laptop1440x900At200Percent", QRect(0, 27, 1440, 900 - 27), 2.0, TitleBar, false},
-        TScreenRow{"FullHd", QRect(0, 0, 1920, 1080 - 40), 1.0, TitleBar, true},
-        TScreenRow{"FullHdAt150Percent", QRect(0, 0, 1280, 720), 1.5, TitleBar, false},
-        TScreenRow{"Uhd3840x2160At200Percent", QRect(0, 0, 1920, 1080), 2.0, QMargins(), true},
-        TScreenRow{"SecondScreenRightOfTheFirst", QRect(1920, 0, 1920, 1200), 1.0, TitleBar, true}),
+        TScreenRow{"Laptop1366x768", QRect(0, 0, 1366, 768 - 32), 1.0, TitleBar, false, true},
+        TScreenRow{"FullHdAt125Percent", QRect(0, 0, 1536, 864 - 26), 1.25, TitleBar, false, true},
+        TScreenRow{"Laptop1280x800At200Percent", QRect(0, 0, 1280, 800), 2.0, TitleBar, false, true},
+        TScreenRow{"Laptop1440x900At200Percent", QRect(0, 27, 1440, 900 - 27), 2.0, TitleBar, false, true},
+        TScreenRow{"FullHd", QRect(0, 0, 1920, 1080 - 40), 1.0, TitleBar, true, true},
+        TScreenRow{"FullHdAt150Percent", QRect(0, 0, 1280, 720), 1.5, TitleBar, false, true},
+        TScreenRow{"Uhd3840x2160At200Percent", QRect(0, 0, 1920, 1080), 2.0, QMargins(), true, true},
+        TScreenRow{"SecondScreenRightOfTheFirst", QRect(1920, 0, 1920, 1200), 1.0, TitleBar, true, true},
+        TScreenRow{"Netbook1024x600", QRect(0, 0, 1024, 600 - 24), 1.0, TitleBar, false, true},
+        TScreenRow{"Laptop1366x768At200PercentFullScreen", QRect(0, 0, 683, 384), 2.0, QMargins(), false,
+                   true},
+        TScreenRow{"Laptop1366x768At200PercentWithPanelAndTitleBar", QRect(0, 0, 683, 384 - 16), 2.0,
+                   TitleBar, false, false}),
     [](const ::testing::TestParamInfo<TScreenRow>& info) { return std::string(info.param.name); });
 
 TEST(DesignedLayout, PutsThe816PixelBoardWhereTheWindowWasDrawn)

@@ -1,0 +1,94 @@
+// The main menu's Open game…, Save game… and Quit, reached by their keys:
+// opening and saving go through the same file dialogs as the move list's
+// Load and Save, quitting closes the window and keeps the game.
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "appTestSupport.h"
+#include "gameFileWriter.h"
+#include "unfinishedGame.h"
+
+namespace {
+
+enum class TCommand { Open, Save, Quit };
+
+struct TFileMenuCase {
+    const char* name;
+    TCommand command;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+void PrintTo(const TFileMenuCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class FileMenu : public TMainWindowTest, public testing::WithParamInterface<TFileMenuCase> {
+protected:
+    void PlayMoves(int count)
+    {
+        if (Board().GameEnded())
+            Window().StartStop();
+        for (int made = 0; made < count; ++made)
+            ASSERT_TRUE(MakeFirstLegalMove());
+    }
+
+    bool MakeFirstLegalMove()
+    {
+        for (int from = 1; from <= SquareCount; ++from)
+            for (int to = 1; to <= SquareCount; ++to)
+                if (Board().MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
+                    return Board().PerformMove(static_cast<Square>(from), static_cast<Square>(to));
+        return false;
+    }
+
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_P(FileMenu, CommandDoesWhatItsKeySays)
+{
+    const TFileMenuCase& c = GetParam();
+    // Two full team turns: a game worth a file.
+    PlayMoves(2 * Board().MovesPerTeamTurn());
+    const int played = Board().LastMove;
+    const QString path = folder.filePath(QStringLiteral("game.xml"));
+    if (c.command == TCommand::Open) {
+        ASSERT_TRUE(SaveGameFile(path, Board(), QStringLiteral("2024-01-01-00-00-00")).done);
+        PlayMoves(1);
+        dialogs.openFileName = path;
+        dialogs.yes = true; // "Abandon the game in progress?"
+    }
+    dialogs.saveFileName = path;
+    QTest::keyClick(&Window(), c.key, c.modifiers);
+
+    switch (c.command) {
+    case TCommand::Open:
+        EXPECT_EQ(dialogs.openDialogs, 1);
+        EXPECT_EQ(Board().LastMove, played) << "the saved game replaced the one played on";
+        break;
+    case TCommand::Save:
+        EXPECT_EQ(dialogs.saveDialogs, 1);
+        EXPECT_TRUE(QFile::exists(path));
+        EXPECT_TRUE(Window().MayReplaceGame()) << "the game counts as saved";
+        EXPECT_TRUE(dialogs.questions.empty());
+        break;
+    case TCommand::Quit:
+        EXPECT_FALSE(Window().isVisible());
+        EXPECT_TRUE(QFile::exists(Window().KeptGame().Path())) << "the game is kept for the next start";
+        break;
+    }
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, FileMenu,
+    testing::Values(
+        TFileMenuCase{"OpenGame", TCommand::Open, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier},
+        TFileMenuCase{"SaveGame", TCommand::Save, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier},
+        TFileMenuCase{"Quit", TCommand::Quit, Qt::Key_Q, Qt::ControlModifier}),
+    [](const testing::TestParamInfo<TFileMenuCase>& info) { return std::string(info.param.name); });
