@@ -37,20 +37,29 @@ bool TQtUserDialogs::AskYesNo(QWidget* parent, const QString& caption, const QSt
     return box.exec() == QMessageBox::Yes;
 }
 
-bool TUserDialogs::AskChoice(QWidget*, const QString&, const QString&, const QString&, const QString&)
+TChoiceAnswer TUserDialogs::AskChoice(QWidget*, const QString&, const QString&, const QString&,
+                                      const QString&)
 {
-    return true;
+    return TChoiceAnswer::First;
 }
 
-bool TQtUserDialogs::AskChoice(QWidget* parent, const QString& caption, const QString& text,
-                               const QString& defaultChoice, const QString& otherChoice)
+TChoiceAnswer TQtUserDialogs::AskChoice(QWidget* parent, const QString& caption, const QString& text,
+                                        const QString& defaultChoice, const QString& otherChoice)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
     QPushButton* const first = box.addButton(defaultChoice, QMessageBox::AcceptRole);
-    box.addButton(otherChoice, QMessageBox::RejectRole);
+    QPushButton* const second = box.addButton(otherChoice, QMessageBox::RejectRole);
+    // Without an escape button of its own the box would take the RejectRole
+    // button for Esc and the window's close button, so leaving the question
+    // would count as the second answer. A hidden one stands for "neither".
+    QPushButton* const neither = box.addButton(QMessageBox::Cancel);
+    neither->hide();
+    box.setEscapeButton(neither);
     box.setDefaultButton(first);
     box.exec();
-    return box.clickedButton() == first;
+    if (box.clickedButton() == first)
+        return TChoiceAnswer::First;
+    return box.clickedButton() == second ? TChoiceAnswer::Second : TChoiceAnswer::Dismissed;
 }
 
 namespace {
