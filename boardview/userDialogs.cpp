@@ -46,20 +46,44 @@ TChoiceAnswer TUserDialogs::AskChoice(QWidget*, const QString&, const QString&, 
 TChoiceAnswer TQtUserDialogs::AskChoice(QWidget* parent, const QString& caption, const QString& text,
                                         const QString& defaultChoice, const QString& otherChoice)
 {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
-    QPushButton* const first = box.addButton(defaultChoice, QMessageBox::AcceptRole);
-    QPushButton* const second = box.addButton(otherChoice, QMessageBox::RejectRole);
+    const std::unique_ptr<QMessageBox> box = MakeChoiceBox(parent, caption, text, defaultChoice, otherChoice);
+    box->exec();
+    return ChoiceBoxAnswer(*box);
+}
+
+namespace {
+
+const QString FirstChoiceName = QStringLiteral("ChoiceFirst");
+const QString SecondChoiceName = QStringLiteral("ChoiceSecond");
+
+} // namespace
+
+std::unique_ptr<QMessageBox> MakeChoiceBox(QWidget* parent, const QString& caption, const QString& text,
+                                           const QString& defaultChoice, const QString& otherChoice)
+{
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QPushButton* const first = box->addButton(defaultChoice, QMessageBox::AcceptRole);
+    first->setObjectName(FirstChoiceName);
+    box->addButton(otherChoice, QMessageBox::RejectRole)->setObjectName(SecondChoiceName);
     // Without an escape button of its own the box would take the RejectRole
     // button for Esc and the window's close button, so leaving the question
     // would count as the second answer. A hidden one stands for "neither".
-    QPushButton* const neither = box.addButton(QMessageBox::Cancel);
+    QPushButton* const neither = box->addButton(QMessageBox::Cancel);
     neither->hide();
-    box.setEscapeButton(neither);
-    box.setDefaultButton(first);
-    box.exec();
-    if (box.clickedButton() == first)
+    box->setEscapeButton(neither);
+    box->setDefaultButton(first);
+    return box;
+}
+
+TChoiceAnswer ChoiceBoxAnswer(const QMessageBox& box)
+{
+    const QAbstractButton* const clicked = box.clickedButton();
+    if (clicked != nullptr && clicked->objectName() == FirstChoiceName)
         return TChoiceAnswer::First;
-    return box.clickedButton() == second ? TChoiceAnswer::Second : TChoiceAnswer::Dismissed;
+    if (clicked != nullptr && clicked->objectName() == SecondChoiceName)
+        return TChoiceAnswer::Second;
+    return TChoiceAnswer::Dismissed;
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <memory>
 
 class QWidget;
 
@@ -53,6 +54,14 @@ public:
     TChoiceAnswer AskChoice(QWidget* parent, const QString& caption, const QString& text,
                             const QString& defaultChoice, const QString& otherChoice) override;
 };
+
+/// The box TQtUserDialogs::AskChoice runs: the question with its two
+/// buttons, the first the default. Esc and the window's close button answer
+/// neither, where a plain box would take them for the second button.
+std::unique_ptr<QMessageBox> MakeChoiceBox(QWidget* parent, const QString& caption, const QString& text,
+                                           const QString& defaultChoice, const QString& otherChoice);
+/// What a box from MakeChoiceBox answered once it is closed.
+TChoiceAnswer ChoiceBoxAnswer(const QMessageBox& box);
 
 /// The dialogs in force: the real ones unless a TScopedUserDialogs has replaced them.
 TUserDialogs& UserDialogs();
