@@ -37,17 +37,17 @@ TKeptGamesDialog::TKeptGamesDialog(const QStringList& summaries, QWidget* parent
     layout->addWidget(_list);
 
     auto* const buttons = new QDialogButtonBox(this);
-    _resume = buttons->addButton(tr("Resume"), QDialogButtonBox::AcceptRole);
-    _resume->setObjectName(QStringLiteral("BtnResume"));
-    _resume->setDefault(true);
-    _discard = buttons->addButton(tr("Discard"), QDialogButtonBox::DestructiveRole);
-    _discard->setObjectName(QStringLiteral("BtnDiscard"));
+    QPushButton* const resume = buttons->addButton(tr("Resume"), QDialogButtonBox::AcceptRole);
+    resume->setObjectName(QStringLiteral("BtnResume"));
+    resume->setDefault(true);
+    QPushButton* const discard = buttons->addButton(tr("Discard"), QDialogButtonBox::DestructiveRole);
+    discard->setObjectName(QStringLiteral("BtnDiscard"));
     QPushButton* const close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("BtnClose"));
     layout->addWidget(buttons);
 
-    connect(_resume, &QPushButton::clicked, this, &TKeptGamesDialog::ResumeSelected);
-    connect(_discard, &QPushButton::clicked, this, &TKeptGamesDialog::DiscardSelected);
+    connect(resume, &QPushButton::clicked, this, &TKeptGamesDialog::ResumeSelected);
+    connect(discard, &QPushButton::clicked, this, &TKeptGamesDialog::DiscardSelected);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(_list, &QListWidget::itemActivated, this, &TKeptGamesDialog::ResumeSelected);
 }

@@ -9,7 +9,6 @@
 #include <vector>
 
 class QListWidget;
-class QPushButton;
 
 /// The offer of several kept games. Its buttons "Resume" (BtnResume),
 /// "Discard" (BtnDiscard) and "Close" (BtnClose) act on the row selected in
@@ -32,8 +31,6 @@ private:
     std::optional<int> SelectedRow() const;
 
     QListWidget* _list = nullptr; // owned by the dialog
-    QPushButton* _resume = nullptr;
-    QPushButton* _discard = nullptr;
     std::optional<int> _resumed;
     std::vector<int> _discarded;
 };

@@ -2,7 +2,6 @@
 // restored at the next start, set aside when damaged, guarded by a lock, and
 // never given up for another game without the player's word.
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
