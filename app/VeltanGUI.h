@@ -76,7 +76,8 @@ public:
     /// A game file to load at the first showing instead of offering the kept
     /// game; a bad file gets the loader's message and the program goes on without it.
     void SetStartFile(const QString& path) { _startFile = path; }
-    /// The unfinished game kept for the next start.
+    /// This program's own kept game: the file resumed at start, else a new
+    /// one (unclaimed until the start has chosen it).
     TUnfinishedGameFile& KeptGame() { return *_keptGame; }
 
     // ---- The clock --------------------------------------------------------------

@@ -10,7 +10,9 @@
 #include "gameFileReader.h"
 #include "gameFileWriter.h"
 #include "gameLoader.h"
+#include "keptGames.h"
 #include "resumeAttributes.h"
+#include "resumeOffer.h"
 #include "ui_VeltanGUI.h"
 #include "unfinishedGame.h"
 #include "userDialogs.h"
@@ -39,20 +41,19 @@ const QString GameStoppedSuffix = QStringLiteral(" (Game stopped)");
 
 void TFrmVeltanBrd::StartWithKeptGame()
 {
-    // A file named on the command line comes instead of the offer. A game kept
-    // from before then stays untouched for the next start: this run keeps none.
-    // A file that does not load leaves the start as it is without one.
-    const bool keptBefore = _keptGame->Exists();
+    // A file named on the command line comes instead of the offer; games kept
+    // from before then stay untouched for the next start. A file that does
+    // not load leaves the start as it is without one.
     const bool loaded = !_startFile.isEmpty() && OpenStartFile();
-    if (loaded && keptBefore)
+    if (!loaded)
+        OfferKeptGame();
+    // A program that resumed no game keeps its own in a new file, beside the
+    // ones other programs keep.
+    if (_keptGame->Claimed())
         return;
-    // A second running program neither offers nor overwrites the first one's game.
-    if (!_keptGame->Claim())
-        return;
+    _keptGame = ClaimNewKeptGameFile(TUnfinishedGameFile::DefaultFolder());
     if (loaded)
         KeepUnfinishedGame();
-    else if (keptBefore)
-        OfferKeptGame();
 }
 
 bool TFrmVeltanBrd::OpenStartFile()
@@ -68,11 +69,21 @@ bool TFrmVeltanBrd::OpenStartFile()
 
 void TFrmVeltanBrd::OfferKeptGame()
 {
-    if (UserDialogs().AskChoice(this, ApplicationTitle(), tr("Resume the unfinished game?"), tr("Resume"),
-                                tr("New game")))
+    TFoundKeptGames found = ClaimUnclaimedKeptGames(TUnfinishedGameFile::DefaultFolder());
+    for (const TDamagedKeptGame& damaged : found.damaged)
+        ShowMessage(tr("The unfinished game could not be read (%1); it was set aside as \"%2\".")
+                        .arg(damaged.problem, QDir::toNativeSeparators(damaged.aside)),
+                    QMessageBox::Warning);
+    const TResumeAnswer answer =
+        AskAboutKeptGames(this, found.games, [this](QDialog& dialog) { return RunModal(dialog); });
+    for (const std::size_t discarded : answer.discard)
+        found.games.at(discarded).file->Remove();
+    // The game resumed is this program's own from now on; the others are let
+    // go with their locks as `found` ends, for the next start.
+    if (answer.resume) {
+        _keptGame = std::move(found.games.at(*answer.resume).file);
         ResumeKeptGame();
-    else
-        _keptGame->Remove();
+    }
 }
 
 void TFrmVeltanBrd::ResumeKeptGame()

@@ -10,8 +10,8 @@
 
 namespace {
 
-const QString GameFileName = QStringLiteral("unfinished-game.xml");
-const QString LockFileName = QStringLiteral("unfinished-game.lock");
+// The one kept game of earlier versions, now read as one kept game among others.
+const QString SingleGameName = QStringLiteral("unfinished-game");
 const QString DamagedSuffix = QStringLiteral(".damaged-");
 
 } // namespace
@@ -23,8 +23,13 @@ bool IsUnfinishedGame(const TVeltanBrdKernel& board)
     return board.HistoryEnd() >= 1 && board.LineEnding() == TGameEnding::None;
 }
 
-TUnfinishedGameFile::TUnfinishedGameFile(const QString& folder)
-    : _folder(folder), _path(QDir(folder).filePath(GameFileName)), _lock(QDir(folder).filePath(LockFileName))
+TUnfinishedGameFile::TUnfinishedGameFile(const QString& folder) : TUnfinishedGameFile(folder, SingleGameName)
+{
+}
+
+TUnfinishedGameFile::TUnfinishedGameFile(const QString& folder, const QString& name)
+    : _folder(folder), _path(QDir(folder).filePath(name + QStringLiteral(".xml"))),
+      _lock(QDir(folder).filePath(name + QStringLiteral(".lock")))
 {
     _writer.setMaxThreadCount(1);
     // A program killed outright leaves its lock behind; a lock whose program

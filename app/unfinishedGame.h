@@ -1,7 +1,8 @@
 #pragma once
-// The unfinished game kept between runs of the program: one game file in the
-// program's data folder, guarded by a lock file so that only one running
-// program offers, writes or removes it.
+// An unfinished game kept between runs of the program: a game file in the
+// program's data folder, guarded by a lock file of its own so that only one
+// running program offers, writes or removes it. Each running program keeps
+// its game in a file of its own (keptGames.h finds and names them).
 
 #include <QLockFile>
 #include <QMutex>
@@ -18,14 +19,17 @@ class TVeltanBrdKernel;
 /// play and no ending there (a loss on time included), whichever record is shown.
 bool IsUnfinishedGame(const TVeltanBrdKernel& board);
 
-/// The kept game's file ("unfinished-game.xml") and lock ("unfinished-game.lock").
+/// A kept game's file ("<name>.xml") and lock ("<name>.lock").
 /// Writing and removing happen in order on a thread of their own, so the
 /// player's move never waits for the disk; a request not yet started is
 /// replaced by a newer one, as only the latest game matters.
 class TUnfinishedGameFile {
 public:
-    /// Keeps its files in folder, created when first needed.
+    /// Keeps its files in folder, created when first needed, under the name
+    /// earlier versions kept their one game under ("unfinished-game").
     explicit TUnfinishedGameFile(const QString& folder);
+    /// Keeps its files in folder as name + ".xml" and name + ".lock".
+    TUnfinishedGameFile(const QString& folder, const QString& name);
     /// Finishes what was asked for and lets the lock go.
     ~TUnfinishedGameFile();
     TUnfinishedGameFile(const TUnfinishedGameFile&) = delete;

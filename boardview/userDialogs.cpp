@@ -37,20 +37,53 @@ bool TQtUserDialogs::AskYesNo(QWidget* parent, const QString& caption, const QSt
     return box.exec() == QMessageBox::Yes;
 }
 
-bool TUserDialogs::AskChoice(QWidget*, const QString&, const QString&, const QString&, const QString&)
+TChoiceAnswer TUserDialogs::AskChoice(QWidget*, const QString&, const QString&, const QString&,
+                                      const QString&)
 {
-    return true;
+    return TChoiceAnswer::First;
 }
 
-bool TQtUserDialogs::AskChoice(QWidget* parent, const QString& caption, const QString& text,
-                               const QString& defaultChoice, const QString& otherChoice)
+TChoiceAnswer TQtUserDialogs::AskChoice(QWidget* parent, const QString& caption, const QString& text,
+                                        const QString& defaultChoice, const QString& otherChoice)
 {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
-    QPushButton* const first = box.addButton(defaultChoice, QMessageBox::AcceptRole);
-    box.addButton(otherChoice, QMessageBox::RejectRole);
-    box.setDefaultButton(first);
-    box.exec();
-    return box.clickedButton() == first;
+    const std::unique_ptr<QMessageBox> box = MakeChoiceBox(parent, caption, text, defaultChoice, otherChoice);
+    box->exec();
+    return ChoiceBoxAnswer(*box);
+}
+
+namespace {
+
+const QString FirstChoiceName = QStringLiteral("ChoiceFirst");
+const QString SecondChoiceName = QStringLiteral("ChoiceSecond");
+
+} // namespace
+
+std::unique_ptr<QMessageBox> MakeChoiceBox(QWidget* parent, const QString& caption, const QString& text,
+                                           const QString& defaultChoice, const QString& otherChoice)
+{
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QPushButton* const first = box->addButton(defaultChoice, QMessageBox::AcceptRole);
+    first->setObjectName(FirstChoiceName);
+    box->addButton(otherChoice, QMessageBox::RejectRole)->setObjectName(SecondChoiceName);
+    // Without an escape button of its own the box would take the RejectRole
+    // button for Esc and the window's close button, so leaving the question
+    // would count as the second answer. A hidden one stands for "neither".
+    QPushButton* const neither = box->addButton(QMessageBox::Cancel);
+    neither->hide();
+    box->setEscapeButton(neither);
+    box->setDefaultButton(first);
+    return box;
+}
+
+TChoiceAnswer ChoiceBoxAnswer(const QMessageBox& box)
+{
+    const QAbstractButton* const clicked = box.clickedButton();
+    if (clicked != nullptr && clicked->objectName() == FirstChoiceName)
+        return TChoiceAnswer::First;
+    if (clicked != nullptr && clicked->objectName() == SecondChoiceName)
+        return TChoiceAnswer::Second;
+    return TChoiceAnswer::Dismissed;
 }
 
 namespace {

@@ -5,8 +5,13 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <memory>
 
 class QWidget;
+
+/// The answer to a question with two named buttons: one of them, or neither
+/// when the window was closed or left with Esc.
+enum class TChoiceAnswer { First, Second, Dismissed };
 
 /// Modal questions to the user. Every message box and file dialog of the program goes through this.
 class TUserDialogs {
@@ -29,10 +34,11 @@ public:
     /// replaces or abandons anything.
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text);
     /// Asks a question answered by one of two named buttons, the first the
-    /// default; true for the first. Stand-ins that meet no question keep this
-    /// answer: the default button, as Enter would choose.
-    virtual bool AskChoice(QWidget* parent, const QString& caption, const QString& text,
-                           const QString& defaultChoice, const QString& otherChoice);
+    /// default. Closing the window or Esc picks neither, so a caller can leave
+    /// things as they are. Stand-ins that meet no question keep this answer:
+    /// the default button, as Enter would choose.
+    virtual TChoiceAnswer AskChoice(QWidget* parent, const QString& caption, const QString& text,
+                                    const QString& defaultChoice, const QString& otherChoice);
 };
 
 /// The real dialogs: QMessageBox and QFileDialog.
@@ -45,9 +51,17 @@ public:
     QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override;
     bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
-    bool AskChoice(QWidget* parent, const QString& caption, const QString& text, const QString& defaultChoice,
-                   const QString& otherChoice) override;
+    TChoiceAnswer AskChoice(QWidget* parent, const QString& caption, const QString& text,
+                            const QString& defaultChoice, const QString& otherChoice) override;
 };
+
+/// The box TQtUserDialogs::AskChoice runs: the question with its two
+/// buttons, the first the default. Esc and the window's close button answer
+/// neither, where a plain box would take them for the second button.
+std::unique_ptr<QMessageBox> MakeChoiceBox(QWidget* parent, const QString& caption, const QString& text,
+                                           const QString& defaultChoice, const QString& otherChoice);
+/// What a box from MakeChoiceBox answered once it is closed.
+TChoiceAnswer ChoiceBoxAnswer(const QMessageBox& box);
 
 /// The dialogs in force: the real ones unless a TScopedUserDialogs has replaced them.
 TUserDialogs& UserDialogs();

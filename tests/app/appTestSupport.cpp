@@ -20,11 +20,11 @@ bool TAnsweringDialogs::AskYesNo(QWidget*, const QString&, const QString& text)
     return yes;
 }
 
-bool TAnsweringDialogs::AskChoice(QWidget*, const QString&, const QString& text, const QString&,
-                                  const QString&)
+TChoiceAnswer TAnsweringDialogs::AskChoice(QWidget*, const QString&, const QString& text, const QString&,
+                                           const QString&)
 {
     questions.push_back(text);
-    return firstChoice;
+    return choice;
 }
 
 std::vector<QString> TAnsweringDialogs::Texts() const

@@ -46,12 +46,13 @@ public:
         return openFileName;
     }
     bool AskYesNo(QWidget*, const QString&, const QString& text) override;
-    bool AskChoice(QWidget*, const QString&, const QString& text, const QString&, const QString&) override;
+    TChoiceAnswer AskChoice(QWidget*, const QString&, const QString& text, const QString&,
+                            const QString&) override;
 
     /// Questions asked, in order, and the answers they get.
     std::vector<QString> questions;
     bool yes = false;
-    bool firstChoice = true;
+    TChoiceAnswer choice = TChoiceAnswer::First;
     int openDialogs = 0;
     int saveDialogs = 0;
 
