@@ -88,6 +88,7 @@ const TMenuRow MenuRows[] = {
     {"Show Coordinates", "Ctrl+C"},
     {"Show last move", ""},
     {"Show Movelist", "Ctrl+M"},
+    {"How to play", "F1"},
     {"Information", "Ctrl+I"},
     {"Start/Stop", "Ctrl+S"},
     {"Disclaimer", "Ctrl+D"},
