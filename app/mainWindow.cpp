@@ -8,6 +8,7 @@
 #include "appIcon.h"
 #include "externalEngine.h"
 #include "gameEndedNotice.h"
+#include "howToPlayMenu.h"
 #include "settingsKeys.h"
 #include "settingsStore.h"
 #include "storedBoardSettings.h"
@@ -68,6 +69,7 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
     ConnectComputerMenu();
     SetUpThinkingLine();
     ConnectLastMoveMenu();
+    AddHowToPlay(*ui->N1, ui->MnuItmInfo, *this);
     _place = std::make_unique<TWindowPlace>(*this, [this](const QByteArray& geometry) {
         _settings->Write(settingkeys::WindowGeometry, geometry);
     });

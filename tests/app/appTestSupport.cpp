@@ -75,6 +75,11 @@ void TMainWindowTest::PressCtrl(Qt::Key key)
     QTest::keyClick(window.get(), key, Qt::ControlModifier);
 }
 
+void TMainWindowTest::PressKey(Qt::Key key)
+{
+    QTest::keyClick(window.get(), key);
+}
+
 void TMainWindowTest::DeliverNotices()
 {
     QCoreApplication::sendPostedEvents(window.get(), GameEndedMessage());

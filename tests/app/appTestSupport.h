@@ -88,6 +88,8 @@ protected:
     QAction& Action(const QString& text);
     /// Ctrl+key on the window, as the player presses it.
     void PressCtrl(Qt::Key key);
+    /// A key without modifiers on the window, as the player presses it.
+    void PressKey(Qt::Key key);
     /// Delivers the game-ended notice the board may have posted, and nothing
     /// else: no clock step can sneak in.
     void DeliverNotices();

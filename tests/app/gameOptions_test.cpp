@@ -63,7 +63,7 @@ protected:
         for (int made = 0; made < 2; ++made)
             ASSERT_TRUE(MakeFirstLegalMove());
         Window().StartStop();
-        dialogs.firstChoice = true; // "Resume"
+        dialogs.choice = TChoiceAnswer::First; // "Resume"
         Reopen();
         ASSERT_EQ(Board().LastMove, 2);
         dialogs.questions.clear();

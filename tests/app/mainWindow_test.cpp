@@ -90,6 +90,7 @@ const TMenuRow MenuRows[] = {
     {"Show Movelist", "Ctrl+M"},
     {"Open game…", "Ctrl+Shift+O"},
     {"Save game…", "Ctrl+Shift+S"},
+    {"How to play", "F1"},
     {"Information", "Ctrl+I"},
     {"Start/Stop", "Ctrl+S"},
     {"Disclaimer", "Ctrl+D"},

@@ -5,10 +5,16 @@
 
 #include <QMenuBar>
 #include <QTest>
+#include <QTextDocument>
 #include <cmath>
 
 #include "VeltanPromote.h"
 #include "appTestSupport.h"
+#include "diagramImage.h"
+#include "helpBrowser.h"
+#include "helpDiagrams.h"
+#include "howToPlayMenu.h"
+#include "howToPlayWindow.h"
 #include "pieceResources.h"
 #include "sharperPieceSets.h"
 
@@ -212,5 +218,21 @@ INSTANTIATE_TEST_SUITE_P(
                       TDragRow{"ResizedToTheLastPixel", TWindowSize::Resized, H08, B14, TAim::LastPixel},
                       TDragRow{"MaximisedToTheLastPixel", TWindowSize::Maximised, H08, O08, TAim::LastPixel}),
     [](const ::testing::TestParamInfo<TDragRow>& info) { return std::string(info.param.name); });
+
+TEST_F(RatioWindow, RulesPicturesAreDrawnForTheScreensPixels)
+{
+    THowToPlayWindow& rules = ShowHowToPlay(Window());
+    const QImage shown = rules.Browser()
+                             .document()
+                             ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("diagram:knight")))
+                             .value<QImage>();
+    const QImage atOne = DiagramImage(*FindHelpDiagram("knight"), 1.0);
+    EXPECT_DOUBLE_EQ(shown.devicePixelRatio(), Ratio());
+    EXPECT_EQ(shown.width(), static_cast<int>(std::ceil(atOne.width() * Ratio())));
+    EXPECT_EQ(shown.height(), static_cast<int>(std::ceil(atOne.height() * Ratio())));
+    if (Ratio() >= 2) {
+        EXPECT_GT(MixedBlocks(shown.convertToFormat(QImage::Format_RGB32)), 0.01) << "not pixel-doubled";
+    }
+}
 
 } // namespace
