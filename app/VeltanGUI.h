@@ -129,8 +129,10 @@ private:
 
     // Menu commands (menuCommands.cpp, dialogCommands.cpp, infoBoxes.cpp).
     void MnuItemOptionsClick();
+    void MnuItemNewGameClick();
     void MnuItemWhiteOnTopClick();
     void MnuItemShowCoordinatesClick();
+    void UpdateViewMenu();
     void MnuItemShowMovelistClick();
     void MnuItmInfoClick();
     void StartStop1Click();
@@ -166,6 +168,7 @@ private:
     void MnuItemComputerBlackClick(bool checked);
     void ComputerLevelChosen(QAction* action);
     void UpdateComputerMenu();
+    void UpdateMoveNow();
     void MnuItemMoveNowClick();
     void MnuItemSuggestMoveClick();
 

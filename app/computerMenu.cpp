@@ -74,6 +74,16 @@ void TFrmVeltanBrd::MnuItemSuggestMoveClick()
         UpdateThinkingLine();
 }
 
+void TFrmVeltanBrd::UpdateMoveNow()
+{
+    // "Move now" only means something while the computer thinks about its own
+    // move, which it does from the moment it is to move in running play.
+    const bool thinks = VeltanBrd1->Thinking() ||
+                        (_externalEngine != nullptr && _externalEngine->Thinking()) ||
+                        (!VeltanBrd1->GameEnded() && VeltanBrd1->ComputerToMove());
+    ui->MnuItemMoveNow->setEnabled(thinks);
+}
+
 void TFrmVeltanBrd::UpdateComputerMenu()
 {
     // A running game keeps its players and its pace: the choices wait for "Start/Stop".
@@ -91,6 +101,7 @@ void TFrmVeltanBrd::UpdateComputerMenu()
         }
     }
     UpdateEngineMenu();
+    UpdateMoveNow();
     // The hidden radio buttons tell the same story.
     ui->RadioGroup1Computer->setChecked(VeltanBrd1->ComputerPlaysBlack());
     ui->RadioGroup1Human->setChecked(!VeltanBrd1->ComputerPlaysBlack());

@@ -11,6 +11,7 @@
 #include "howToPlayMenu.h"
 #include "settingsKeys.h"
 #include "settingsStore.h"
+#include "stoppedBoardHint.h"
 #include "storedBoardSettings.h"
 #include "ui_VeltanGUI.h"
 #include "unfinishedGame.h"
@@ -70,6 +71,16 @@ TFrmVeltanBrd::TFrmVeltanBrd(QWidget* parent)
     SetUpThinkingLine();
     ConnectLastMoveMenu();
     AddHowToPlay(*ui->N1, ui->MnuItmInfo, *this);
+    // A press on the board before play is started says how to start it. A
+    // game that has ended would only tell its result again, so it says nothing.
+    new TStoppedBoardHint(
+        *VeltanBrd1,
+        [this] {
+            if (VeltanBrd1->GameEnded() && VeltanBrd1->LineEnding() == TGameEnding::None)
+                SetStatusText(tr("Start/Stop (%1) starts the game")
+                                  .arg(ui->StartStop1->shortcut().toString(QKeySequence::NativeText)));
+        },
+        this);
     _place = std::make_unique<TWindowPlace>(*this, [this](const QByteArray& geometry) {
         _settings->Write(settingkeys::WindowGeometry, geometry);
     });
@@ -111,6 +122,15 @@ void TFrmVeltanBrd::ApplyFonts()
 
 void TFrmVeltanBrd::ConnectMenu()
 {
+    auto* const newGame = new QAction(tr("New game"), this);
+    newGame->setObjectName(QStringLiteral("MnuItemNewGame"));
+    newGame->setShortcut(QKeySequence::New);
+    ui->N1->insertAction(ui->MnuItemOptions, newGame);
+    connect(newGame, &QAction::triggered, this, &TFrmVeltanBrd::MnuItemNewGameClick);
+    // The two view switches show their state.
+    ui->MnuItemWhiteOnTop->setCheckable(true);
+    ui->MnuItemShowCoordinates->setCheckable(true);
+    UpdateViewMenu();
     connect(ui->MnuItemOptions, &QAction::triggered, this, &TFrmVeltanBrd::MnuItemOptionsClick);
     connect(ui->MnuItemWhiteOnTop, &QAction::triggered, this, &TFrmVeltanBrd::MnuItemWhiteOnTopClick);
     connect(ui->MnuItemShowCoordinates, &QAction::triggered, this,

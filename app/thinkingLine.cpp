@@ -35,6 +35,7 @@ void TFrmVeltanBrd::SetUpThinkingLine()
     _thinkingTimer.setInterval(ThinkingLineIntervalMs);
     connect(&_thinkingTimer, &QTimer::timeout, this, &TFrmVeltanBrd::UpdateThinkingLine);
     _thinkingTimer.start();
+    UpdateThinkingLine();
 }
 
 void TFrmVeltanBrd::UpdateThinkingLine()
@@ -59,4 +60,5 @@ void TFrmVeltanBrd::UpdateThinkingLine()
     }
     if (_thinkingLine->text() != text)
         _thinkingLine->setText(text);
+    UpdateMoveNow();
 }

@@ -71,6 +71,7 @@ TEST_P(LookingBackInPlay, StopsPlayKeepsTheWholeLineAndPlaysOnFromTheRecordShown
     EXPECT_FALSE(Window().ClockRunning());
     EXPECT_FALSE(Board().Thinking());
     EXPECT_TRUE(Status().endsWith(GameStopped)) << Status().toStdString();
+    EXPECT_TRUE(Status().startsWith(QString::fromStdString(Board().GetMovesLeftInTurn())));
     EXPECT_EQ(Board().TimeLeftWhite(), white);
     EXPECT_EQ(Board().TimeLeftBlack(), black);
     EXPECT_TRUE(IsUnfinishedGame(Board()));

@@ -83,6 +83,7 @@ struct TMenuRow {
 
 // The one menu, top to bottom.
 const TMenuRow MenuRows[] = {
+    {"New game", "Ctrl+N"},
     {"Game Options", "Ctrl+O"},
     {"White on top", "Ctrl+W"},
     {"Show Coordinates", "Ctrl+C"},
@@ -139,6 +140,7 @@ TEST_F(ViewSwitches, CtrlCShowsCoordinatesOnAllSidesAndTakesThemAllAway)
     const TColor borderBefore = CanvasColor(QPoint(12, 24 + 48 * 8 + 24));
     PressCtrl(Qt::Key_C);
     EXPECT_EQ(Board().DisplayCoords(), CoordSet::All());
+    EXPECT_TRUE(Action(QStringLiteral("Show Coordinates")).isChecked());
     // A rank number now stands in the west border, half-way down the ninth rank.
     QImage strip = Board().Canvas().copy(0, 24 + 48 * 8, 24, 48);
     bool inked = false;
@@ -149,15 +151,18 @@ TEST_F(ViewSwitches, CtrlCShowsCoordinatesOnAllSidesAndTakesThemAllAway)
 
     PressCtrl(Qt::Key_C);
     EXPECT_TRUE(Board().DisplayCoords().Empty());
+    EXPECT_FALSE(Action(QStringLiteral("Show Coordinates")).isChecked());
 }
 
 TEST_F(ViewSwitches, CtrlWTurnsTheBoardRoundAndBack)
 {
     PressCtrl(Qt::Key_W);
     EXPECT_TRUE(Board().WhiteOnTop());
+    EXPECT_TRUE(Action(QStringLiteral("White on top")).isChecked());
     EXPECT_EQ(SquareOrigin(P01), QPoint(24, 24));
     PressCtrl(Qt::Key_W);
     EXPECT_FALSE(Board().WhiteOnTop());
+    EXPECT_FALSE(Action(QStringLiteral("White on top")).isChecked());
     EXPECT_EQ(SquareOrigin(A16), QPoint(24, 24));
 }
 

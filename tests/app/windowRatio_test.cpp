@@ -142,13 +142,15 @@ TEST_F(RatioWindow, PromotionPiecesAreDrawnAsSharpAsTheBoard)
     EXPECT_DOUBLE_EQ(strip.devicePixelRatio(), Ratio());
     const int square = Board().Geometry().square;
     ASSERT_EQ(strip.size(), QSize(4 * square, square));
-    // The queen's slot, up to where the knight's picture begins.
+    // The queen, centred in its slot as on the board, as far as the slot shows it.
     const int size = Board().DevicePieceSize();
-    const QRect slot(0, 0, std::min(size, square), std::min(size, square));
+    const int offset = (square - size) / 2;
+    const QRect inStrip = QRect(offset, offset, size, size).intersected(QRect(0, 0, square, square));
     const auto argb = [](const QImage& image) {
         return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     };
-    EXPECT_TRUE(argb(strip).copy(slot) == argb(Board().PieceImage('Q', size)).copy(slot));
+    EXPECT_TRUE(argb(strip).copy(inStrip) ==
+                argb(Board().PieceImage('Q', size)).copy(inStrip.translated(-offset, -offset)));
 }
 
 enum class TWindowSize { Designed, Resized, Maximised };
