@@ -35,6 +35,25 @@ std::vector<QString> TAnsweringDialogs::Texts() const
     return texts;
 }
 
+bool MakeFirstLegalMove(TVeltanBrdKernel& board)
+{
+    for (int from = 1; from <= SquareCount; ++from)
+        for (int to = 1; to <= SquareCount; ++to)
+            if (board.MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
+                return board.PerformMove(static_cast<Square>(from), static_cast<Square>(to));
+    return false;
+}
+
+bool PlayFirstLegalMoves(TFrmVeltanBrd& window, int count)
+{
+    if (window.Board().GameEnded())
+        window.StartStop();
+    for (int made = 0; made < count; ++made)
+        if (!MakeFirstLegalMove(window.Board()))
+            return false;
+    return true;
+}
+
 void TMainWindowTest::SetUp()
 {
     _scopedDialogs = std::make_unique<TScopedUserDialogs>(dialogs);

@@ -69,6 +69,12 @@ struct TPlaced {
 
 /// A main window as the program shows it, headless and active, with its
 /// message boxes answered by `dialogs` and its dialogs by `RunDialog`.
+/// Makes the first legal move found on the board (squares in order); false when there is none.
+bool MakeFirstLegalMove(TVeltanBrdKernel& board);
+/// Starts play in the window when it is stopped and makes `count` moves, the
+/// first legal one found each time; false when one could not be made.
+bool PlayFirstLegalMoves(TFrmVeltanBrd& window, int count);
+
 class TMainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -79,6 +85,8 @@ protected:
     /// start of the program does; startFile as named on its command line.
     void Reopen(const QString& startFile = {});
     TVeltanBrd& Board() { return window->Board(); }
+    /// Starts play when stopped and makes `count` moves, the first legal one found each time.
+    void PlayMoves(int count) { ASSERT_TRUE(PlayFirstLegalMoves(*window, count)); }
     QLabel& Label(const char* name);
     QString Status() { return Label("LblStatusMovesLeftInTurn").text(); }
     QString WhiteClock() { return Label("LblTimeLeftWhite").text(); }

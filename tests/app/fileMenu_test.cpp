@@ -28,23 +28,6 @@ void PrintTo(const TFileMenuCase& c, std::ostream* os)
 
 class FileMenu : public TMainWindowTest, public testing::WithParamInterface<TFileMenuCase> {
 protected:
-    void PlayMoves(int count)
-    {
-        if (Board().GameEnded())
-            Window().StartStop();
-        for (int made = 0; made < count; ++made)
-            ASSERT_TRUE(MakeFirstLegalMove());
-    }
-
-    bool MakeFirstLegalMove()
-    {
-        for (int from = 1; from <= SquareCount; ++from)
-            for (int to = 1; to <= SquareCount; ++to)
-                if (Board().MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
-                    return Board().PerformMove(static_cast<Square>(from), static_cast<Square>(to));
-        return false;
-    }
-
     QTemporaryDir folder;
 };
 

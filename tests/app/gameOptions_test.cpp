@@ -61,21 +61,12 @@ protected:
         ASSERT_EQ(Board().MovesPerTeamTurn(), 4);
         Window().StartStop();
         for (int made = 0; made < 2; ++made)
-            ASSERT_TRUE(MakeFirstLegalMove());
+            ASSERT_TRUE(MakeFirstLegalMove(Board()));
         Window().StartStop();
         dialogs.choice = TChoiceAnswer::First; // "Resume"
         Reopen();
         ASSERT_EQ(Board().LastMove, 2);
         dialogs.questions.clear();
-    }
-
-    bool MakeFirstLegalMove()
-    {
-        for (int from = 1; from <= SquareCount; ++from)
-            for (int to = 1; to <= SquareCount; ++to)
-                if (Board().MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
-                    return Board().PerformMove(static_cast<Square>(from), static_cast<Square>(to));
-        return false;
     }
 };
 

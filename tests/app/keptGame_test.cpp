@@ -21,24 +21,6 @@ const QString AbandonText = QStringLiteral("Abandon the game in progress?");
 
 class KeptGame : public TMainWindowTest {
 protected:
-    // Starts play and makes `count` legal moves, the first found each time.
-    void PlayMoves(int count)
-    {
-        if (Board().GameEnded())
-            Window().StartStop();
-        for (int made = 0; made < count; ++made)
-            ASSERT_TRUE(MakeFirstLegalMove());
-    }
-
-    bool MakeFirstLegalMove()
-    {
-        for (int from = 1; from <= SquareCount; ++from)
-            for (int to = 1; to <= SquareCount; ++to)
-                if (Board().MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
-                    return Board().PerformMove(static_cast<Square>(from), static_cast<Square>(to));
-        return false;
-    }
-
     QString KeptPath() { return Window().KeptGame().Path(); }
     bool KeptExists()
     {

@@ -26,24 +26,6 @@ const QString ResumeQuestion = QStringLiteral("Resume the unfinished game?");
 
 class KeptGames : public TMainWindowTest {
 protected:
-    // Starts play on the board and makes `count` legal moves, the first found each time.
-    static void PlayMoves(TFrmVeltanBrd& window, int count)
-    {
-        if (window.Board().GameEnded())
-            window.StartStop();
-        for (int made = 0; made < count; ++made)
-            ASSERT_TRUE(MakeFirstLegalMove(window.Board()));
-    }
-
-    static bool MakeFirstLegalMove(TVeltanBrd& board)
-    {
-        for (int from = 1; from <= SquareCount; ++from)
-            for (int to = 1; to <= SquareCount; ++to)
-                if (board.MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
-                    return board.PerformMove(static_cast<Square>(from), static_cast<Square>(to));
-        return false;
-    }
-
     static QString Folder() { return TUnfinishedGameFile::DefaultFolder(); }
 
     // The rows of the list of kept games the next start shows; the list is closed.
@@ -107,7 +89,7 @@ class KeptGameOffer : public KeptGames, public testing::WithParamInterface<Offer
 TEST_P(KeptGameOffer, AnswerDecidesWhatBecomesOfTheGame)
 {
     const OfferCase c = GetParam();
-    PlayMoves(Window(), 1);
+    ASSERT_TRUE(PlayFirstLegalMoves(Window(), 1));
     const QString kept = Window().KeptGame().Path();
     dialogs.choice = c.answer;
     Reopen();
@@ -135,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, KeptGameOffer,
 
 TEST_F(KeptGames, TwoRunningProgramsKeepAGameEach)
 {
-    PlayMoves(Window(), 1);
+    ASSERT_TRUE(PlayFirstLegalMoves(Window(), 1));
     const QString first = Window().KeptGame().Path();
     {
         TFrmVeltanBrd second;
@@ -146,26 +128,26 @@ TEST_F(KeptGames, TwoRunningProgramsKeepAGameEach)
         EXPECT_TRUE(dialogs.questions.empty());
         EXPECT_TRUE(second.KeptGame().Claimed());
         EXPECT_NE(second.KeptGame().Path(), first);
-        PlayMoves(second, 2);
+        ASSERT_TRUE(PlayFirstLegalMoves(second, 2));
         second.close();
     }
-    PlayMoves(Window(), 2);
+    ASSERT_TRUE(PlayFirstLegalMoves(Window(), 2));
 
     EXPECT_EQ(SortedMovesOfRows(OfferedRows()), (std::vector<int>{2, 3}));
 }
 
 TEST_F(KeptGames, AStartWithAGameFileKeepsItBesideTheKeptGame)
 {
-    PlayMoves(Window(), 2);
+    ASSERT_TRUE(PlayFirstLegalMoves(Window(), 2));
     const QTemporaryDir folder;
     const QString named = folder.filePath(QStringLiteral("game.xml"));
     ASSERT_TRUE(SaveGameFile(named, Board(), QStringLiteral("2024-01-01-00-00-00")).done);
-    PlayMoves(Window(), 1);
+    ASSERT_TRUE(PlayFirstLegalMoves(Window(), 1));
 
     Reopen(named);
     EXPECT_TRUE(dialogs.questions.empty());
     ASSERT_EQ(Board().LastMove, 2);
-    PlayMoves(Window(), 2);
+    ASSERT_TRUE(PlayFirstLegalMoves(Window(), 2));
 
     EXPECT_EQ(SortedMovesOfRows(OfferedRows()), (std::vector<int>{3, 4}));
 }
@@ -187,7 +169,7 @@ struct TStoredGame {
 
 TEST_F(KeptGames, TheOfferListsTheUnheldOnesNewestFirstTheOldSingleFileAmongThem)
 {
-    PlayMoves(Window(), 5);
+    ASSERT_TRUE(PlayFirstLegalMoves(Window(), 5));
     const TGameFileContent played = GameFileContentOf(Board());
     const std::vector<TStoredGame> stored{
         {"unfinished-game", 1, 3, false}, // as earlier versions kept their one game
@@ -226,7 +208,7 @@ TEST_F(KeptGames, TheListResumesOneAndDiscardsOthersAndKeepsTheRest)
 {
     // Three programs' games: 1, 2 and 3 moves, the last written newest.
     for (int moves = 1; moves <= 3; ++moves) {
-        PlayMoves(Window(), moves);
+        ASSERT_TRUE(PlayFirstLegalMoves(Window(), moves));
         dialogs.choice = TChoiceAnswer::Dismissed;
         RunDialog = [](QDialog&) { return 0; };
         Reopen();
