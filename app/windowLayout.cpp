@@ -108,9 +108,7 @@ void TFrmVeltanBrd::ArrangeClientArea()
     ui->Panel4->setGeometry(layout.statusPanel);
     FitPanelFontsTo(w);
     // The clocks keep their distance to the right edge.
-    QLabel& white = *ui->LblTimeLeftWhite;
-    white.move(w - FromRightAt(WhiteClockFromRight, _panelFonts), white.y());
-    SetClockLabel(white, white.text());
+    SetClockLabel(*ui->LblTimeLeftWhite, ui->LblTimeLeftWhite->text());
     if (VeltanBrd1->geometry() != layout.board)
         VeltanBrd1->setGeometry(layout.board);
 }
