@@ -92,13 +92,14 @@ void TFrmVeltanBrd::ShowClocks()
 void TFrmVeltanBrd::SetClockLabel(QLabel& label, const QString& text)
 {
     SetLabelText(label, text);
-    // A wide stand-in font or a clock of ten hours and more must not push
-    // White's clock over Black's: Black's moves right as far as needed.
+    // Either clock's width moves both: they share the right end of the panel.
+    QLabel& white = *ui->LblTimeLeftWhite;
     QLabel& black = *ui->LblTimeLeftBlack;
-    const int blackLeft = ui->Panel4->width() - FromRightAt(BlackClockFromRight, _panelFonts);
-    const int left = std::max(blackLeft, ui->LblTimeLeftWhite->geometry().right() + 1 + ClockGap);
-    if (black.x() != left)
-        black.move(left, black.y());
+    const TClockPlaces places = PlaceClocks(ui->Panel4->width(), white.width(), black.width(), _panelFonts);
+    if (white.x() != places.white)
+        white.move(places.white, white.y());
+    if (black.x() != places.black)
+        black.move(places.black, black.y());
 }
 
 void TFrmVeltanBrd::SetLabelText(QLabel& label, const QString& text)

@@ -50,6 +50,21 @@ int FromRightAt(int designed, const TPanelFonts& fonts)
     return static_cast<int>(std::lround(designed * fonts.scale));
 }
 
+TClockPlaces PlaceClocks(int panelWidth, int whiteWidth, int blackWidth, const TPanelFonts& fonts)
+{
+    TClockPlaces places;
+    places.white = panelWidth - FromRightAt(WhiteClockFromRight, fonts);
+    // A wide stand-in font or a clock of ten hours and more must not push
+    // White's clock over Black's.
+    places.black =
+        std::max(panelWidth - FromRightAt(BlackClockFromRight, fonts), places.white + whiteWidth + ClockGap);
+    // Nor Black's past the edge, where the window would cut it off: the
+    // status line, on the left, is the one to give way.
+    places.black = std::min(places.black, panelWidth - blackWidth);
+    places.white = std::min(places.white, places.black - ClockGap - whiteWidth);
+    return places;
+}
+
 QSize ClientSizeForBoard(int boardSide)
 {
     return {BoardLeftMargin + boardSide + BoardRightMargin,

@@ -75,6 +75,19 @@ TPanelFonts FitPanelFonts(int clientWidth, const std::function<int(const TPanelF
 /// A designed distance from the right edge (a clock's) at the fonts' scale.
 int FromRightAt(int designed, const TPanelFonts& fonts);
 
+/// The left edges of the two clocks in the status panel.
+struct TClockPlaces {
+    int white = 0;
+    int black = 0;
+};
+
+/// Where the clocks go in a panel `panelWidth` wide, given their widths: at
+/// their designed distances from the right edge (at the fonts' scale) where
+/// they fit; a White clock too wide for its room pushes Black's to the right,
+/// ClockGap clear of it, and a Black clock that would pass the right edge
+/// ends there, pushing White's to the left.
+TClockPlaces PlaceClocks(int panelWidth, int whiteWidth, int blackWidth, const TPanelFonts& fonts);
+
 /// The client size that holds a board of `boardSide`: the margins around it,
 /// the gap and the status panel below.
 QSize ClientSizeForBoard(int boardSide);

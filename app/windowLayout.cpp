@@ -49,7 +49,12 @@ void TFrmVeltanBrd::SetUpResizing()
     setWindowFlags(Qt::Window);
     const int smallestBoard =
         std::max(SmallestBoardSide(VeltanBrd1->SizeOfBorder()), VeltanBrd1->ResizeMinSize());
-    centralWidget()->setMinimumSize(MinimumClientSize(smallestBoard));
+    // The least size is the window's, not the client area's: a window system
+    // may still make the window smaller (one without a window manager does),
+    // and the client area must then shrink with it. Held at a minimum of its
+    // own, it would stay wider than the window and never hear of the resize,
+    // leaving the board and the clocks where they were, cut off by the edge.
+    setMinimumSize(ClientToWindow(MinimumClientSize(smallestBoard)));
     centralWidget()->installEventFilter(this);
     // The pieces grow and shrink with the board from the designed squares.
     VeltanBrd1->SetPieceScaleSquare(VeltanBrd1->SizeOfSquare());
@@ -103,9 +108,7 @@ void TFrmVeltanBrd::ArrangeClientArea()
     ui->Panel4->setGeometry(layout.statusPanel);
     FitPanelFontsTo(w);
     // The clocks keep their distance to the right edge.
-    QLabel& white = *ui->LblTimeLeftWhite;
-    white.move(w - FromRightAt(WhiteClockFromRight, _panelFonts), white.y());
-    SetClockLabel(white, white.text());
+    SetClockLabel(*ui->LblTimeLeftWhite, ui->LblTimeLeftWhite->text());
     if (VeltanBrd1->geometry() != layout.board)
         VeltanBrd1->setGeometry(layout.board);
 }
@@ -123,7 +126,7 @@ void TFrmVeltanBrd::ResizeForBoard(int side)
         const QSize room = available.size() - frame - QSize(0, menuBar()->height());
         client = client.boundedTo(room);
     }
-    resize(ClientToWindow(client.expandedTo(centralWidget()->minimumSize())));
+    resize(ClientToWindow(client).expandedTo(minimumSize()));
 }
 
 void TFrmVeltanBrd::PlaceOnScreen()
@@ -141,12 +144,10 @@ void TFrmVeltanBrd::PlaceOnScreen()
     if (margins.isNull() && QGuiApplication::platformName() != QStringLiteral("offscreen"))
         margins.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
     const QRect placed =
-        PlaceWindow(ClientToWindow(DesignClientSize), ClientToWindow(centralWidget()->minimumSize()), margins,
-                    screen->availableGeometry());
+        PlaceWindow(ClientToWindow(DesignClientSize), minimumSize(), margins, screen->availableGeometry());
     // On a screen too small for the smallest board the window takes what the
     // screen has rather than reach past its edges.
-    centralWidget()->setMinimumSize(
-        centralWidget()->minimumSize().boundedTo(placed.size() - QSize(0, menuBar()->sizeHint().height())));
+    setMinimumSize(minimumSize().boundedTo(placed.size()));
     setGeometry(placed);
 }
 

@@ -60,9 +60,11 @@ bool OpenGameAsked(QWidget* parent, TVeltanBrdKernel& board, TGameHost& host)
 {
     if (!host.MayReplaceGame())
         return false;
+    // Every game file first, as the save dialog offers: a game saved under a
+    // name of the player's choosing must not hide behind the offered names.
     const QString chosen =
         UserDialogs().GetOpenFileName(parent, Text("Load game"), host.GameFileFolder(),
-                                      Text("Veltan games (Veltan*.xml);;XML files (*.xml)"));
+                                      Text("Veltan games (*.xml);;Named by Veltan (Veltan*.xml)"));
     if (chosen.isEmpty())
         return false;
     host.SetGameFileFolder(QFileInfo(chosen).absolutePath());

@@ -81,6 +81,11 @@ TFrmVeltanOptions::TFrmVeltanOptions(QWidget* AOwner, TVeltanBrd& aVeltanBrd)
         KeepLabelBeforeBox(*label, *box);
     for (QComboBox* const box : {ui->CbxTimeWhite, ui->CbxTimeBlack})
         box->lineEdit()->setPlaceholderText(QStringLiteral("60"));
+    // A typed number is the number meant: completed from the list, "1" would
+    // become a 15-minute game and "4" a 45-second increment.
+    for (QComboBox* const box :
+         {ui->CbxTimeWhite, ui->CbxTimeBlack, ui->CbxIncrementWhite, ui->CbxIncrementBlack})
+        box->setCompleter(nullptr);
 
     const int designedWidth = width();
     for (QWidget* const widget : std::initializer_list<QWidget*>{

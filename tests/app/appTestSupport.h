@@ -35,14 +35,16 @@ public:
     QString saveFileName;
 
     void ShowMessage(QWidget*, const QString& caption, const QString& text, QMessageBox::Icon icon) override;
-    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString& filter) override
     {
         ++saveDialogs;
+        saveFilter = filter;
         return saveFileName;
     }
-    QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override
+    QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString& filter) override
     {
         ++openDialogs;
+        openFilter = filter;
         return openFileName;
     }
     bool AskYesNo(QWidget*, const QString&, const QString& text) override;
@@ -55,6 +57,9 @@ public:
     TChoiceAnswer choice = TChoiceAnswer::First;
     int openDialogs = 0;
     int saveDialogs = 0;
+    /// The filters the last open-file and save-file dialogs offered, first the one shown.
+    QString openFilter;
+    QString saveFilter;
 
     /// The texts of all boxes shown, in order.
     std::vector<QString> Texts() const;

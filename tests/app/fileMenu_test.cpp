@@ -26,6 +26,15 @@ void PrintTo(const TFileMenuCase& c, std::ostream* os)
     *os << c.name;
 }
 
+// The file patterns of a dialog's filters ("Games (*.xml);;Mine (my*.xml)"), in the order offered.
+std::vector<std::string> Patterns(const QString& filters)
+{
+    std::vector<std::string> patterns;
+    for (const QString& filter : filters.split(QStringLiteral(";;")))
+        patterns.push_back(filter.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0).toStdString());
+    return patterns;
+}
+
 class FileMenu : public TMainWindowTest, public testing::WithParamInterface<TFileMenuCase> {
 protected:
     QTemporaryDir folder;
@@ -52,10 +61,13 @@ TEST_P(FileMenu, CommandDoesWhatItsKeySays)
     switch (c.command) {
     case TCommand::Open:
         EXPECT_EQ(dialogs.openDialogs, 1);
+        // A game saved under a name of the player's own shows without a change of filter.
+        EXPECT_EQ(Patterns(dialogs.openFilter), (std::vector<std::string>{"*.xml", "Veltan*.xml"}));
         EXPECT_EQ(Board().LastMove, played) << "the saved game replaced the one played on";
         break;
     case TCommand::Save:
         EXPECT_EQ(dialogs.saveDialogs, 1);
+        EXPECT_EQ(Patterns(dialogs.saveFilter).front(), "*.xml");
         EXPECT_TRUE(QFile::exists(path));
         EXPECT_TRUE(Window().MayReplaceGame()) << "the game counts as saved";
         EXPECT_TRUE(dialogs.questions.empty());
