@@ -72,14 +72,14 @@ struct TPlaced {
     char owner = '1';
 };
 
-/// A main window as the program shows it, headless and active, with its
-/// message boxes answered by `dialogs` and its dialogs by `RunDialog`.
 /// Makes the first legal move found on the board (squares in order); false when there is none.
 bool MakeFirstLegalMove(TVeltanBrdKernel& board);
 /// Starts play in the window when it is stopped and makes `count` moves, the
 /// first legal one found each time; false when one could not be made.
 bool PlayFirstLegalMoves(TFrmVeltanBrd& window, int count);
 
+/// A main window as the program shows it, headless and active, with its
+/// message boxes answered by `dialogs` and its dialogs by `RunDialog`.
 class TMainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
