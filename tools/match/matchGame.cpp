@@ -31,6 +31,8 @@ public:
             search_->Reset(engine::TEngineGame(board), KeepLearnt);
         TSearchLimits limits;
         limits.moveTime = std::chrono::milliseconds(options_.msPerMove);
+        if (options_.depth > 0)
+            limits.maxDepth = options_.depth;
         const std::atomic<bool> stop{false};
         return search_->FindMove(limits, stop);
     }

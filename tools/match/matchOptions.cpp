@@ -12,6 +12,8 @@ constexpr int MaxGames = 1'000'000;
 // An hour a move is far beyond any match anyone would wait for.
 constexpr int MaxMsPerMove = 3'600'000;
 constexpr int MaxThreads = 64;
+// The deepest the search goes; a depth game is one that is quick and repeatable.
+constexpr int MaxDepth = 64;
 constexpr int MaxRowShift = 2;
 constexpr std::size_t MaxHashMegabytes = 4096;
 // Far more would be no opening but a random game.
@@ -70,6 +72,8 @@ const std::map<std::string, TSetter>& Setters()
          [](const std::string& text, TMatchOptions& o) {
              return ReadInRange("--ms-per-move", text, 1, MaxMsPerMove, o.msPerMove);
          }},
+        {"--depth", [](const std::string& text,
+                       TMatchOptions& o) { return ReadInRange("--depth", text, 0, MaxDepth, o.depth); }},
         {"--threads",
          [](const std::string& text, TMatchOptions& o) {
              return ReadInRange("--threads", text, 1, MaxThreads, o.threads);
@@ -149,6 +153,11 @@ TParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         parsed.error = "--engine and --opponent-engine go together";
         return parsed;
     }
+    // Programs are asked by time; a depth would be silently ignored.
+    if (options.ProgramsPlay() && options.depth > 0) {
+        parsed.error = "--depth is for the built-in search against --opponent, not for programs";
+        return parsed;
+    }
     parsed.options = options;
     return parsed;
 }
@@ -163,6 +172,7 @@ std::string UsageText()
            "  --ms-per-move M           engine thinking time per move in ms (default " +
            std::to_string(DefaultMsPerMove) +
            ")\n"
+           "  --depth D                 search each move D deep, within its time (default 0: time alone)\n"
            "  --threads T               games played at once (default 1)\n"
            "  --seed S                  seed of the opponents' choices (default " +
            std::to_string(DefaultSeed) +

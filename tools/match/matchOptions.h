@@ -24,6 +24,9 @@ struct TMatchOptions {
     TOpponentKind opponent = TOpponentKind::Random;
     int games = DefaultGames;
     int msPerMove = DefaultMsPerMove;
+    /// Built-in search against a simple opponent: moves searched this deep
+    /// (still never past msPerMove); 0 searches by time alone.
+    int depth = 0;
     int threads = 1;
     std::uint64_t seed = DefaultSeed;
     /// Single moves after which an unfinished game counts as drawn.

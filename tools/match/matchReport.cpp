@@ -84,11 +84,11 @@ std::string HeadingLine(const TMatchOptions& options)
                       static_cast<unsigned long long>(options.seed), options.openingMoves,
                       options.adjudicationPlies, options.rowShift, options.hashMegabytes,
                       options.engineSearchThreads, options.opponentSearchThreads);
-    return Format("veltan_match: opponent %s, games %d, ms-per-move %d, threads %d, seed %llu, max-moves %d, "
-                  "row-shift %d, hash %zu MB\n",
-                  OpponentName(options.opponent).c_str(), options.games, options.msPerMove, options.threads,
-                  static_cast<unsigned long long>(options.seed), options.maxMoves, options.rowShift,
-                  options.hashMegabytes);
+    return Format("veltan_match: opponent %s, games %d, ms-per-move %d, depth %d, threads %d, seed %llu, "
+                  "max-moves %d, row-shift %d, hash %zu MB\n",
+                  OpponentName(options.opponent).c_str(), options.games, options.msPerMove, options.depth,
+                  options.threads, static_cast<unsigned long long>(options.seed), options.maxMoves,
+                  options.rowShift, options.hashMegabytes);
 }
 
 std::string ResultName(TEngineResult result)
