@@ -6,6 +6,7 @@
 
 #include "VeltanGUI.h"
 #include "clockText.h"
+#include "panelLabel.h"
 #include "ui_VeltanGUI.h"
 #include "veltanbrd.h"
 #include "windowFit.h"
@@ -104,7 +105,6 @@ void TFrmVeltanBrd::SetClockLabel(QLabel& label, const QString& text)
 
 void TFrmVeltanBrd::SetLabelText(QLabel& label, const QString& text)
 {
-    // The labels size themselves to their text.
     label.setText(text);
-    label.adjustSize();
+    FitPanelLabel(label);
 }

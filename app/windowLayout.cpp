@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "VeltanGUI.h"
+#include "panelLabel.h"
 #include "screenPlacement.h"
 #include "ui_VeltanGUI.h"
 #include "veltanbrd.h"
@@ -37,8 +38,7 @@ void SetFontPixels(QLabel& label, int pixels)
     if (label.font().pixelSize() == pixels)
         return;
     label.setFont(AtPixels(label.font(), pixels));
-    // The labels size themselves to their text.
-    label.adjustSize();
+    FitPanelLabel(label);
 }
 
 } // namespace

@@ -88,7 +88,9 @@ protected:
             SCOPED_TRACE(clock->text().toStdString());
             EXPECT_GE(clock->width(), clock->fontMetrics().horizontalAdvance(clock->text()));
             EXPECT_TRUE(panel.contains(InWindow(*clock, window)))
-                << "clock at " << InWindow(*clock, window).x() << ", " << clock->width() << " wide";
+                << "clock at " << InWindow(*clock, window).x() << ", " << InWindow(*clock, window).y() << ", "
+                << clock->width() << " x " << clock->height() << " in a panel at " << panel.y() << ", "
+                << panel.width() << " x " << panel.height();
         }
         EXPECT_LT(white.geometry().right(), black.geometry().left()) << "the clocks overlap";
     }
