@@ -33,10 +33,18 @@ int main(int argc, char** argv)
     std::cout << HeadingLine(options) << std::flush;
     if (options.ProgramsPlay()) {
         // A program that cannot even start would lose every game; better said once, before any.
-        for (const auto& [path, threads] : {std::pair{options.enginePath, options.engineSearchThreads},
-                                            std::pair{options.opponentPath, options.opponentSearchThreads}}) {
+        struct TSide {
+            const std::string& path;
+            int threads;
+            const std::vector<std::string>& settings;
+        };
+        for (const TSide& side :
+             {TSide{options.enginePath, options.engineSearchThreads, options.engineOptions},
+              TSide{options.opponentPath, options.opponentSearchThreads, options.opponentOptions}}) {
+            const std::string& path = side.path;
             std::string problem;
-            const auto program = TProtocolEngine::Start(path, options.hashMegabytes, threads, problem);
+            const auto program =
+                TProtocolEngine::Start(path, options.hashMegabytes, side.threads, side.settings, problem);
             if (program == nullptr) {
                 std::cerr << "veltan_match: " << problem << "\n";
                 return 1;

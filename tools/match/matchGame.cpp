@@ -33,6 +33,7 @@ public:
         limits.moveTime = std::chrono::milliseconds(options_.msPerMove);
         if (options_.depth > 0)
             limits.maxDepth = options_.depth;
+        limits.maxNodes = options_.nodes;
         const std::atomic<bool> stop{false};
         return search_->FindMove(limits, stop);
     }

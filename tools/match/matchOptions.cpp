@@ -14,6 +14,8 @@ constexpr int MaxMsPerMove = 3'600'000;
 constexpr int MaxThreads = 64;
 // The deepest the search goes; a depth game is one that is quick and repeatable.
 constexpr int MaxDepth = 64;
+// As many positions as the protocol's go nodes takes.
+constexpr std::uint64_t MaxNodes = 1'000'000'000'000;
 constexpr int MaxRowShift = 2;
 constexpr std::size_t MaxHashMegabytes = 4096;
 // Far more would be no opening but a random game.
@@ -53,6 +55,21 @@ TSetter PathInto(std::string TMatchOptions::*field)
     };
 }
 
+// A program's option as Name=Value; each one given is added to the others.
+// The words go on one protocol line, so neither may hold a blank or be empty.
+TSetter OptionInto(std::vector<std::string> TMatchOptions::*field, const std::string& flag)
+{
+    return [field, flag](const std::string& text, TMatchOptions& o) {
+        const std::size_t equals = text.find('=');
+        const bool sound = equals != std::string::npos && equals > 0 && equals + 1 < text.size() &&
+                           text.find_first_of(" \t\r\n") == std::string::npos;
+        if (!sound)
+            return flag + " is Name=Value without blanks, not '" + text + "'";
+        (o.*field).push_back(text);
+        return std::string();
+    };
+}
+
 const std::map<std::string, TSetter>& Setters()
 {
     static const std::map<std::string, TSetter> setters = {
@@ -74,6 +91,12 @@ const std::map<std::string, TSetter>& Setters()
          }},
         {"--depth", [](const std::string& text,
                        TMatchOptions& o) { return ReadInRange("--depth", text, 0, MaxDepth, o.depth); }},
+        {"--nodes",
+         [](const std::string& text, TMatchOptions& o) {
+             return ReadInRange<std::uint64_t>("--nodes", text, 0, MaxNodes, o.nodes);
+         }},
+        {"--engine-option", OptionInto(&TMatchOptions::engineOptions, "--engine-option")},
+        {"--opponent-option", OptionInto(&TMatchOptions::opponentOptions, "--opponent-option")},
         {"--threads",
          [](const std::string& text, TMatchOptions& o) {
              return ReadInRange("--threads", text, 1, MaxThreads, o.threads);
@@ -153,9 +176,8 @@ TParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         parsed.error = "--engine and --opponent-engine go together";
         return parsed;
     }
-    // Programs are asked by time; a depth would be silently ignored.
-    if (options.ProgramsPlay() && options.depth > 0) {
-        parsed.error = "--depth is for the built-in search against --opponent, not for programs";
+    if (!options.ProgramsPlay() && (!options.engineOptions.empty() || !options.opponentOptions.empty())) {
+        parsed.error = "--engine-option and --opponent-option are for programs (--engine)";
         return parsed;
     }
     parsed.options = options;
@@ -172,7 +194,12 @@ std::string UsageText()
            "  --ms-per-move M           engine thinking time per move in ms (default " +
            std::to_string(DefaultMsPerMove) +
            ")\n"
-           "  --depth D                 search each move D deep, within its time (default 0: time alone)\n"
+           "  --depth D                 search each move D deep at most, within its time (default 0: no "
+           "limit)\n"
+           "  --nodes N                 end each move's search after N positions, within its time (default "
+           "0)\n"
+           "  --engine-option N=V       setoption name N value V for the --engine program (repeatable)\n"
+           "  --opponent-option N=V     the same for the --opponent-engine program\n"
            "  --threads T               games played at once (default 1)\n"
            "  --seed S                  seed of the opponents' choices (default " +
            std::to_string(DefaultSeed) +

@@ -24,9 +24,10 @@ struct TMatchOptions {
     TOpponentKind opponent = TOpponentKind::Random;
     int games = DefaultGames;
     int msPerMove = DefaultMsPerMove;
-    /// Built-in search against a simple opponent: moves searched this deep
-    /// (still never past msPerMove); 0 searches by time alone.
+    /// Every move searched this deep at most (still never past msPerMove); 0: no depth limit.
     int depth = 0;
+    /// Every move's search ends after this many positions (still never past msPerMove); 0: no limit.
+    std::uint64_t nodes = 0;
     int threads = 1;
     std::uint64_t seed = DefaultSeed;
     /// Single moves after which an unfinished game counts as drawn.
@@ -42,6 +43,10 @@ struct TMatchOptions {
     /// Search threads of each program (setoption Threads), sent only when above one.
     int engineSearchThreads = 1;
     int opponentSearchThreads = 1;
+    /// Options each program is given before its first game, as "Name=Value"
+    /// (setoption name Name value Value), in the order given.
+    std::vector<std::string> engineOptions;
+    std::vector<std::string> opponentOptions;
     /// Random single moves that open each pair of games between programs.
     int openingMoves = DefaultOpeningMoves;
     /// Single moves a side makes before the board decides a game between programs.

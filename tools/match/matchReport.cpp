@@ -71,24 +71,37 @@ std::string Table(const std::string& firstColumn, const std::vector<TGameRecord>
     return text;
 }
 
+// ", engine options A=1 B=2", or nothing without options.
+std::string OptionsText(const std::string& heading, const std::vector<std::string>& settings)
+{
+    std::string text;
+    for (const std::string& setting : settings)
+        text += " " + setting;
+    return text.empty() ? text : "," + heading + text;
+}
+
 } // namespace
 
 std::string HeadingLine(const TMatchOptions& options)
 {
     if (options.ProgramsPlay())
         return "veltan_match: engine " + options.enginePath + " against " + options.opponentPath +
-               Format(", games %d, ms-per-move %d, threads %d, seed %llu, opening-moves %d, adjudicate-plies "
-                      "%d, "
-                      "row-shift %d, hash %zu MB, search threads %d and %d\n",
-                      options.games, options.msPerMove, options.threads,
-                      static_cast<unsigned long long>(options.seed), options.openingMoves,
-                      options.adjudicationPlies, options.rowShift, options.hashMegabytes,
-                      options.engineSearchThreads, options.opponentSearchThreads);
-    return Format("veltan_match: opponent %s, games %d, ms-per-move %d, depth %d, threads %d, seed %llu, "
-                  "max-moves %d, row-shift %d, hash %zu MB\n",
+               Format(
+                   ", games %d, ms-per-move %d, depth %d, nodes %llu, threads %d, seed %llu, opening-moves "
+                   "%d, adjudicate-plies %d, row-shift %d, hash %zu MB, search threads %d and %d",
+                   options.games, options.msPerMove, options.depth,
+                   static_cast<unsigned long long>(options.nodes), options.threads,
+                   static_cast<unsigned long long>(options.seed), options.openingMoves,
+                   options.adjudicationPlies, options.rowShift, options.hashMegabytes,
+                   options.engineSearchThreads, options.opponentSearchThreads) +
+               OptionsText(" engine options", options.engineOptions) +
+               OptionsText(" opponent options", options.opponentOptions) + "\n";
+    return Format("veltan_match: opponent %s, games %d, ms-per-move %d, depth %d, nodes %llu, threads %d, "
+                  "seed %llu, max-moves %d, row-shift %d, hash %zu MB\n",
                   OpponentName(options.opponent).c_str(), options.games, options.msPerMove, options.depth,
-                  options.threads, static_cast<unsigned long long>(options.seed), options.maxMoves,
-                  options.rowShift, options.hashMegabytes);
+                  static_cast<unsigned long long>(options.nodes), options.threads,
+                  static_cast<unsigned long long>(options.seed), options.maxMoves, options.rowShift,
+                  options.hashMegabytes);
 }
 
 std::string ResultName(TEngineResult result)

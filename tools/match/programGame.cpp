@@ -16,14 +16,15 @@ std::string EnsureRunning(TProgramPair& programs, const TMatchOptions& options, 
     std::string problem;
     if (programs.engine == nullptr)
         programs.engine = TProtocolEngine::Start(options.enginePath, options.hashMegabytes,
-                                                 options.engineSearchThreads, problem);
+                                                 options.engineSearchThreads, options.engineOptions, problem);
     if (programs.engine == nullptr) {
         engineFailed = true;
         return problem;
     }
     if (programs.opponent == nullptr)
-        programs.opponent = TProtocolEngine::Start(options.opponentPath, options.hashMegabytes,
-                                                   options.opponentSearchThreads, problem);
+        programs.opponent =
+            TProtocolEngine::Start(options.opponentPath, options.hashMegabytes, options.opponentSearchThreads,
+                                   options.opponentOptions, problem);
     if (programs.opponent == nullptr) {
         engineFailed = false;
         return problem;
@@ -69,7 +70,8 @@ TGameRecord PlayProgramGame(const TGamePlan& plan, const TMatchOptions& options,
         const bool white = board.WhiteToMove();
         const bool engineMoves = white == plan.engineWhite;
         std::unique_ptr<TProtocolEngine>& mover = engineMoves ? programs.engine : programs.opponent;
-        const TEngineAnswer answer = mover->Move(PositionCommand(plan, moves), moveTime);
+        const TEngineAnswer answer =
+            mover->Move(PositionCommand(plan, moves), moveTime, options.depth, options.nodes);
         std::string problem = answer.problem;
         if (problem.empty())
             problem = PlayRefereedMove(board, *answer.move);

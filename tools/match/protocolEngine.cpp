@@ -25,7 +25,9 @@ std::string Rest(const std::string& line, const std::string& head)
 } // namespace
 
 std::unique_ptr<TProtocolEngine> TProtocolEngine::Start(const std::string& path, std::size_t hashMegabytes,
-                                                        int searchThreads, std::string& problem)
+                                                        int searchThreads,
+                                                        const std::vector<std::string>& options,
+                                                        std::string& problem)
 {
     std::unique_ptr<TEngineProcess> process = TEngineProcess::Start(path, problem);
     if (process == nullptr)
@@ -52,6 +54,28 @@ std::unique_ptr<TProtocolEngine> TProtocolEngine::Start(const std::string& path,
     // One thread is every program's default; a program that knows no threads is not asked.
     if (searchThreads > 1)
         engine->process_->Send("setoption name Threads value " + std::to_string(searchThreads));
+    for (const std::string& option : options) {
+        const std::size_t equals = option.find('=');
+        engine->process_->Send("setoption name " + option.substr(0, equals) + " value " +
+                               option.substr(equals + 1));
+    }
+    // A setting the program refuses would leave it playing as something else
+    // than the match says: its one line of refusal comes before readyok.
+    engine->process_->Send("isready");
+    const auto ready = Clock::now() + AnswerTime;
+    for (;;) {
+        const auto line = engine->ReadBefore(ready);
+        if (!line) {
+            problem = path + " did not answer isready";
+            return nullptr;
+        }
+        if (line->starts_with("info string ")) {
+            problem = path + " refused a setting: " + Rest(*line, "info string");
+            return nullptr;
+        }
+        if (*line == "readyok")
+            break;
+    }
     if (!engine->NewGame()) {
         problem = path + " did not answer isready";
         return nullptr;
@@ -83,10 +107,16 @@ bool TProtocolEngine::NewGame()
     return process_->Send("newgame") && process_->Send("isready") && ReadUntil("readyok", AnswerTime);
 }
 
-TEngineAnswer TProtocolEngine::Move(const std::string& position, milliseconds moveTime)
+TEngineAnswer TProtocolEngine::Move(const std::string& position, milliseconds moveTime, int depth,
+                                    std::uint64_t nodes)
 {
     TEngineAnswer answer;
-    if (!process_->Send(position) || !process_->Send("go movetime " + std::to_string(moveTime.count()))) {
+    std::string go = "go movetime " + std::to_string(moveTime.count());
+    if (depth > 0)
+        go += " depth " + std::to_string(depth);
+    if (nodes > 0)
+        go += " nodes " + std::to_string(nodes);
+    if (!process_->Send(position) || !process_->Send(go)) {
         answer.problem = "no longer reads its input";
         return answer;
     }

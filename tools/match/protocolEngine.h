@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engineProcess.h"
 #include "moveText.h"
@@ -23,10 +24,12 @@ struct TEngineAnswer {
 class TProtocolEngine {
 public:
     /// Starts the program and greets it (vep, the table size, the search
-    /// threads when more than one, isready); null and a reason when it does
-    /// not start or does not answer as it should.
+    /// threads when more than one, each "Name=Value" of `options` as a
+    /// setoption, isready); null and a reason when it does not start or does
+    /// not answer as it should.
     static std::unique_ptr<TProtocolEngine> Start(const std::string& path, std::size_t hashMegabytes,
-                                                  int searchThreads, std::string& problem);
+                                                  int searchThreads, const std::vector<std::string>& options,
+                                                  std::string& problem);
 
     /// The name it gave for itself.
     const std::string& Name() const { return name_; }
@@ -34,10 +37,12 @@ public:
     /// Tells it that a new game begins and waits until it is ready; false when it does not answer.
     bool NewGame();
 
-    /// Sends the position and `go movetime`, and reads until its bestmove.
-    /// An engine that sends nothing within the time and five seconds more, that
-    /// refuses the position, has no move or writes no move has failed.
-    TEngineAnswer Move(const std::string& position, std::chrono::milliseconds moveTime);
+    /// Sends the position and `go movetime` (with `depth` and `nodes` when
+    /// they are above zero), and reads until its bestmove. An engine that
+    /// sends nothing within the time and five seconds more, that refuses the
+    /// position, has no move or writes no move has failed.
+    TEngineAnswer Move(const std::string& position, std::chrono::milliseconds moveTime, int depth = 0,
+                       std::uint64_t nodes = 0);
 
 private:
     explicit TProtocolEngine(std::unique_ptr<TEngineProcess> process) : process_(std::move(process)) {}
