@@ -22,6 +22,7 @@ class QCloseEvent;
 class QLabel;
 class QShowEvent;
 class TExternalEngine;
+struct TKeptGame;
 class TVeltanBrd;
 class TSettingsStore;
 class TUnfinishedGameFile;
@@ -159,7 +160,7 @@ private:
     void StartWithKeptGame();
     bool OpenStartFile();
     void OfferKeptGame();
-    void ResumeKeptGame();
+    void ResumeKeptGame(const TKeptGame& kept);
     void KeepUnfinishedGame();
 
     // The computer player's menu commands (computerMenu.cpp).

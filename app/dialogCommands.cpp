@@ -16,13 +16,13 @@ void TFrmVeltanBrd::MnuItemOptionsClick()
     if (RunModal(dialog) != QDialog::Accepted)
         return;
     RememberPieceSet();
-    // A stopped game kept as it was keeps its status line and clocks too.
-    if (gameChoicesOpen && !dialog.NewGameSetUp())
-        return;
     if (dialog.NewGameSetUp()) {
         RememberGameSetup();
         _unsavedMoves = false;
         KeepUnfinishedGame();
+    } else if (gameChoicesOpen) {
+        // A stopped game kept as it was keeps its status line and clocks too.
+        return;
     }
     // New settings make the old texts meaningless; the clock labels come back
     // at the next clock step, the status line at the next move or start.

@@ -2,12 +2,9 @@
 // at the next start, and never given up without the user's word.
 
 #include <QDir>
-#include <QFile>
 
 #include "VeltanGUI.h"
 #include "applicationTitle.h"
-#include "gameFileFormat.h"
-#include "gameFileReader.h"
 #include "gameFileWriter.h"
 #include "gameLoader.h"
 #include "keptGames.h"
@@ -81,27 +78,18 @@ void TFrmVeltanBrd::OfferKeptGame()
     // The game resumed is this program's own from now on; the others are let
     // go with their locks as `found` ends, for the next start.
     if (answer.resume) {
-        _keptGame = std::move(found.games.at(*answer.resume).file);
-        ResumeKeptGame();
+        TKeptGame& kept = found.games.at(*answer.resume);
+        _keptGame = std::move(kept.file);
+        ResumeKeptGame(kept);
     }
 }
 
-void TFrmVeltanBrd::ResumeKeptGame()
+void TFrmVeltanBrd::ResumeKeptGame(const TKeptGame& kept)
 {
-    QFile file(_keptGame->Path());
-    const QByteArray document =
-        file.open(QIODevice::ReadOnly) ? file.read(gamefile::MaxFileBytes + 1) : QByteArray();
-    const TGameFileReading reading = ParseGameFile(document);
-    if (!reading.Passed()) {
-        const QString aside = _keptGame->SetAside();
-        ShowMessage(tr("The unfinished game could not be read (%1); it was set aside as \"%2\".")
-                        .arg(reading.problem, QDir::toNativeSeparators(aside)),
-                    QMessageBox::Warning);
-        return;
-    }
+    // Read and checked as it was claimed; claimed, no other program has written it since.
     TResumingHost host(*this);
-    ApplyGameFile(reading.game, *VeltanBrd1, host);
-    ApplyResumeState(ReadResumeState(document), *VeltanBrd1);
+    ApplyGameFile(kept.game, *VeltanBrd1, host);
+    ApplyResumeState(kept.resume, *VeltanBrd1);
     // Stopped, both clocks and the turn as they stood: Start/Stop goes on.
     UpdateGameSettings();
     SetStatusText(QString::fromStdString(VeltanBrd1->GetMovesLeftInTurn()) + GameStoppedSuffix);

@@ -71,7 +71,8 @@ TFoundKeptGames ClaimUnclaimedKeptGames(const QString& folder)
         // between the look and the claim.
         if (!file->Claim() || !file->Exists())
             continue;
-        TGameFileReading reading = ParseGameFile(ReadDocument(file->Path()));
+        const QByteArray document = ReadDocument(file->Path());
+        TGameFileReading reading = ParseGameFile(document);
         if (!reading.Passed()) {
             found.damaged.push_back({reading.problem, file->SetAside()});
             continue;
@@ -81,7 +82,7 @@ TFoundKeptGames ClaimUnclaimedKeptGames(const QString& folder)
             continue;
         }
         const QDateTime written = QFileInfo(file->Path()).lastModified();
-        found.games.push_back({std::move(file), written, std::move(reading.game)});
+        found.games.push_back({std::move(file), written, std::move(reading.game), ReadResumeState(document)});
     }
     std::stable_sort(found.games.begin(), found.games.end(),
                      [](const TKeptGame& a, const TKeptGame& b) { return a.written > b.written; });

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gameFileContent.h"
+#include "resumeAttributes.h"
 #include "unfinishedGame.h"
 
 /// A kept game that no running program held, now claimed by this one.
@@ -16,6 +17,7 @@ struct TKeptGame {
     std::unique_ptr<TUnfinishedGameFile> file; ///< claimed
     QDateTime written;                         ///< when the file was last written
     TGameFileContent game;                     ///< as the file holds it, checked
+    TResumeState resume;                       ///< the state of play its root records
 };
 
 /// A kept file that did not read, and where it was set aside.

@@ -98,9 +98,7 @@ TFrmVeltanOptions::TFrmVeltanOptions(QWidget* AOwner, TVeltanBrd& aVeltanBrd)
         MoveInsideScreen(*this, AOwner);
     }
 
-    for (QWidget* const box : std::initializer_list<QWidget*>{
-             ui->CbxSelectStartPosition, ui->CbxRowShift, ui->CbxMovesPerTeamTurn, ui->CbxPlayersPerTeam,
-             ui->CbxTimeWhite, ui->CbxTimeBlack, ui->CbxIncrementWhite, ui->CbxIncrementBlack})
+    for (QComboBox* const box : GameBoxes())
         box->setEnabled(_gameSettingsOpen);
 
     connect(ui->BtnOK, &QPushButton::clicked, this, &TFrmVeltanOptions::BtnOKClick);
@@ -195,12 +193,16 @@ void TFrmVeltanOptions::BtnOKClick()
     accept();
 }
 
+std::array<QComboBox*, 8> TFrmVeltanOptions::GameBoxes() const
+{
+    return {ui->CbxSelectStartPosition, ui->CbxRowShift,  ui->CbxMovesPerTeamTurn, ui->CbxPlayersPerTeam,
+            ui->CbxTimeWhite,           ui->CbxTimeBlack, ui->CbxIncrementWhite,   ui->CbxIncrementBlack};
+}
+
 std::vector<QString> TFrmVeltanOptions::GameBoxTexts() const
 {
     std::vector<QString> texts;
-    for (const QComboBox* const box :
-         {ui->CbxSelectStartPosition, ui->CbxRowShift, ui->CbxMovesPerTeamTurn, ui->CbxPlayersPerTeam,
-          ui->CbxTimeWhite, ui->CbxTimeBlack, ui->CbxIncrementWhite, ui->CbxIncrementBlack})
+    for (const QComboBox* const box : GameBoxes())
         texts.push_back(box->currentText());
     return texts;
 }

@@ -7,6 +7,7 @@
 // time. Nothing reaches the board before "Ok".
 
 #include <QDialog>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -64,6 +65,8 @@ private:
     std::optional<int> ReadBoxIndex(QComboBox& box);
     void ReportUnreadableBox(QComboBox& box);
     void ApplyPieceSet();
+    /// The boxes of the game's settings, everything but the piece set.
+    std::array<QComboBox*, 8> GameBoxes() const;
     std::vector<QString> GameBoxTexts() const;
     bool GameBoxesAsShown() const;
 
