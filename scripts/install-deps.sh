@@ -6,6 +6,7 @@
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
+qt6-websockets-dev libqt6sql6-sqlite \
 libgtest-dev libgmock-dev googletest libbenchmark-dev fonts-dejavu-core fonts-freefont-ttf fontconfig"
 if [ "${1:-}" = "packaging" ]; then
     # dpkg-shlibdeps finds the package's dependencies; gio reads the MIME
