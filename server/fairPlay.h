@@ -8,7 +8,7 @@
 #include <optional>
 
 /// Milliseconds on the server's monotonic clock (or a test's fake one).
-using TMs = std::int64_t;
+using TMs = long long;
 
 namespace fair {
 

@@ -21,11 +21,6 @@ QString Team(bool white)
     return net::TeamName(white);
 }
 
-QString Capitalised(const QString& team)
-{
-    return team.left(1).toUpper() + team.mid(1);
-}
-
 QJsonValue TeamOrNull(std::optional<bool> team)
 {
     return team ? QJsonValue(Team(*team)) : QJsonValue(QJsonValue::Null);
@@ -133,8 +128,9 @@ QJsonObject TGameRoom::TurnFields(TMs now) const
 {
     QJsonObject fields{{QStringLiteral("clocks"), ClocksJson(now)},
                        {QStringLiteral("running"), TeamOrNull(_clocks.Running())}};
-    if (const auto seat = SeatToMove()) {
-        fields.insert(QStringLiteral("toMove"), net::SeatName(*seat));
+    // A paused game still shows whose move it will be.
+    if (_state == TRoomState::Running || _state == TRoomState::Paused) {
+        fields.insert(QStringLiteral("toMove"), net::SeatName(BoardTurnSeat()));
         fields.insert(QStringLiteral("movesLeft"), _settings.movesPerTeamTurn - _board->MovesMadeInTurn());
     } else {
         fields.insert(QStringLiteral("toMove"), QJsonValue::Null);

@@ -145,9 +145,9 @@ TRoomChange TGameRoom::Move(net::TSeat seat, const QString& id, const TProtocolM
     clocks.Run(_board->WhiteToMove(), now);
     _clocks = clocks;
     // A draw offer stands until the team it was made to has finished its turn.
-    std::optional<bool> offer = _drawOfferedBy;
-    if (offer && *offer == _board->WhiteToMove() && *offer != white)
-        offer.reset();
+    const bool offerStands = _drawOfferedBy.has_value() &&
+                             !(_drawOfferedBy.value() == _board->WhiteToMove() && _drawOfferedBy.value() != white);
+    const QJsonValue offer = offerStands ? QJsonValue(Team(_drawOfferedBy.value())) : QJsonValue(QJsonValue::Null);
     QJsonObject event = TurnFields(now);
     event.insert(QStringLiteral("kind"), QStringLiteral("move"));
     event.insert(QStringLiteral("seat"), net::SeatName(seat));
@@ -156,8 +156,7 @@ TRoomChange TGameRoom::Move(net::TSeat seat, const QString& id, const TProtocolM
     event.insert(QStringLiteral("to"), QString::fromStdString(TVeltanBrdKernel::SquareToString(move.to)));
     if (move.promotion != NoPromotion)
         event.insert(QStringLiteral("promotion"), QString(QLatin1Char(move.promotion)));
-    event.insert(QStringLiteral("drawOffer"),
-                 offer ? QJsonValue(Team(*offer)) : QJsonValue(QJsonValue::Null));
+    event.insert(QStringLiteral("drawOffer"), offer);
     TRoomChange change;
     Emit(event, now, change);
     EndIfOver(now, change);

@@ -1,20 +1,15 @@
 // Between the games and the connections: a game's decisions are stored, then
 // told; its deadlines armed; newcomers brought up to date.
 
-#include <QCryptographicHash>
+#include <QJsonArray>
 #include <QRandomGenerator>
 #include <QTimer>
+#include <algorithm>
+#include <limits>
 
 #include "gameCode.h"
 #include "onlineServer.h"
 #include "serverMessages.h"
-
-namespace {
-
-// Enough chat for a newcomer to follow the conversation.
-constexpr int ChatLinesKept = 50;
-
-} // namespace
 
 TGameRoom* TOnlineServer::Room(TClientConnection& connection, const QString& code)
 {
