@@ -145,9 +145,11 @@ TRoomChange TGameRoom::Move(net::TSeat seat, const QString& id, const TProtocolM
     clocks.Run(_board->WhiteToMove(), now);
     _clocks = clocks;
     // A draw offer stands until the team it was made to has finished its turn.
-    const bool offerStands = _drawOfferedBy.has_value() &&
-                             !(_drawOfferedBy.value() == _board->WhiteToMove() && _drawOfferedBy.value() != white);
-    const QJsonValue offer = offerStands ? QJsonValue(Team(_drawOfferedBy.value())) : QJsonValue(QJsonValue::Null);
+    const bool offerStands =
+        _drawOfferedBy.has_value() &&
+        !(_drawOfferedBy.value() == _board->WhiteToMove() && _drawOfferedBy.value() != white);
+    const QJsonValue offer =
+        offerStands ? QJsonValue(Team(_drawOfferedBy.value())) : QJsonValue(QJsonValue::Null);
     QJsonObject event = TurnFields(now);
     event.insert(QStringLiteral("kind"), QStringLiteral("move"));
     event.insert(QStringLiteral("seat"), net::SeatName(seat));

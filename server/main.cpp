@@ -54,8 +54,8 @@ int main(int argc, char* argv[])
                  .arg(server.Port())
                  .arg(options->listen.tls ? QStringLiteral(" (wss)") : QString()));
 
-    TStopSignals signals;
-    QObject::connect(&signals, &TStopSignals::stopAsked, &server, [&](int number) {
+    TStopSignals stopSignals;
+    QObject::connect(&stopSignals, &TStopSignals::stopAsked, &server, [&](int number) {
         log.Info(QStringLiteral("signal %1: stopping").arg(number));
         server.Stop();
     });
