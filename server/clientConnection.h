@@ -24,12 +24,19 @@ public:
     QWebSocket& Socket() { return *_socket; }
     /// The connection's number in the log.
     quint64 Number() const { return _number; }
+    /// Still connected, so that an answer that waited for the store may reach it.
+    static bool Reachable(const QPointer<TClientConnection>& connection)
+    {
+        return connection && !connection->gone;
+    }
     /// Sends one frame; nothing once the socket is closing.
     void Send(const QJsonObject& message);
 
     /// The name from `hello`; empty until then.
     QString name;
     bool greeted = false;
+    /// The socket closed: answers still on their way are dropped.
+    bool gone = false;
     TRateLimit rate;
     /// Seats held here, by game.
     QHash<QString, QSet<int>> seats;

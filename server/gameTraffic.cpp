@@ -48,7 +48,7 @@ void TOnlineServer::Commit(TGameRoom& room, TRoomChange change, QPointer<TClient
                  [this, code, events = std::move(events), requester, then = std::move(then)](bool ok) {
                      if (!ok) {
                          _log.Problem(QStringLiteral("game %1: the database refused a write").arg(code));
-                         if (requester)
+                         if (TClientConnection::Reachable(requester))
                              Error(*requester, QStringLiteral("server"),
                                    QStringLiteral("the server could not store this; try again later"), code);
                          return;

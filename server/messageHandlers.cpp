@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int ChatLinesKept = 50;
 constexpr int TokenWords = 4; // 128 bits
 
 // A token is shown once, to its holder; the server keeps only its hash.
@@ -103,7 +102,7 @@ void TOnlineServer::OnCreate(TClientConnection& connection, const net::TCreate& 
                                         QDateTime::currentMSecsSinceEpoch()});
     QPointer<TClientConnection> requester(&connection);
     Commit(*room, std::move(change), requester, [requester, code, token] {
-        if (requester)
+        if (TClientConnection::Reachable(requester))
             requester->Send(net::CreatedMessage(code, token));
     });
 }
@@ -126,7 +125,7 @@ void TOnlineServer::OnJoin(TClientConnection& connection, const net::TJoin& join
     QPointer<TClientConnection> requester(&connection);
     Commit(*room, std::move(change), requester, [this, requester, code, token, seat = join.seat] {
         const auto room = _rooms.value(code);
-        if (!requester || !room)
+        if (!TClientConnection::Reachable(requester) || !room)
             return;
         requester->Send(net::SeatedMessage(code, net::SeatName(seat), token));
         SendGame(*requester, *room, std::nullopt);
@@ -175,13 +174,13 @@ void TOnlineServer::OnRejoin(TClientConnection& connection, const net::TRejoin& 
     Commit(*room, std::move(change), requester,
            [this, requester, code, seat, token = rejoin.token, after = rejoin.after] {
                const auto room = _rooms.value(code);
-               if (!requester || !room)
+               if (!TClientConnection::Reachable(requester) || !room)
                    return;
                if (seat)
                    requester->Send(net::SeatedMessage(code, net::SeatName(*seat), token));
                _store.Write({}, [this, requester, code, after](bool) {
                    const auto room = _rooms.value(code);
-                   if (!requester || !room)
+                   if (!TClientConnection::Reachable(requester) || !room)
                        return;
                    SendGame(*requester, *room, after);
                    _members[code].insert(requester.data());
@@ -233,7 +232,7 @@ void TOnlineServer::OnWatch(TClientConnection& connection, const net::TWatch& wa
     QPointer<TClientConnection> requester(&connection);
     _store.Write({}, [this, requester, code, after = watch.after](bool) {
         const auto room = _rooms.value(code);
-        if (!requester || !room)
+        if (!TClientConnection::Reachable(requester) || !room)
             return;
         requester->watching.insert(code);
         SendGame(*requester, *room, after);

@@ -156,6 +156,7 @@ void TOnlineServer::Error(TClientConnection& connection, const QString& code, co
 void TOnlineServer::Gone(TClientConnection& connection)
 {
     _log.Info(QStringLiteral("connection %1 closed").arg(connection.Number()));
+    connection.gone = true;
     const QHash<QString, QSet<int>> seats = connection.seats;
     for (auto held = seats.cbegin(); held != seats.cend(); ++held)
         for (const int index : held.value())
