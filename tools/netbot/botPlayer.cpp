@@ -1,0 +1,296 @@
+#include "botPlayer.h"
+
+#include <QJsonObject>
+
+#include "botConnection.h"
+#include "gameFollower.h"
+#include "moveChooser.h"
+#include "seatsAndSettings.h"
+#include "veltanbrdKernel.h"
+
+namespace {
+
+// A refused move is chosen again; the server refusing this often in a row
+// means the bot's board and the server's disagree, which no retry mends.
+constexpr int MostRefusalsInARow = 5;
+// A refused move is tried again after this pause, so a game the server has
+// just paused is not flooded with moves.
+constexpr int RetryAfterRefusalMs = 200;
+// Errors that tell of a state the bot can wait out; every other error is a fault.
+bool Harmless(const QString& code)
+{
+    return code == "not-allowed";
+}
+
+} // namespace
+
+TBotPlayer::TBotPlayer(const QUrl& server, const QString& name, const TBotPlan& plan,
+                       std::unique_ptr<TMoveChooser> chooser, QObject* parent)
+    : QObject(parent), plan_(plan), connection_(new TBotConnection(server, name, this)),
+      chooser_(std::move(chooser)), follower_(std::make_unique<TGameFollower>()), game_(plan.game)
+{
+    think_.setSingleShot(true);
+    connect(&think_, &QTimer::timeout, this, &TBotPlayer::PlayDueMove);
+    connect(connection_, &TBotConnection::Welcomed, this, &TBotPlayer::OnWelcomed);
+    connect(connection_, &TBotConnection::FrameReceived, this, &TBotPlayer::OnFrame);
+    connect(connection_, &TBotConnection::Failed, this, &TBotPlayer::Fail);
+}
+
+TBotPlayer::~TBotPlayer() = default;
+
+void TBotPlayer::Start()
+{
+    connection_->Open();
+}
+
+void TBotPlayer::Stop()
+{
+    think_.stop();
+    over_ = true; // nothing more is reported
+    connection_->Close();
+}
+
+QJsonObject TBotPlayer::Command(const QString& type) const
+{
+    return {{"type", type}, {"game", game_}};
+}
+
+void TBotPlayer::OnWelcomed(bool again)
+{
+    if (again && !game_.isEmpty() &&
+        (!hostToken_.isEmpty() || !seatTokens_.isEmpty() || plan_.seats.isEmpty()))
+        CatchUp();
+    else
+        Begin();
+}
+
+void TBotPlayer::Begin()
+{
+    if (plan_.create && game_.isEmpty())
+        connection_->Send({{"type", "create"}, {"settings", SettingsObject(plan_.settings)}});
+    else if (plan_.seats.isEmpty())
+        connection_->Send(Command("watch"));
+    else
+        JoinSeats();
+}
+
+void TBotPlayer::JoinSeats()
+{
+    for (const net::TSeat seat : plan_.seats) {
+        if (!seatTokens_.contains(SeatText(seat))) {
+            QJsonObject join = Command("join");
+            join.insert("seat", SeatText(seat));
+            connection_->Send(join);
+        }
+    }
+}
+
+// After a reconnect: every token back with the events missed since the last
+// one followed, seats never confirmed joined again, then the unanswered move
+// under its old id (the server plays it once however often it comes).
+void TBotPlayer::CatchUp()
+{
+    const auto withAfter = [this](QJsonObject message) {
+        if (follower_->HasGame())
+            message.insert("after", follower_->Seq());
+        return message;
+    };
+    if (plan_.seats.isEmpty() && hostToken_.isEmpty()) {
+        connection_->Send(withAfter(Command("watch")));
+        return;
+    }
+    QStringList tokens = seatTokens_.values();
+    if (!hostToken_.isEmpty())
+        tokens.prepend(hostToken_);
+    for (const QString& token : tokens) {
+        QJsonObject rejoin = withAfter(Command("rejoin"));
+        rejoin.insert("token", token);
+        connection_->Send(rejoin);
+    }
+    if (plan_.seats.isEmpty())
+        connection_->Send(withAfter(Command("watch")));
+    JoinSeats();
+    askedHere_.clear();
+    if (pending_) {
+        pending_->resent = true;
+        connection_->Send(pending_->message);
+    }
+}
+
+void TBotPlayer::OnFrame(const QString& type, const QJsonObject& body)
+{
+    if (over_)
+        return;
+    if (type == "created") {
+        game_ = body.value("game").toString();
+        hostToken_ = body.value("token").toString();
+        emit Created(game_);
+        Begin();
+    } else if (type == "seated") {
+        if (body.value("game").toString() != game_)
+            return;
+        seatTokens_.insert(body.value("seat").toString(), body.value("token").toString());
+        // A rejoin that missed nothing brings no snapshot and no event: a due move is due now.
+        Act();
+    } else if (type == "snapshot") {
+        if (body.value("game").toString() != game_)
+            return;
+        if (const QString problem = follower_->FollowSnapshot(body); !problem.isEmpty())
+            return Fail(problem);
+        if (follower_->State() == "ended")
+            return GameOver();
+        Act();
+    } else if (type == "event") {
+        OnEvent(body);
+    } else if (type == "refused") {
+        OnRefused(body);
+    } else if (type == "error") {
+        const QString code = body.value("code").toString();
+        if (!Harmless(code))
+            Fail(QStringLiteral("the server answered with error %1: %2")
+                     .arg(code, body.value("text").toString()));
+    }
+    // chat, watchers and pong tell the bot nothing it acts on.
+}
+
+void TBotPlayer::OnEvent(const QJsonObject& event)
+{
+    if (event.value("game").toString() != game_)
+        return; // a late event of a game played before
+    const QString id = event.value("id").toString();
+    if (event.value("kind").toString() == "move" && !id.isEmpty()) {
+        if (pending_ && pending_->id == id) {
+            if (!pending_->resent)
+                emit MoveConfirmed(pending_->sent.nsecsElapsed() / 1000);
+            confirmedIds_.insert(id);
+            pending_.reset();
+            refusalsInARow_ = 0;
+        } else if (confirmedIds_.contains(id) && event.value("seq").toInteger() > follower_->Seq()) {
+            return Fail(
+                QStringLiteral("move %1 was played twice (event %2)").arg(id).arg(follower_->Seq() + 1));
+        }
+    }
+    QString problem;
+    switch (follower_->FollowEvent(event, problem)) {
+    case TEventFit::Wrong:
+        return Fail(QStringLiteral("event %1: %2").arg(event.value("seq").toInteger()).arg(problem));
+    case TEventFit::Gap:
+        return Fail(QStringLiteral("event %1 came after event %2: the events between never arrived")
+                        .arg(event.value("seq").toInteger())
+                        .arg(follower_->Seq()));
+    case TEventFit::Seen:
+        return;
+    case TEventFit::Applied:
+        break;
+    }
+    if (follower_->State() == "ended")
+        return GameOver();
+    Act();
+}
+
+void TBotPlayer::OnRefused(const QJsonObject& refusal)
+{
+    if (!pending_ || refusal.value("id").toString() != pending_->id)
+        return; // a move already answered by its event, sent again after a reconnect
+    const QString reason = refusal.value("reason").toString();
+    pending_.reset();
+    if (++refusalsInARow_ > MostRefusalsInARow)
+        return Fail(QStringLiteral("%1 moves in a row refused, the last because: %2")
+                        .arg(refusalsInARow_)
+                        .arg(reason));
+    think_.start(RetryAfterRefusalMs);
+}
+
+bool TBotPlayer::Holds(net::TSeat seat) const
+{
+    return plan_.seats.contains(seat);
+}
+
+void TBotPlayer::Act()
+{
+    if (!follower_->HasGame() || plan_.seats.isEmpty())
+        return;
+    const QString state = follower_->State();
+    if (state != askedInState_) {
+        askedHere_.clear();
+        askedInState_ = state;
+    }
+    // A game starts once every seat is taken and both teams asked for it: the
+    // bot asks for its teams once all its own seats are seated.
+    if (state == "waiting" && seatTokens_.size() == plan_.seats.size())
+        AskForTeams("start");
+    // A game paused by the server (a restart, an absent team) goes on when both teams ask.
+    if (state == "paused")
+        AskForTeams("continue");
+    const std::optional<net::TSeat> mover = follower_->Mover();
+    if (state == "running" && mover && Holds(*mover) && !pending_ && !think_.isActive())
+        think_.start(plan_.thinkMs);
+}
+
+void TBotPlayer::AskForTeams(const QString& what)
+{
+    for (const bool white : {true, false}) {
+        const auto seat = std::find_if(plan_.seats.begin(), plan_.seats.end(),
+                                       [white](net::TSeat s) { return s.white == white; });
+        const QString key = what + ":" + TeamText(white);
+        if (seat == plan_.seats.end() || follower_->Asked(what, white) || askedHere_.contains(key))
+            continue;
+        QJsonObject ask = Command(what);
+        ask.insert("seat", SeatText(*seat));
+        connection_->Send(ask);
+        askedHere_.insert(key);
+    }
+}
+
+void TBotPlayer::PlayDueMove()
+{
+    const std::optional<net::TSeat> mover = follower_->Mover();
+    if (over_ || pending_ || follower_->State() != "running" || !mover || !Holds(*mover) ||
+        !connection_->Ready())
+        return;
+    const std::optional<TProtocolMove> move = chooser_->Choose(follower_->Board());
+    if (!move)
+        return; // the server settles a turn without moves; its event tells what follows
+    QJsonObject message = Command("move");
+    // Unique within the game: the seat, the move's number and the attempt at it.
+    message.insert(
+        "id",
+        QStringLiteral("%1.%2.%3").arg(SeatText(*mover)).arg(follower_->MovesPlayed() + 1).arg(attempt_++));
+    message.insert("from", QString::fromStdString(TVeltanBrdKernel::SquareToString(move->from)));
+    message.insert("to", QString::fromStdString(TVeltanBrdKernel::SquareToString(move->to)));
+    if (move->promotion != NoPromotion)
+        message.insert("promotion", QString(QChar::fromLatin1(move->promotion)));
+    pending_ = TPendingMove{message.value("id").toString(), message, {}, false};
+    pending_->sent.start();
+    connection_->Send(message);
+}
+
+void TBotPlayer::GameOver()
+{
+    think_.stop();
+    emit GameEnded(follower_->ResultLine());
+    if (plan_.create && ++gamesEnded_ < plan_.games) {
+        game_.clear();
+        hostToken_.clear();
+        seatTokens_.clear();
+        pending_.reset();
+        confirmedIds_.clear();
+        askedHere_.clear();
+        follower_ = std::make_unique<TGameFollower>();
+        Begin();
+        return;
+    }
+    connection_->Close();
+    over_ = true; // later frames change nothing
+    emit Finished();
+}
+
+void TBotPlayer::Fail(const QString& problem)
+{
+    if (over_)
+        return;
+    over_ = true;
+    think_.stop();
+    connection_->Close();
+    emit Failed(problem);
+}
