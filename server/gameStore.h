@@ -58,8 +58,8 @@ struct TStoreCounts {
 /// The database. Writes are applied in the order they are given, grouped into
 /// as few transactions as keep up, and each batch's `committed` runs on the
 /// thread that created the store once its writes are durable (WAL,
-/// synchronous=FULL). A failed commit reports false and is logged; nothing
-/// after it is reported committed.
+/// synchronous=FULL). A transaction that fails is rolled back and logged,
+/// each batch in it reports false, and later batches are written afresh.
 class TGameStore : public QObject {
     Q_OBJECT
 public:
@@ -72,14 +72,16 @@ public:
     static TOpening Open(const QString& path);
     ~TGameStore() override;
 
-    /// Every game with its events, seats and chat. Call before the first Write.
+    /// Every game with its events, seats and chat, games in the order they
+    /// were created. Call before the first Write; after Close there are none.
     std::vector<TStoredGame> LoadGames();
-    /// Queues writes; `committed(true)` runs on this object's thread after they are durable.
+    /// Queues writes; `committed(true)` runs on this object's thread after they
+    /// are durable. After Close, `committed(false)` runs at once, inside this call.
     void Write(std::vector<TStoreWrite> writes, std::function<void(bool ok)> committed);
     /// Waits until every queued write is committed (or failed), then stops the
-    /// database thread. Called at shutdown; Write is not called afterwards.
+    /// database thread. Called at shutdown; the destructor calls it too.
     void Close();
-    /// Transactions and writes so far (read on any thread).
+    /// Transactions committed so far and the writes in them (read on any thread).
     TStoreCounts Counts() const;
 
 private:

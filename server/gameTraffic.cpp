@@ -1,0 +1,138 @@
+// Between the games and the connections: a game's decisions are stored, then
+// told; its deadlines armed; newcomers brought up to date.
+
+#include <QJsonArray>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <algorithm>
+#include <limits>
+
+#include "gameCode.h"
+#include "onlineServer.h"
+#include "serverMessages.h"
+
+TGameRoom* TOnlineServer::Room(TClientConnection& connection, const QString& code)
+{
+    const auto room = _rooms.value(net::NormalGameCode(code));
+    if (!room)
+        Error(connection, QStringLiteral("no-game"),
+              QStringLiteral("there is no game %1 on this server").arg(code), code);
+    return room.get();
+}
+
+QString TOnlineServer::NewCode()
+{
+    QString code;
+    do
+        code = net::NewGameCode(*QRandomGenerator::system());
+    while (_rooms.contains(code));
+    return code;
+}
+
+void TOnlineServer::Commit(TGameRoom& room, TRoomChange change, QPointer<TClientConnection> requester,
+                           std::function<void()> then)
+{
+    Rearm(room);
+    const QString code = room.Code();
+    if (change.writes.empty() && change.events.empty()) {
+        if (then)
+            then();
+        return;
+    }
+    for (const QJsonObject& event : change.events)
+        if (event.value(QStringLiteral("kind")).toString() == QLatin1String("ended"))
+            _log.Info(QStringLiteral("game %1 ended: %2")
+                          .arg(code, event.value(QStringLiteral("message")).toString()));
+    std::vector<QJsonObject> events = std::move(change.events);
+    _store.Write(std::move(change.writes),
+                 [this, code, events = std::move(events), requester, then = std::move(then)](bool ok) {
+                     if (!ok) {
+                         _log.Problem(QStringLiteral("game %1: the database refused a write").arg(code));
+                         if (TClientConnection::Reachable(requester))
+                             Error(*requester, QStringLiteral("server"),
+                                   QStringLiteral("the server could not store this; try again later"), code);
+                         return;
+                     }
+                     for (const QJsonObject& event : events) {
+                         _committed[code] =
+                             std::max(_committed.value(code), event.value(QStringLiteral("seq")).toInteger());
+                         Broadcast(code, event);
+                     }
+                     if (then)
+                         then();
+                 });
+}
+
+void TOnlineServer::Broadcast(const QString& game, const QJsonObject& message)
+{
+    const QByteArray frame = net::FrameText(message);
+    const QString text = QString::fromUtf8(frame);
+    for (TClientConnection* member : std::as_const(_members[game]))
+        if (member->Socket().state() == QAbstractSocket::ConnectedState)
+            member->Socket().sendTextMessage(text);
+}
+
+void TOnlineServer::SendGame(TClientConnection& connection, TGameRoom& room, std::optional<qint64> after)
+{
+    const QString code = room.Code();
+    if (after && *after <= room.Seq()) {
+        // Exactly what was missed: the stored events after `after`; later
+        // ones follow as they are stored.
+        const qint64 committed = _committed.value(code);
+        for (const QJsonObject& event : room.EventsAfter(*after))
+            if (event.value(QStringLiteral("seq")).toInteger() <= committed)
+                connection.Send(event);
+        return;
+    }
+    QJsonObject snapshot = room.Snapshot(Now());
+    snapshot.insert(QStringLiteral("host"), connection.hosting.contains(code));
+    int watchers = 0;
+    for (const TClientConnection* member : std::as_const(_members[code]))
+        watchers += member->watching.contains(code) ? 1 : 0;
+    snapshot.insert(QStringLiteral("watchers"), watchers);
+    QJsonArray chat;
+    for (const QJsonObject& line : std::as_const(_chat[code])) {
+        const bool teamOnly = line.value(QStringLiteral("to")).toString() == QLatin1String("team");
+        const auto from = net::ReadSeat(line.value(QStringLiteral("from")).toString());
+        if (!teamOnly || (from && connection.HoldsTeam(code, from->white)))
+            chat.append(line);
+    }
+    snapshot.insert(QStringLiteral("chat"), chat);
+    connection.Send(snapshot);
+}
+
+void TOnlineServer::Rearm(TGameRoom& room)
+{
+    const QString code = room.Code();
+    const std::optional<TMs> deadline = room.NextDeadline(Now());
+    QTimer* timer = _deadlines.value(code);
+    if (!deadline) {
+        if (timer)
+            timer->stop();
+        return;
+    }
+    if (!timer) {
+        timer = new QTimer(this);
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, [this, code] { Tick(code); });
+        _deadlines.insert(code, timer);
+    }
+    timer->start(static_cast<int>(std::clamp<TMs>(*deadline - Now(), 0, std::numeric_limits<int>::max())));
+}
+
+void TOnlineServer::Tick(const QString& code)
+{
+    if (const auto room = _rooms.value(code))
+        Commit(*room, room->Tick(Now()), nullptr);
+}
+
+void TOnlineServer::AnnounceWatchers(const QString& game)
+{
+    int watchers = 0;
+    for (const TClientConnection* member : std::as_const(_members[game]))
+        watchers += member->watching.contains(game) ? 1 : 0;
+    Broadcast(game, QJsonObject{{QStringLiteral("type"), QStringLiteral("watchers")},
+                                {QStringLiteral("game"), game},
+                                {QStringLiteral("count"), watchers}});
+}
