@@ -37,7 +37,7 @@ const std::vector<TConversationCase> Conversations = {
               Expect(1, "refused", R"({"game":"$game","id":"b1"})"), Quiet(0, "event")}})},
     {"AnIllegalMoveIsRefused",
      Joined({StartedGame(),
-             {Send(0, R"({"type":"move","game":"$game","id":"a1","from":"A04","to":"A08"})"),
+             {Send(0, R"({"type":"move","game":"$game","id":"a1","from":"A01","to":"A02"})"),
               Expect(0, "refused", R"({"id":"a1"})"), Quiet(1, "event")}})},
     {"AMoveReachesEveryoneWithItsId",
      Joined({StartedGame(),
