@@ -158,15 +158,18 @@ QString TGameFollower::CheckEnding() const
 {
     const QString reason = ending_.value("reason").toString();
     const QString result = ending_.value("result").toString();
-    for (const TRuledEnding& ruled : RuledEndings) {
-        if (reason != QLatin1String(ruled.reason))
+    bool ruled = false;
+    for (const TRuledEnding& ending : RuledEndings) {
+        if (reason != QLatin1String(ending.reason))
             continue;
-        if (result == QLatin1String(ruled.result) && board_->Ending() == ruled.ending)
+        ruled = true;
+        if (result == QLatin1String(ending.result) && board_->Ending() == ending.ending)
             return {};
-        return QStringLiteral("the server ended the game (%1, %2) where the board says \"%3\"")
-            .arg(result, reason, QString::fromStdString(TVeltanBrdKernel::EndingMessage(board_->Ending())));
     }
-    return {};
+    if (!ruled)
+        return {}; // time, resignation, agreement: nothing the board can know
+    return QStringLiteral("the server ended the game (%1, %2) where the board says \"%3\"")
+        .arg(result, reason, QString::fromStdString(TVeltanBrdKernel::EndingMessage(board_->Ending())));
 }
 
 void TGameFollower::NoteAsked(const QJsonObject& asked)
