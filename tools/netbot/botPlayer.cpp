@@ -5,7 +5,8 @@
 #include "botConnection.h"
 #include "gameFollower.h"
 #include "moveChooser.h"
-#include "seatsAndSettings.h"
+#include "onlineSettings.h"
+#include "seat.h"
 #include "veltanbrdKernel.h"
 
 namespace {
@@ -73,7 +74,7 @@ void TBotPlayer::OnWelcomed(bool again)
 void TBotPlayer::Begin()
 {
     if (plan_.create && game_.isEmpty())
-        connection_->Send({{"type", "create"}, {"settings", SettingsObject(plan_.settings)}});
+        connection_->Send({{"type", "create"}, {"settings", net::SettingsJson(plan_.settings)}});
     else if (plan_.seats.isEmpty())
         connection_->Send(Command("watch"));
     else
@@ -83,9 +84,9 @@ void TBotPlayer::Begin()
 void TBotPlayer::JoinSeats()
 {
     for (const net::TSeat seat : plan_.seats) {
-        if (!seatTokens_.contains(SeatText(seat))) {
+        if (!seatTokens_.contains(net::SeatName(seat))) {
             QJsonObject join = Command("join");
-            join.insert("seat", SeatText(seat));
+            join.insert("seat", net::SeatName(seat));
             connection_->Send(join);
         }
     }
@@ -249,11 +250,11 @@ void TBotPlayer::AskForTeams(const QString& what)
     for (const bool white : {true, false}) {
         const auto seat = std::find_if(plan_.seats.begin(), plan_.seats.end(),
                                        [white](net::TSeat s) { return s.white == white; });
-        const QString key = what + ":" + TeamText(white);
+        const QString key = what + ":" + net::TeamName(white);
         if (seat == plan_.seats.end() || follower_->Asked(what, white) || askedHere_.contains(key))
             continue;
         QJsonObject ask = Command(what);
-        ask.insert("seat", SeatText(*seat));
+        ask.insert("seat", net::SeatName(*seat));
         connection_->Send(ask);
         askedHere_.insert(key);
     }
@@ -270,9 +271,10 @@ void TBotPlayer::PlayDueMove()
         return; // the server settles a turn without moves; its event tells what follows
     QJsonObject message = Command("move");
     // Unique within the game: the seat, the move's number and the attempt at it.
-    message.insert(
-        "id",
-        QStringLiteral("%1.%2.%3").arg(SeatText(*mover)).arg(follower_->MovesPlayed() + 1).arg(attempt_++));
+    message.insert("id", QStringLiteral("%1.%2.%3")
+                             .arg(net::SeatName(*mover))
+                             .arg(follower_->MovesPlayed() + 1)
+                             .arg(attempt_++));
     message.insert("from", QString::fromStdString(TVeltanBrdKernel::SquareToString(move->from)));
     message.insert("to", QString::fromStdString(TVeltanBrdKernel::SquareToString(move->to)));
     if (move->promotion != NoPromotion)

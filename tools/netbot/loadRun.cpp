@@ -4,7 +4,6 @@
 
 #include "botPlayer.h"
 #include "moveChooser.h"
-#include "seatsAndSettings.h"
 
 namespace {
 
