@@ -4,8 +4,10 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QStringList>
+#include <algorithm>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 #include "messageFields.h"
 #include "protocolLimits.h"
@@ -128,6 +130,17 @@ struct TMessageType {
     TClientMessage (*read)(TMessageFields&);
 };
 
+// The protocol's names of the team commands, indexed by TTeamCommand.
+constexpr const char* CommandNames[] = {"start", "pause",        "continue", "resign",
+                                        "draw",  "decline-draw", "claim",    "abort"};
+static_assert(std::size(CommandNames) == static_cast<std::size_t>(TTeamCommand::Abort) + 1);
+
+// A team command's entry in the table of types below, named once.
+template <TTeamCommand Command> constexpr TMessageType CommandType()
+{
+    return {CommandNames[static_cast<std::size_t>(Command)], ReadCommand<Command>};
+}
+
 constexpr TMessageType MessageTypes[] = {
     {"hello", ReadHello},
     {"create", ReadCreate},
@@ -137,22 +150,17 @@ constexpr TMessageType MessageTypes[] = {
     {"free", ReadFree},
     {"watch", ReadWatch},
     {"move", ReadMove},
-    {"start", ReadCommand<TTeamCommand::Start>},
-    {"pause", ReadCommand<TTeamCommand::Pause>},
-    {"continue", ReadCommand<TTeamCommand::Continue>},
-    {"resign", ReadCommand<TTeamCommand::Resign>},
-    {"draw", ReadCommand<TTeamCommand::Draw>},
-    {"decline-draw", ReadCommand<TTeamCommand::DeclineDraw>},
-    {"claim", ReadCommand<TTeamCommand::Claim>},
-    {"abort", ReadCommand<TTeamCommand::Abort>},
+    CommandType<TTeamCommand::Start>(),
+    CommandType<TTeamCommand::Pause>(),
+    CommandType<TTeamCommand::Continue>(),
+    CommandType<TTeamCommand::Resign>(),
+    CommandType<TTeamCommand::Draw>(),
+    CommandType<TTeamCommand::DeclineDraw>(),
+    CommandType<TTeamCommand::Claim>(),
+    CommandType<TTeamCommand::Abort>(),
     {"chat", ReadChat},
     {"ping", ReadPing},
 };
-
-// Indexed by TTeamCommand.
-constexpr const char* CommandNames[] = {"start", "pause",        "continue", "resign",
-                                        "draw",  "decline-draw", "claim",    "abort"};
-static_assert(std::size(CommandNames) == static_cast<std::size_t>(TTeamCommand::Abort) + 1);
 
 TClientReading Refusal(const QString& code, const QString& problem)
 {

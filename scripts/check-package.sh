@@ -1,16 +1,20 @@
 #!/bin/sh
-# Builds the Debian package (cpack -G DEB) in build/ and checks it: it holds
-# everything CMake says it must, its dependencies were found, the desktop
-# entry and the AppStream metainfo pass their validators, and the MIME type
-# makes game files, and only those, Veltan games. Only the packaged programs
-# are built; warnings are errors as build/ was configured (see scripts/test.sh).
+# Builds the Debian packages (cpack -G DEB) in build/ and checks them.
+# The game's, veltan: it holds exactly what CMake says it must, its
+# dependencies were found, the desktop entry and the AppStream metainfo pass
+# their validators, and the MIME type makes game files, and only those, Veltan
+# games. The server's, veltan-server, made whenever the server is built: it
+# holds exactly what CMake says, depends on Qt's SQL drivers and on no desktop
+# library, and its systemd unit and maintainer scripts are sound.
+# Only the packaged programs are built; warnings are errors as build/ was
+# configured (see scripts/test.sh).
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh packaging
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel 2 --target veltan_packaged_programs veltan_mime_type_of
-rm -f build/veltan_*.deb
+rm -f build/veltan_*.deb build/veltan-server_*.deb
 (cd build && cpack -G DEB)
 deb=$(ls build/veltan_*.deb)
 
@@ -22,16 +26,35 @@ fail() {
     failed=$((failed + 1))
 }
 
-echo "== $deb: $(wc -c <"$deb") bytes"
-dpkg-deb -c "$deb" | awk '{ print $NF }' >"$work/listed"
-while read -r path; do
-    grep -qxF "$path" "$work/listed" || fail "the package lacks $path (is it installed by CMake?)"
-done <build/package-contents.txt
+# An install() without a component lands in neither package.
+if grep -rlF --include=cmake_install.cmake '"Unspecified"' build >"$work/unspecified"; then
+    fail "install() without COMPONENT game or server in: $(tr '\n' ' ' <"$work/unspecified")"
+fi
 
-depends=$(dpkg-deb -f "$deb" Depends)
-echo "Depends: $depends"
+# The package holds the files of the list (as `dpkg-deb -c` prints them), no
+# more and no fewer.
+check_contents() { # package list
+    dpkg-deb -c "$1" | awk '$1 !~ /^d/ { print $NF }' >"$work/listed"
+    while read -r path; do
+        grep -qxF "$path" "$work/listed" || fail "$1 lacks $path (is it installed by CMake, in its component?)"
+    done <"$2"
+    while read -r path; do
+        grep -qxF "$path" "$2" || fail "$1 holds $path, which $2 does not list"
+    done <"$work/listed"
+}
+
+# The names of the packages the package depends on, one a line.
+depends_of() { # package
+    dpkg-deb -f "$1" Depends | tr ',' '\n' | sed 's/^ *//; s/[ (].*//'
+}
+
+echo "== $deb: $(wc -c <"$deb") bytes"
+check_contents "$deb" build/package-contents.txt
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "$deb is not in section games"
+echo "Depends: $(dpkg-deb -f "$deb" Depends)"
+depends_of "$deb" >"$work/depends"
 for needed in libqt6widgets6 libstdc++6 fonts-freefont-ttf fonts-dejavu-core; do
-    case "$depends" in *"$needed"*) ;; *) fail "Depends lacks $needed" ;; esac
+    grep -qxF "$needed" "$work/depends" || fail "$deb: Depends lacks $needed"
 done
 
 # The files as the package installs them.
@@ -77,8 +100,52 @@ expect_type other.xml application/xml
 expect_type archive.xml application/xml
 expect_type page.xml application/xml
 
+# The server's package, once the build has the server.
+server_deb=""
+if [ -f build/server-package-contents.txt ]; then
+    server_deb=$(ls build/veltan-server_*.deb)
+    echo "== $server_deb: $(wc -c <"$server_deb") bytes"
+    check_contents "$server_deb" build/server-package-contents.txt
+    [ "$(dpkg-deb -f "$server_deb" Section)" = net ] || fail "$server_deb is not in section net"
+    echo "Depends: $(dpkg-deb -f "$server_deb" Depends)"
+    depends_of "$server_deb" >"$work/server-depends"
+    # Qt loads the SQL drivers as plugins, so only the explicit Depends name
+    # them; the rest is read off the program.
+    for needed in libqt6sql6-sqlite libqt6sql6-psql libqt6sql6 libqt6websockets6 libqt6network6 libqt6core6; do
+        grep -qxF "$needed" "$work/server-depends" || fail "$server_deb: Depends lacks $needed"
+    done
+    for desktop_library in libqt6gui6 libqt6widgets6; do
+        ! grep -qxF "$desktop_library" "$work/server-depends" || fail "$server_deb depends on $desktop_library"
+    done
+
+    server_root="$work/server-root"
+    dpkg-deb -x "$server_deb" "$server_root"
+    dpkg-deb -e "$server_deb" "$work/server-control"
+    for script in postinst prerm postrm; do
+        [ -x "$work/server-control/$script" ] || fail "$server_deb has no executable $script"
+        sh -n "$work/server-control/$script" || fail "$server_deb: $script does not parse"
+    done
+    unit="$server_root/lib/systemd/system/veltan-server.service"
+    program=$(sed -n 's/^ExecStart=\([^ ]*\).*/\1/p' "$unit")
+    [ -x "$server_root$program" ] || fail "the unit starts $program, which the package does not hold"
+    # systemd-analyze wants the program where the unit says; it is the
+    # package's own here. It only warns of a key it does not know or a value
+    # it cannot read, and a sound unit makes it say nothing at all.
+    if command -v systemd-analyze >/dev/null; then
+        mkdir "$work/units"
+        sed "s#^ExecStart=$program#ExecStart=$server_root$program#" "$unit" >"$work/units/veltan-server.service"
+        if ! systemd-analyze verify "$work/units/veltan-server.service" >"$work/verify.log" 2>&1 ||
+            [ -s "$work/verify.log" ]; then
+            cat "$work/verify.log"
+            fail "systemd-analyze verify veltan-server.service"
+        fi
+    else
+        echo "systemd-analyze is missing: the unit is not verified"
+    fi
+fi
+
 if [ "$failed" -ne 0 ]; then
     echo "$failed package checks failed"
     exit 1
 fi
-echo "package checks passed: $deb"
+echo "package checks passed: $deb $server_deb"

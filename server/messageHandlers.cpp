@@ -101,9 +101,13 @@ void TOnlineServer::OnCreate(TClientConnection& connection, const net::TCreate& 
     change.writes.emplace_back(TNewGame{code, net::SettingsJson(create.settings), TokenHash(token),
                                         QDateTime::currentMSecsSinceEpoch()});
     QPointer<TClientConnection> requester(&connection);
-    Commit(*room, std::move(change), requester, [requester, code, token] {
-        if (TClientConnection::Reachable(requester))
-            requester->Send(net::CreatedMessage(code, token));
+    Commit(*room, std::move(change), requester, [this, requester, code, token] {
+        const auto room = _rooms.value(code);
+        if (!TClientConnection::Reachable(requester) || !room)
+            return;
+        requester->Send(net::CreatedMessage(code, token));
+        // The host follows the game from its first event on.
+        SendGame(*requester, *room, std::nullopt);
     });
 }
 

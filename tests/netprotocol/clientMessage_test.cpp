@@ -9,68 +9,11 @@
 
 #include "clientMessage.h"
 #include "protocolLimits.h"
-
-// The reader's values compared field by field, so the tables can hold them.
-bool operator==(const TProtocolMove& a, const TProtocolMove& b)
-{
-    return a.from == b.from && a.to == b.to && a.promotion == b.promotion;
-}
-
-namespace net {
-bool operator==(const THello& a, const THello& b)
-{
-    return a.protocol == b.protocol && a.name == b.name;
-}
-bool operator==(const TCreate& a, const TCreate& b)
-{
-    return a.settings == b.settings;
-}
-bool operator==(const TJoin& a, const TJoin& b)
-{
-    return a.game == b.game && a.seat == b.seat;
-}
-bool operator==(const TRejoin& a, const TRejoin& b)
-{
-    return a.game == b.game && a.token == b.token && a.after == b.after;
-}
-bool operator==(const TLeave& a, const TLeave& b)
-{
-    return a.game == b.game && a.seat == b.seat;
-}
-bool operator==(const TFree& a, const TFree& b)
-{
-    return a.game == b.game && a.seat == b.seat;
-}
-bool operator==(const TWatch& a, const TWatch& b)
-{
-    return a.game == b.game && a.after == b.after;
-}
-bool operator==(const TMove& a, const TMove& b)
-{
-    return a.game == b.game && a.id == b.id && a.move == b.move;
-}
-bool operator==(const TCommand& a, const TCommand& b)
-{
-    return a.game == b.game && a.command == b.command && a.seat == b.seat;
-}
-bool operator==(const TChat& a, const TChat& b)
-{
-    return a.game == b.game && a.toTeam == b.toTeam && a.text == b.text && a.seat == b.seat;
-}
-bool operator==(const TPing& a, const TPing& b)
-{
-    return a.payload == b.payload;
-}
-} // namespace net
+#include "tableRows.h"
 
 namespace {
 
 using namespace net;
-
-template <typename TRow> std::string RowName(const testing::TestParamInfo<TRow>& info)
-{
-    return info.param.name;
-}
 
 // A `create` frame of the default settings with some fields replaced.
 std::string CreateWith(const QJsonObject& changes)
@@ -200,7 +143,6 @@ INSTANTIATE_TEST_SUITE_P(
         TBadFrame{"SquareLowerCase", Move + R"("e06"})", "bad-field", "`to`"},
         TBadFrame{"SquareOneDigit", Move + R"("E6"})", "bad-field", "`to`"},
         TBadFrame{"PromotionCapital", Move + R"("E16","promotion":"Q"})", "bad-field", "`promotion`"},
-        TBadFrame{"PromotionKing", Move + R"("E16","promotion":"k"})", "bad-field", "`promotion`"},
         TBadFrame{"NameTooLong", R"({"type":"hello","protocol":1,"name":")" + std::string(41, 'a') + R"("})",
                   "bad-field", "`name`"},
         TBadFrame{"NameOnlySpaces", R"({"type":"hello","protocol":1,"name":"   "})", "bad-field", "`name`"},
@@ -212,9 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                   R"({"type":"chat","game":"7K9QXM","to":"all","text":")" + std::string(501, 'a') + R"("})",
                   "bad-field", "`text`"},
         TBadFrame{"ChatWithLineBreak", R"({"type":"chat","game":"7K9QXM","to":"all","text":"a\nb"})",
-                  "bad-field", "`text`"},
-        TBadFrame{"ChatToNobody", R"({"type":"chat","game":"7K9QXM","to":"them","text":"hi"})", "bad-field",
-                  "`to`"}),
+                  "bad-field", "`text`"}),
     RowName<TBadFrame>);
 
 // A bad move is answered with `refused` when its id could be read, so a
@@ -243,8 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadMove{"IdTooLong",
                              R"({"type":"move","game":"7K9QXM","id":")" + std::string(65, 'i') +
                                  R"(","from":"E04","to":"E06"})",
-                             ""},
-                    TBadMove{"NoId", R"({"type":"move","game":"7K9QXM","from":"E04","to":"E06"})", ""}),
+                             ""}),
     RowName<TBadMove>);
 
 } // namespace

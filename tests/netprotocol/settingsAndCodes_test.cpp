@@ -11,6 +11,7 @@
 #include "protocolLimits.h"
 #include "seat.h"
 #include "serverMessages.h"
+#include "tableRows.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TSettingsRow{"CastlingLongestClocks",
                                  TOnlineSettings{2, 1, 2, 2, MaxMinutes, 1, MaxIncrementSeconds, 0}},
                     TSettingsRow{"OneMoveATurn", TOnlineSettings{0, 0, 1, 1, 1, 1, 0, 0}}),
-    [](const testing::TestParamInfo<TSettingsRow>& info) { return std::string(info.param.name); });
+    RowName<TSettingsRow>);
 
 TEST(GameCodes, NewCodesAreCodesOfTheAlphabet)
 {
@@ -111,6 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
                           QStringLiteral("0d9e3b1a7c5f4e28b6a4c2e0f8d6b4a2")),
             R"({"game":"7K9QXM","seat":"white-2","token":"0d9e3b1a7c5f4e28b6a4c2e0f8d6b4a2","type":"seated"})"},
         TServerFrameRow{"Pong", PongMessage(QStringLiteral("17")), R"({"payload":"17","type":"pong"})"}),
-    [](const testing::TestParamInfo<TServerFrameRow>& info) { return std::string(info.param.name); });
+    RowName<TServerFrameRow>);
 
 } // namespace
