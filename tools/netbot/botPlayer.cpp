@@ -1,6 +1,7 @@
 #include "botPlayer.h"
 
 #include <QJsonObject>
+#include <algorithm>
 
 #include "botConnection.h"
 #include "gameFollower.h"
@@ -23,6 +24,11 @@ constexpr int LeastMsBetweenMoves = 60;
 // After the server said "rate" the move it dropped goes again after this pause.
 constexpr int RateBackOffMs = 1000;
 
+// A host whose join was taken but whose `seated` was lost with the line frees
+// the seat and joins again, a few times at most.
+constexpr int MostSeatRecoveries = 3;
+constexpr int SeatRecoveryDelayMs = 100;
+
 // Errors that tell of a state the bot can wait out; every other error is a fault.
 bool Harmless(const QString& code)
 {
@@ -38,6 +44,8 @@ TBotPlayer::TBotPlayer(const QUrl& server, const QString& name, const TBotPlan& 
 {
     think_.setSingleShot(true);
     connect(&think_, &QTimer::timeout, this, &TBotPlayer::PlayDueMove);
+    recoverSeats_.setSingleShot(true);
+    connect(&recoverSeats_, &QTimer::timeout, this, &TBotPlayer::RecoverSeats);
     connect(connection_, &TBotConnection::Welcomed, this, &TBotPlayer::OnWelcomed);
     connect(connection_, &TBotConnection::FrameReceived, this, &TBotPlayer::OnFrame);
     connect(connection_, &TBotConnection::Failed, this, &TBotPlayer::Fail);
@@ -121,6 +129,20 @@ void TBotPlayer::CatchUp()
     SendPendingAgain();
 }
 
+// The seats this bot joined whose token never came: the host frees them
+// (the server allows it once their holder's line is gone) and joins again.
+void TBotPlayer::RecoverSeats()
+{
+    for (const net::TSeat seat : plan_.seats) {
+        if (!seatTokens_.contains(net::SeatName(seat))) {
+            QJsonObject free = Command("free");
+            free.insert("seat", net::SeatName(seat));
+            connection_->Send(free);
+        }
+    }
+    JoinSeats();
+}
+
 void TBotPlayer::SendPendingAgain()
 {
     if (!pending_ || over_)
@@ -158,6 +180,14 @@ void TBotPlayer::OnFrame(const QString& type, const QJsonObject& body)
         OnRefused(body);
     } else if (type == "error") {
         const QString code = body.value("code").toString();
+        if (code == "seat-taken" && !hostToken_.isEmpty() && seatRecoveries_ < MostSeatRecoveries) {
+            // One recovery for all the errors of one round of joins.
+            if (!recoverSeats_.isActive()) {
+                ++seatRecoveries_;
+                recoverSeats_.start(SeatRecoveryDelayMs);
+            }
+            return;
+        }
         if (!Harmless(code))
             Fail(QStringLiteral("the server answered with error %1: %2")
                      .arg(code, body.value("text").toString()));
@@ -288,6 +318,7 @@ void TBotPlayer::PlayDueMove()
 void TBotPlayer::GameOver()
 {
     think_.stop();
+    seatRecoveries_ = 0;
     emit GameEnded(follower_->ResultLine());
     if (plan_.create && ++gamesEnded_ < plan_.games) {
         game_.clear();
