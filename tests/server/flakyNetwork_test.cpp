@@ -134,6 +134,8 @@ TEST_P(FlakyNetwork, LosesAndDoublesNoMove)
     ASSERT_TRUE(ended) << "the bots were still playing: " << botErrors << ServerLog();
     ASSERT_FALSE(botFailed) << botErrors << ServerLog();
     EXPECT_GT(proxy.Cuts(), 0) << "the game ended before the network failed";
+    // A line that broke is caught up by the rejoin; a live line never skips an event.
+    EXPECT_EQ(botErrors.find("asking for the events between"), std::string::npos) << botErrors;
 
     TTestClient watcher;
     ASSERT_TRUE(watcher.Open(server_->Url()));

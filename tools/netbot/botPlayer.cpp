@@ -1,6 +1,7 @@
 #include "botPlayer.h"
 
 #include <QJsonObject>
+#include <QTextStream>
 #include <algorithm>
 
 #include "botConnection.h"
@@ -27,6 +28,8 @@ constexpr int RateBackOffMs = 1000;
 // A host whose join was taken but whose `seated` was lost with the line frees
 // the seat and joins again, a few times at most.
 constexpr int MostSeatRecoveries = 3;
+// A game whose events go missing more often than this is not followed any further.
+constexpr int MostCatchUps = 5;
 constexpr int SeatRecoveryDelayMs = 100;
 
 // Errors that tell of a state the bot can wait out; every other error is a fault.
@@ -143,6 +146,30 @@ void TBotPlayer::RecoverSeats()
     JoinSeats();
 }
 
+// Events were missed on a live line: the protocol's remedy is the events
+// after the last one applied. Said on standard error, since a server that
+// skips events is worth knowing about, and ended when it keeps happening.
+void TBotPlayer::AskForMissedEvents(qint64 seq)
+{
+    if (catchingUp_)
+        return; // the answer to the last request is on its way
+    if (++catchUps_ > MostCatchUps)
+        return Fail(
+            QStringLiteral("event %1 came after event %2, and events went missing %3 times in this game")
+                .arg(seq)
+                .arg(follower_->Seq())
+                .arg(MostCatchUps));
+    QTextStream(stderr) << "veltan-netbot: event " << seq << " came after event " << follower_->Seq()
+                        << "; asking for the events between" << Qt::endl;
+    catchingUp_ = true;
+    const QString token = !seatTokens_.isEmpty() ? seatTokens_.begin().value() : hostToken_;
+    QJsonObject request = Command(token.isEmpty() ? "watch" : "rejoin");
+    if (!token.isEmpty())
+        request.insert("token", token);
+    request.insert("after", follower_->Seq());
+    connection_->Send(request);
+}
+
 void TBotPlayer::SendPendingAgain()
 {
     if (!pending_ || over_)
@@ -171,6 +198,7 @@ void TBotPlayer::OnFrame(const QString& type, const QJsonObject& body)
             return;
         if (const QString problem = follower_->FollowSnapshot(body); !problem.isEmpty())
             return Fail(problem);
+        catchingUp_ = false;
         if (follower_->State() == "ended")
             return GameOver();
         Act();
@@ -221,12 +249,11 @@ void TBotPlayer::OnEvent(const QJsonObject& event)
     case TEventFit::Wrong:
         return Fail(QStringLiteral("event %1: %2").arg(event.value("seq").toInteger()).arg(problem));
     case TEventFit::Gap:
-        return Fail(QStringLiteral("event %1 came after event %2: the events between never arrived")
-                        .arg(event.value("seq").toInteger())
-                        .arg(follower_->Seq()));
+        return AskForMissedEvents(event.value("seq").toInteger());
     case TEventFit::Seen:
         return;
     case TEventFit::Applied:
+        catchingUp_ = false;
         break;
     }
     if (follower_->State() == "ended")
@@ -319,6 +346,8 @@ void TBotPlayer::GameOver()
 {
     think_.stop();
     seatRecoveries_ = 0;
+    catchUps_ = 0;
+    catchingUp_ = false;
     emit GameEnded(follower_->ResultLine());
     if (plan_.create && ++gamesEnded_ < plan_.games) {
         game_.clear();
