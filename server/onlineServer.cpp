@@ -148,9 +148,16 @@ void TOnlineServer::Received(TClientConnection& connection, const QString& text)
                 QStringLiteral("connection %1 closed: it kept sending too fast").arg(connection.Number()));
             connection.Socket().close(QWebSocketProtocol::CloseCodePolicyViolated,
                                       QStringLiteral("too many messages"));
-        } else if (connection.rate.RefusedInARow() == 1) {
-            Error(connection, QStringLiteral("rate"),
-                  QStringLiteral("too many messages: wait a moment before sending more"));
+        } else {
+            // A move is answered by its id, so its sender knows which one to send again.
+            const QString reason = QStringLiteral("too many messages: wait a moment before sending more");
+            const net::TClientReading dropped = net::ReadClientMessage(text.toUtf8());
+            if (dropped.isMove && !dropped.moveId.isEmpty())
+                connection.Send(net::RefusedMessage(
+                    dropped.message ? std::get<net::TMove>(*dropped.message).game : QString(), dropped.moveId,
+                    reason));
+            else if (connection.rate.RefusedInARow() == 1)
+                Error(connection, QStringLiteral("rate"), reason);
         }
         return;
     }
