@@ -1,5 +1,6 @@
 #include "gameRoom.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 
 #include "refereeGame.h"
@@ -112,10 +113,20 @@ void TGameRoom::Emit(QJsonObject event, TMs now, TRoomChange& change)
     event.insert(QStringLiteral("type"), QStringLiteral("event"));
     event.insert(QStringLiteral("game"), _code);
     event.insert(QStringLiteral("seq"), _seq + 1);
+    event.insert(QStringLiteral("at"), wallClock ? wallClock() : QDateTime::currentMSecsSinceEpoch());
     const bool boardDone = event.value(QStringLiteral("kind")).toString() == QLatin1String("move");
     Apply(event, now, boardDone);
     change.events.push_back(event);
     change.writes.emplace_back(TNewEvent{_code, _seq, event});
+}
+
+TMs TGameRoom::WhenStamped(const QJsonObject& event, TMs now) const
+{
+    const QJsonValue at = event.value(QStringLiteral("at"));
+    if (!at.isDouble())
+        return now;
+    const qint64 wall = wallClock ? wallClock() : QDateTime::currentMSecsSinceEpoch();
+    return now - std::max<qint64>(0, wall - at.toInteger());
 }
 
 QJsonObject TGameRoom::ClocksJson(TMs now) const

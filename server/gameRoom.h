@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -50,7 +51,12 @@ public:
     /// (that pause is in `recovery`). Nothing when the stored game does not
     /// replay (the reason in `problem`).
     static std::unique_ptr<TGameRoom> Restore(const TStoredGame& stored, TMs now, TRoomChange& recovery,
-                                              QString& problem);
+                                              QString& problem, bool pauseIfRunning = true);
+    /// Milliseconds since the epoch, stamped on every event as `at`; a test may set its own.
+    std::function<qint64()> wallClock;
+    /// Applies an event another process stored; false (with the reason) when
+    /// it does not follow the last event or its move does not replay.
+    bool Follow(const QJsonObject& event, TMs now, QString& problem);
 
     const QString& Code() const { return _code; }
     const net::TOnlineSettings& Settings() const { return _settings; }
@@ -103,6 +109,9 @@ private:
     void Emit(QJsonObject event, TMs now, TRoomChange& change);
     /// Changes the game as the event says. `boardDone`: a move already made on the board.
     void Apply(const QJsonObject& event, TMs now, bool boardDone);
+    /// `now` moved back by the time since the event was stamped, so a clock
+    /// read back runs from when the event happened, not from when it was read.
+    TMs WhenStamped(const QJsonObject& event, TMs now) const;
     void ApplyMove(const QJsonObject& event, bool boardDone);
     QJsonObject ClocksJson(TMs now) const;
     QJsonObject TurnFields(TMs now) const;

@@ -78,7 +78,7 @@ std::vector<QJsonObject> TGameRoom::EventsAfter(qint64 after) const
 }
 
 std::unique_ptr<TGameRoom> TGameRoom::Restore(const TStoredGame& stored, TMs now, TRoomChange& recovery,
-                                              QString& problem)
+                                              QString& problem, bool pauseIfRunning)
 {
     const net::TSettingsReading settings = net::ReadSettings(stored.game.settings);
     if (!settings.settings) {
@@ -93,7 +93,9 @@ std::unique_ptr<TGameRoom> TGameRoom::Restore(const TStoredGame& stored, TMs now
                           .arg(room->_seq);
             return nullptr;
         }
-        room->Apply(event, now, false);
+        // A game read back to be paused keeps the clocks of its last event;
+        // one that others go on serving runs its clock from when it happened.
+        room->Apply(event, pauseIfRunning ? now : room->WhenStamped(event, now), false);
         if (!room->_replayProblem.isEmpty()) {
             problem = room->_replayProblem;
             return nullptr;
@@ -104,11 +106,13 @@ std::unique_ptr<TGameRoom> TGameRoom::Restore(const TStoredGame& stored, TMs now
             room->_seats[holder.seat].tokenHash = holder.tokenHash;
             room->_seats[holder.seat].name = holder.name;
         }
-    // Nobody is connected to a server that just started.
-    for (TSeatState& seat : room->_seats)
-        seat.connected = false;
+    // Nobody is connected to a server that just started; but when other
+    // processes serve the game too, what they last said stands.
+    if (pauseIfRunning)
+        for (TSeatState& seat : room->_seats)
+            seat.connected = false;
     room->NoteAbsence(now);
-    if (room->_state == TRoomState::Running) {
+    if (pauseIfRunning && room->_state == TRoomState::Running) {
         room->_clocks.Stop(now);
         room->Emit({{QStringLiteral("kind"), QStringLiteral("paused")},
                     {QStringLiteral("reason"), QStringLiteral("restart")},
@@ -117,4 +121,19 @@ std::unique_ptr<TGameRoom> TGameRoom::Restore(const TStoredGame& stored, TMs now
                    now, recovery);
     }
     return room;
+}
+
+bool TGameRoom::Follow(const QJsonObject& event, TMs now, QString& problem)
+{
+    const qint64 seq = event.value(QStringLiteral("seq")).toInteger();
+    if (seq != _seq + 1) {
+        problem = QStringLiteral("event %1 follows event %2").arg(seq).arg(_seq);
+        return false;
+    }
+    Apply(event, WhenStamped(event, now), false);
+    if (!_replayProblem.isEmpty()) {
+        problem = _replayProblem;
+        return false;
+    }
+    return true;
 }

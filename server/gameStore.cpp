@@ -18,6 +18,7 @@
 #include <thread>
 #include <utility>
 
+#include "storeConnection.h"
 #include "storeReading.h"
 #include "storeSchema.h"
 #include "storeWriter.h"
@@ -26,14 +27,14 @@ namespace {
 
 struct TBatch {
     std::vector<TStoreWrite> writes;
-    std::function<void(bool ok)> committed;
+    std::function<void(TWriteOutcome)> done;
 };
 
 } // namespace
 
 struct TGameStore::TWorker {
-    TWorker(TGameStore* owner, const QString& path)
-        : owner(owner), path(path),
+    TWorker(TGameStore* owner, const QString& database)
+        : owner(owner), path(database),
           // Unique among the stores alive in this process, as Qt's connection names must be.
           connectionName(QStringLiteral("veltan-game-store-%1").arg(reinterpret_cast<quintptr>(this), 0, 16))
     {
@@ -53,6 +54,8 @@ struct TGameStore::TWorker {
     // Guarded by mutex.
     std::vector<TBatch> queue;
     std::promise<std::vector<TStoredGame>>* loadRequest = nullptr;
+    // Reads asked for while serving, run on this thread between commits.
+    std::vector<std::function<void(const QSqlDatabase&)>> jobs;
     bool stopping = false;
 
     std::atomic<qint64> transactions = 0;
@@ -64,15 +67,16 @@ struct TGameStore::TWorker {
 void TGameStore::TWorker::Run(std::promise<QString> opened)
 {
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-        db.setDatabaseName(path);
-        QString problem = PrepareStoreDatabase(db);
+        QString problem;
+        QSqlDatabase db = AddStoreConnection(connectionName, path, problem);
+        if (problem.isEmpty())
+            problem = PrepareStoreDatabase(db);
         std::optional<TStoreWriter> writer;
         if (problem.isEmpty()) {
             writer.emplace(db);
             if (!writer->Problem().isEmpty())
-                problem =
-                    QStringLiteral("The game database %1 cannot be written: %2").arg(path, writer->Problem());
+                problem = QStringLiteral("The game database %1 cannot be written: %2")
+                              .arg(DatabaseForLog(path), writer->Problem());
         }
         const bool ready = problem.isEmpty();
         opened.set_value(std::move(problem));
@@ -89,21 +93,26 @@ void TGameStore::TWorker::Serve(const QSqlDatabase& db, TStoreWriter& writer)
 {
     for (;;) {
         std::vector<TBatch> group;
+        std::vector<std::function<void(const QSqlDatabase&)>> reads;
         std::promise<std::vector<TStoredGame>>* load = nullptr;
         bool stop = false;
         {
             std::unique_lock lock(mutex);
-            wake.wait(lock, [this] { return !queue.empty() || loadRequest || stopping; });
+            wake.wait(lock, [this] { return !queue.empty() || !jobs.empty() || loadRequest || stopping; });
             // Everything queued while the last commit reached the disk goes
             // into one transaction: one wait for the disk for all of them.
             group.swap(queue);
+            reads.swap(jobs);
             load = std::exchange(loadRequest, nullptr);
             stop = stopping;
         }
         if (!group.empty())
             Commit(writer, std::move(group));
+        // Reads come after the writes queued before them, so they see them.
+        for (const auto& read : reads)
+            read(db);
         if (load)
-            load->set_value(ReadStoredGames(db));
+            load->set_value(ReadStoredGames(db, std::nullopt));
         // Write queues nothing once stopping is set, so the group just
         // committed was the last.
         if (stop)
@@ -113,30 +122,23 @@ void TGameStore::TWorker::Serve(const QSqlDatabase& db, TStoreWriter& writer)
 
 void TGameStore::TWorker::Commit(TStoreWriter& writer, std::vector<TBatch> group)
 {
-    std::vector<TStoreWrite> all;
-    for (TBatch& batch : group)
-        std::move(batch.writes.begin(), batch.writes.end(), std::back_inserter(all));
-    bool ok = true;
-    if (!all.empty()) {
-        const QString error = writer.Commit(all);
-        ok = error.isEmpty();
-        if (ok) {
-            transactions += 1;
-            writes += static_cast<qint64>(all.size());
-        } else {
-            qWarning().noquote() << QStringLiteral("Game store: a transaction of %1 writes was rolled back, "
-                                                   "its %2 batch(es) reported failed: %3")
-                                        .arg(all.size())
-                                        .arg(group.size())
-                                        .arg(error);
-        }
+    std::vector<const std::vector<TStoreWrite>*> batches;
+    for (const TBatch& batch : group)
+        batches.push_back(&batch.writes);
+    const TStoreWriter::TResult result = writer.Commit(batches);
+    if (result.committed) {
+        transactions += 1;
+        writes += result.writes;
     }
+    if (!result.error.isEmpty())
+        qWarning().noquote() << QStringLiteral("Game store: %1").arg(result.error);
     // Queued calls from one thread to one object arrive in the order posted,
     // so the callbacks run in the order of their batches.
-    for (TBatch& batch : group) {
-        if (batch.committed)
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        if (group[i].done)
             QMetaObject::invokeMethod(
-                owner, [committed = std::move(batch.committed), ok] { committed(ok); }, Qt::QueuedConnection);
+                owner, [done = std::move(group[i].done), outcome = result.outcomes[i]] { done(outcome); },
+                Qt::QueuedConnection);
     }
 }
 
@@ -147,11 +149,13 @@ TGameStore::~TGameStore()
     Close();
 }
 
-TGameStore::TOpening TGameStore::Open(const QString& path)
+TGameStore::TOpening TGameStore::Open(const QString& database)
 {
     // The constructor is private, which make_unique cannot reach.
     std::unique_ptr<TGameStore> store(new TGameStore);
-    store->_worker = std::make_unique<TWorker>(store.get(), path);
+    store->_shared = IsPostgresUrl(database);
+    store->_database = database;
+    store->_worker = std::make_unique<TWorker>(store.get(), database);
     std::promise<QString> opened;
     std::future<QString> problem = opened.get_future();
     TWorker& worker = *store->_worker;
@@ -179,18 +183,74 @@ std::vector<TStoredGame> TGameStore::LoadGames()
 
 void TGameStore::Write(std::vector<TStoreWrite> writes, std::function<void(bool ok)> committed)
 {
+    Append(std::move(writes), [committed = std::move(committed)](TWriteOutcome outcome) {
+        if (committed)
+            committed(outcome == TWriteOutcome::Committed);
+    });
+}
+
+void TGameStore::Append(std::vector<TStoreWrite> writes, std::function<void(TWriteOutcome)> done)
+{
     TWorker& worker = *_worker;
     {
         const std::lock_guard lock(worker.mutex);
         if (!worker.stopping) {
-            worker.queue.push_back({std::move(writes), std::move(committed)});
+            worker.queue.push_back({std::move(writes), std::move(done)});
             worker.wake.notify_one();
             return;
         }
     }
     // Closed: no thread is left to write, and nothing may wait for one.
-    if (committed)
-        committed(false);
+    if (done)
+        done(TWriteOutcome::Failed);
+}
+
+template <typename TResult>
+void TGameStore::Ask(std::function<TResult(const QSqlDatabase&)> read, std::function<void(TResult)> done)
+{
+    TWorker& worker = *_worker;
+    {
+        const std::lock_guard lock(worker.mutex);
+        if (!worker.stopping) {
+            worker.jobs.push_back(
+                [this, read = std::move(read), done = std::move(done)](const QSqlDatabase& db) {
+                    QMetaObject::invokeMethod(
+                        this, [done, result = read(db)] { done(result); }, Qt::QueuedConnection);
+                });
+            worker.wake.notify_one();
+            return;
+        }
+    }
+    done(TResult{});
+}
+
+void TGameStore::LoadGame(const QString& code, std::function<void(std::optional<TStoredGame>)> done)
+{
+    Ask<std::optional<TStoredGame>>(
+        [code](const QSqlDatabase& db) -> std::optional<TStoredGame> {
+            std::vector<TStoredGame> games = ReadStoredGames(db, code);
+            if (games.empty())
+                return std::nullopt;
+            return std::move(games.front());
+        },
+        std::move(done));
+}
+
+void TGameStore::EventsAfter(const QString& code, qint64 after,
+                             std::function<void(std::vector<QJsonObject>)> done)
+{
+    Ask<std::vector<QJsonObject>>(
+        [code, after](const QSqlDatabase& db) { return ReadEventsAfter(db, code, after); }, std::move(done));
+}
+
+void TGameStore::LastEvents(std::function<void(QHash<QString, qint64>)> done)
+{
+    Ask<QHash<QString, qint64>>([](const QSqlDatabase& db) { return ReadLastEvents(db); }, std::move(done));
+}
+
+void TGameStore::DueGames(std::function<void(QStringList)> done)
+{
+    Ask<QStringList>([](const QSqlDatabase& db) { return ReadDueGames(db); }, std::move(done));
 }
 
 void TGameStore::Close()

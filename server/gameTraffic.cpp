@@ -13,11 +13,25 @@
 
 TGameRoom* TOnlineServer::Room(TClientConnection& connection, const QString& code)
 {
-    const auto room = _rooms.value(net::NormalGameCode(code));
-    if (!room)
-        Error(connection, QStringLiteral("no-game"),
-              QStringLiteral("there is no game %1 on this server").arg(code), code);
-    return room.get();
+    const QString normal = net::NormalGameCode(code);
+    const auto room = _rooms.value(normal);
+    if (room)
+        return room.get();
+    // Another process may have created it: read it, then handle the request again.
+    if (const std::function<void()> retry = Retry(); _store.Shared() && retry) {
+        QPointer<TClientConnection> asking(&connection);
+        LoadThen(normal, [this, retry, asking, code](bool found) {
+            if (found)
+                retry();
+            else if (TClientConnection::Reachable(asking))
+                Error(*asking, QStringLiteral("no-game"),
+                      QStringLiteral("there is no game %1 on this server").arg(code), code);
+        });
+        return nullptr;
+    }
+    Error(connection, QStringLiteral("no-game"),
+          QStringLiteral("there is no game %1 on this server").arg(code), code);
+    return nullptr;
 }
 
 QString TOnlineServer::NewCode()
@@ -39,28 +53,39 @@ void TOnlineServer::Commit(TGameRoom& room, TRoomChange change, QPointer<TClient
             then();
         return;
     }
-    for (const QJsonObject& event : change.events)
-        if (event.value(QStringLiteral("kind")).toString() == QLatin1String("ended"))
-            _log.Info(QStringLiteral("game %1 ended: %2")
-                          .arg(code, event.value(QStringLiteral("message")).toString()));
     std::vector<QJsonObject> events = std::move(change.events);
-    _store.Write(std::move(change.writes),
-                 [this, code, events = std::move(events), requester, then = std::move(then)](bool ok) {
-                     if (!ok) {
-                         _log.Problem(QStringLiteral("game %1: the database refused a write").arg(code));
-                         if (TClientConnection::Reachable(requester))
-                             Error(*requester, QStringLiteral("server"),
-                                   QStringLiteral("the server could not store this; try again later"), code);
-                         return;
-                     }
-                     for (const QJsonObject& event : events) {
-                         _committed[code] =
-                             std::max(_committed.value(code), event.value(QStringLiteral("seq")).toInteger());
-                         Broadcast(code, event);
-                     }
-                     if (then)
-                         then();
-                 });
+    // Any process may have to end or pause this game when its time comes.
+    if (_store.Shared() && !events.empty()) {
+        const std::optional<TMs> deadline = room.NextDeadline(Now());
+        change.writes.emplace_back(TGameDue{
+            code, deadline ? std::optional<qint64>(std::max<TMs>(0, *deadline - Now())) : std::nullopt});
+    }
+    _store.Append(std::move(change.writes), [this, code, events = std::move(events), requester,
+                                             then = std::move(then), retry = Retry()](TWriteOutcome outcome) {
+        if (outcome == TWriteOutcome::Conflict) {
+            // Another process stored its event first: read the game back and
+            // handle the request again on what really happened.
+            Resync(code, retry);
+            return;
+        }
+        if (outcome == TWriteOutcome::Failed) {
+            _log.Problem(QStringLiteral("game %1: the database refused a write").arg(code));
+            if (TClientConnection::Reachable(requester))
+                Error(*requester, QStringLiteral("server"),
+                      QStringLiteral("the server could not store this; try again later"), code);
+            return;
+        }
+        for (const QJsonObject& event : events) {
+            if (event.value(QStringLiteral("kind")).toString() == QLatin1String("ended"))
+                _log.Info(QStringLiteral("game %1 ended: %2")
+                              .arg(code, event.value(QStringLiteral("message")).toString()));
+            _committed[code] =
+                std::max(_committed.value(code), event.value(QStringLiteral("seq")).toInteger());
+            Broadcast(code, event);
+        }
+        if (then)
+            then();
+    });
 }
 
 void TOnlineServer::Broadcast(const QString& game, const QJsonObject& message)

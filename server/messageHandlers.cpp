@@ -146,6 +146,11 @@ void TOnlineServer::OnRejoin(TClientConnection& connection, const net::TRejoin& 
     const QByteArray hash = TokenHash(rejoin.token);
     const std::optional<net::TSeat> seat = room->SeatOfToken(hash);
     const bool host = room->IsHostToken(hash);
+    if (!seat && !host && _store.Shared() && Retry()) {
+        // The seat may have been taken on another process since this one read the game.
+        Resync(code, Retry());
+        return;
+    }
     if (!seat && !host) {
         Error(connection, QStringLiteral("bad-token"),
               QStringLiteral("that key opens no seat of game %1").arg(code), code);

@@ -42,7 +42,10 @@ int TOnlineServer::RestoreGames()
     for (const TStoredGame& stored : _store.LoadGames()) {
         TRoomChange recovery;
         QString problem;
-        std::unique_ptr<TGameRoom> room = TGameRoom::Restore(stored, Now(), recovery, problem);
+        // With other processes serving the same games, a start of this one
+        // pauses nothing: their players may be playing on.
+        std::unique_ptr<TGameRoom> room =
+            TGameRoom::Restore(stored, Now(), recovery, problem, !_store.Shared());
         if (!room) {
             _log.Problem(QStringLiteral("game %1 not restored: %2").arg(stored.game.code, problem));
             continue;
@@ -83,6 +86,8 @@ bool TOnlineServer::Listen(const TListenPlace& place, QString& problem)
         return false;
     }
     _pings.start();
+    if (_store.Shared())
+        StartSharing();
     return true;
 }
 
@@ -170,7 +175,7 @@ void TOnlineServer::Received(TClientConnection& connection, const QString& text)
             Error(connection, reading.errorCode, reading.problem);
         return;
     }
-    Handle(connection, *reading.message);
+    Dispatch(QPointer<TClientConnection>(&connection), *reading.message, 0);
 }
 
 void TOnlineServer::Error(TClientConnection& connection, const QString& code, const QString& text,

@@ -72,6 +72,23 @@ private:
     void OnCommand(TClientConnection& connection, const net::TCommand& command);
     void OnChat(TClientConnection& connection, const net::TChat& chat);
 
+    // One request handled, again when the game had to be read back first.
+    void Dispatch(QPointer<TClientConnection> connection, const net::TClientMessage& message, int attempt);
+
+    // Games other processes serve too (sharedGames.cpp).
+    void StartSharing();
+    /// Reads game `code` again from the database, brings this process's
+    /// members up to date, then runs `then`.
+    void Resync(const QString& code, std::function<void()> then);
+    /// Game `code` has events up to `seq` in the database: follow them.
+    void FollowStored(const QString& code, qint64 seq);
+    void FollowAll();
+    void Sweep();
+    /// Reads a game this process does not hold yet, then runs `then` (with it or without).
+    void LoadThen(const QString& code, std::function<void(bool found)> then);
+    /// The request being handled, to run again after its game was read back.
+    std::function<void()> Retry() const;
+
     // Games (gameTraffic.cpp).
     TGameRoom* Room(TClientConnection& connection, const QString& code);
     /// Stores what a game did, then sends its events to everyone in the game
@@ -102,4 +119,9 @@ private:
     /// Who is in each game: seat holders, the host and watchers.
     QHash<QString, QSet<TClientConnection*>> _members;
     QHash<QString, QList<QJsonObject>> _chat; ///< the last chat lines of each game
+    std::function<void()> _currentRequest;    ///< while a request is handled: runs it again
+    int _currentAttempt = 0;
+    QHash<QString, std::vector<std::function<void()>>> _resyncing; ///< games being read back, and who waits
+    QTimer _follow; ///< reads what other processes stored, in case a notice was missed
+    QTimer _sweep;  ///< ends or pauses games whose flag or pause is due, whoever serves them
 };

@@ -12,6 +12,7 @@
 #include <QVariant>
 #include <optional>
 
+#include "storeConnection.h"
 #include "storeSchema.h"
 
 namespace {
@@ -24,12 +25,17 @@ std::optional<QJsonObject> JsonObject(const QVariant& text)
     return document.object();
 }
 
-// Runs `sql` and hands each row to `row`; a failed query is logged and reads as no rows.
-template <typename TRow> void EachRow(const QSqlDatabase& db, const QString& sql, TRow row)
+// Runs `sql` with its values bound and hands each row to `row`; a failed
+// query is logged and reads as no rows.
+template <typename TRow>
+void EachRow(const QSqlDatabase& db, const QString& sql, const QVariantList& values, TRow row)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(sql)) {
+    bool ok = query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!ok || !query.exec()) {
         qWarning().noquote() << "Game store: reading failed:" << query.lastError().text();
         return;
     }
@@ -47,14 +53,19 @@ void Skipped(const QString& table, const QString& game, qint64 key)
 
 } // namespace
 
-std::vector<TStoredGame> ReadStoredGames(const QSqlDatabase& db)
+std::vector<TStoredGame> ReadStoredGames(const QSqlDatabase& db, const std::optional<QString>& only)
 {
+    // One game, or all: the same queries with or without a bound code.
+    const QString whereGame = only ? QStringLiteral(" WHERE code = ?") : QString();
+    const QString whereRows = only ? QStringLiteral(" WHERE game = ?") : QString();
+    const QVariantList values = only ? QVariantList{*only} : QVariantList{};
     std::vector<TStoredGame> games;
     QHash<QString, size_t> indexOf;
     EachRow(db,
-            QStringLiteral("SELECT code, settings, host_token_hash, created_at FROM games "
-                           "ORDER BY created_at, code"),
-            [&](const QSqlQuery& row) {
+            QStringLiteral("SELECT code, settings, host_token_hash, created_at FROM games%1 "
+                           "ORDER BY created_at, code")
+                .arg(whereGame),
+            values, [&](const QSqlQuery& row) {
                 const QString code = row.value(0).toString();
                 const std::optional<QJsonObject> settings = JsonObject(row.value(1));
                 if (!settings) {
@@ -71,8 +82,8 @@ std::vector<TStoredGame> ReadStoredGames(const QSqlDatabase& db)
         const auto found = indexOf.constFind(row.value(0).toString());
         return found == indexOf.cend() ? nullptr : &games[*found];
     };
-    EachRow(db, QStringLiteral("SELECT game, seq, body FROM events ORDER BY game, seq"),
-            [&](const QSqlQuery& row) {
+    EachRow(db, QStringLiteral("SELECT game, seq, body FROM events%1 ORDER BY game, seq").arg(whereRows),
+            values, [&](const QSqlQuery& row) {
                 TStoredGame* const game = gameOf(row);
                 const std::optional<QJsonObject> body = JsonObject(row.value(2));
                 if (game && body)
@@ -80,17 +91,19 @@ std::vector<TStoredGame> ReadStoredGames(const QSqlDatabase& db)
                 else if (game)
                     Skipped(QStringLiteral("event"), game->game.code, row.value(1).toLongLong());
             });
-    EachRow(db, QStringLiteral("SELECT game, seat, name, token_hash FROM seats ORDER BY game, seat"),
-            [&](const QSqlQuery& row) {
-                TStoredGame* const game = gameOf(row);
-                const int seat = row.value(1).toInt();
-                const QByteArray tokenHash = row.value(3).toByteArray();
-                if (game && seat >= 0 && seat < StoreSeatCount && !tokenHash.isEmpty())
-                    game->seats.push_back({game->game.code, seat, row.value(2).toString(), tokenHash});
-                else if (game)
-                    Skipped(QStringLiteral("seat"), game->game.code, seat);
-            });
-    EachRow(db, QStringLiteral("SELECT game, id, body FROM chat ORDER BY game, id"),
+    EachRow(
+        db,
+        QStringLiteral("SELECT game, seat, name, token_hash FROM seats%1 ORDER BY game, seat").arg(whereRows),
+        values, [&](const QSqlQuery& row) {
+            TStoredGame* const game = gameOf(row);
+            const int seat = row.value(1).toInt();
+            const QByteArray tokenHash = row.value(3).toByteArray();
+            if (game && seat >= 0 && seat < StoreSeatCount && !tokenHash.isEmpty())
+                game->seats.push_back({game->game.code, seat, row.value(2).toString(), tokenHash});
+            else if (game)
+                Skipped(QStringLiteral("seat"), game->game.code, seat);
+        });
+    EachRow(db, QStringLiteral("SELECT game, id, body FROM chat%1 ORDER BY game, id").arg(whereRows), values,
             [&](const QSqlQuery& row) {
                 TStoredGame* const game = gameOf(row);
                 const std::optional<QJsonObject> body = JsonObject(row.value(2));
@@ -100,4 +113,34 @@ std::vector<TStoredGame> ReadStoredGames(const QSqlDatabase& db)
                     Skipped(QStringLiteral("chat"), game->game.code, row.value(1).toLongLong());
             });
     return games;
+}
+
+std::vector<QJsonObject> ReadEventsAfter(const QSqlDatabase& db, const QString& code, qint64 after)
+{
+    std::vector<QJsonObject> events;
+    EachRow(db, QStringLiteral("SELECT seq, body FROM events WHERE game = ? AND seq > ? ORDER BY seq"),
+            {code, after}, [&](const QSqlQuery& row) {
+                const std::optional<QJsonObject> body = JsonObject(row.value(1));
+                if (body)
+                    events.push_back(*body);
+                else
+                    Skipped(QStringLiteral("event"), code, row.value(0).toLongLong());
+            });
+    return events;
+}
+
+QHash<QString, qint64> ReadLastEvents(const QSqlDatabase& db)
+{
+    QHash<QString, qint64> last;
+    EachRow(db, QStringLiteral("SELECT code, last_seq FROM games"), {},
+            [&](const QSqlQuery& row) { last.insert(row.value(0).toString(), row.value(1).toLongLong()); });
+    return last;
+}
+
+QStringList ReadDueGames(const QSqlDatabase& db)
+{
+    QStringList due;
+    EachRow(db, QStringLiteral("SELECT code FROM games WHERE due_at <= %1").arg(DatabaseNowSql(db)), {},
+            [&](const QSqlQuery& row) { due.append(row.value(0).toString()); });
+    return due;
 }

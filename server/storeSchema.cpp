@@ -40,6 +40,20 @@ std::vector<TMigration> Migrations()
                  "CREATE TABLE chat (game TEXT NOT NULL REFERENCES games (code) ON DELETE CASCADE, "
                  "id BIGINT NOT NULL CHECK (id > 0), body TEXT NOT NULL, PRIMARY KEY (game, id))"),
          }},
+        // Several processes may serve one database: a game's row holds its last
+        // event, so appending event n is a compare-and-set on that row (which
+        // locks it), its chat counter, and when its next flag or pause falls due
+        // on the database's clock, so any process can sweep for it.
+        {2,
+         {
+             QStringLiteral("ALTER TABLE games ADD COLUMN last_seq BIGINT NOT NULL DEFAULT 0"),
+             QStringLiteral("ALTER TABLE games ADD COLUMN chat_count BIGINT NOT NULL DEFAULT 0"),
+             QStringLiteral("ALTER TABLE games ADD COLUMN due_at BIGINT"),
+             QStringLiteral("UPDATE games SET last_seq = COALESCE((SELECT MAX(seq) FROM events WHERE "
+                            "events.game = games.code), 0), chat_count = COALESCE((SELECT MAX(id) FROM chat "
+                            "WHERE chat.game = games.code), 0)"),
+             QStringLiteral("CREATE INDEX games_due ON games (due_at)"),
+         }},
     };
 }
 

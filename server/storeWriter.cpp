@@ -8,6 +8,8 @@
 #include <utility>
 #include <variant>
 
+#include "storeConnection.h"
+
 namespace {
 
 QString JsonText(const QJsonObject& object)
@@ -20,10 +22,15 @@ QString Run(QSqlQuery& query)
     return query.exec() ? QString() : query.lastError().text();
 }
 
+// Marks an event whose number someone else stored first; not an SQL error.
+const QString ConflictMark = QStringLiteral("\\x01conflict");
+
 } // namespace
 
 TStoreWriter::TStoreWriter(const QSqlDatabase& db)
-    : _db(db), _insertGame(db), _insertEvent(db), _upsertSeat(db), _deleteSeat(db), _insertChat(db)
+    : _db(db), _insertGame(db), _insertEvent(db), _upsertSeat(db), _deleteSeat(db), _insertChat(db),
+      _advanceEvent(db), _countChat(db), _setDue(db), _notify(db),
+      _postgres(db.driverName() == QLatin1String("QPSQL"))
 {
     const std::pair<QSqlQuery*, QString> statements[] = {
         {&_insertGame, QStringLiteral("INSERT INTO games (code, settings, host_token_hash, created_at) "
@@ -34,6 +41,14 @@ TStoreWriter::TStoreWriter(const QSqlDatabase& db)
                                       "token_hash = excluded.token_hash")},
         {&_deleteSeat, QStringLiteral("DELETE FROM seats WHERE game = ? AND seat = ?")},
         {&_insertChat, QStringLiteral("INSERT INTO chat (game, id, body) VALUES (?, ?, ?)")},
+        // The compare-and-set that makes event n someone's alone: it locks the
+        // game's row, and a second writer finds last_seq moved on.
+        {&_advanceEvent, QStringLiteral("UPDATE games SET last_seq = ? WHERE code = ? AND last_seq = ?")},
+        {&_countChat,
+         QStringLiteral("UPDATE games SET chat_count = chat_count + 1 WHERE code = ? RETURNING chat_count")},
+        {&_setDue, QStringLiteral("UPDATE games SET due_at = %1 + ? WHERE code = ?").arg(DatabaseNowSql(db))},
+        {&_notify,
+         _postgres ? QStringLiteral("SELECT pg_notify('veltan_events', ?)") : QStringLiteral("SELECT ?")},
     };
     for (const auto& [query, sql] : statements) {
         if (!query->prepare(sql)) {
@@ -41,35 +56,78 @@ TStoreWriter::TStoreWriter(const QSqlDatabase& db)
             return;
         }
     }
-    QSqlQuery last(db);
-    last.setForwardOnly(true);
-    if (!last.exec(QStringLiteral("SELECT game, MAX(id) FROM chat GROUP BY game"))) {
-        _problem = last.lastError().text();
-        return;
-    }
-    while (last.next())
-        _lastChatId.insert(last.value(0).toString(), last.value(1).toLongLong());
 }
 
-QString TStoreWriter::Commit(const std::vector<TStoreWrite>& writes)
+bool TStoreWriter::Exec(const QString& sql)
 {
-    // A rolled-back chat line gives its number back, so numbers stay 1, 2, ...
-    const QHash<QString, qint64> lastChatIdBefore = _lastChatId;
-    if (!_db.transaction())
-        return _db.lastError().text();
-    QString error;
-    for (const TStoreWrite& write : writes) {
-        error = std::visit([this](const auto& one) { return Apply(one); }, write);
-        if (!error.isEmpty())
-            break;
+    QSqlQuery query(_db);
+    return query.exec(sql);
+}
+
+TStoreWriter::TResult TStoreWriter::Commit(const std::vector<const std::vector<TStoreWrite>*>& batches)
+{
+    TResult result;
+    result.outcomes.assign(batches.size(), TWriteOutcome::Failed);
+    if (!_db.transaction()) {
+        result.error = _db.lastError().text();
+        return result;
     }
-    if (error.isEmpty() && _db.commit())
-        return {};
-    if (error.isEmpty())
-        error = _db.lastError().text();
+    QHash<QString, qint64> lastWritten;
+    qint64 written = 0;
+    for (std::size_t i = 0; i < batches.size(); ++i) {
+        if (batches[i]->empty()) {
+            result.outcomes[i] = TWriteOutcome::Committed;
+            continue;
+        }
+        // Each batch on a savepoint of its own: one that cannot stay takes
+        // nothing of the others with it.
+        if (!Exec(QStringLiteral("SAVEPOINT batch"))) {
+            result.error = _db.lastError().text();
+            break;
+        }
+        _conflict = false;
+        _lastWritten.clear();
+        QString error;
+        for (const TStoreWrite& write : *batches[i]) {
+            error = std::visit([this](const auto& one) { return Apply(one); }, write);
+            if (!error.isEmpty())
+                break;
+        }
+        if (error.isEmpty()) {
+            Exec(QStringLiteral("RELEASE SAVEPOINT batch"));
+            result.outcomes[i] = TWriteOutcome::Committed;
+            written += static_cast<qint64>(batches[i]->size());
+            for (auto last = _lastWritten.cbegin(); last != _lastWritten.cend(); ++last)
+                lastWritten.insert(last.key(), last.value());
+        } else {
+            Exec(QStringLiteral("ROLLBACK TO SAVEPOINT batch"));
+            Exec(QStringLiteral("RELEASE SAVEPOINT batch"));
+            if (_conflict) {
+                result.outcomes[i] = TWriteOutcome::Conflict;
+            } else {
+                result.error =
+                    QStringLiteral("a batch of %1 writes was refused: %2").arg(batches[i]->size()).arg(error);
+            }
+        }
+    }
+    // Other processes hear of the new events when this commits, not before.
+    for (auto last = lastWritten.cbegin(); _postgres && last != lastWritten.cend(); ++last) {
+        _notify.bindValue(0, QStringLiteral("%1 %2").arg(last.key()).arg(last.value()));
+        Run(_notify);
+    }
+    if (_db.commit()) {
+        result.committed = true;
+        result.writes = written;
+        return result;
+    }
+    result.error = QStringLiteral("a transaction of %1 batches was rolled back: %2")
+                       .arg(batches.size())
+                       .arg(_db.lastError().text());
     _db.rollback();
-    _lastChatId = lastChatIdBefore;
-    return error;
+    for (TWriteOutcome& outcome : result.outcomes)
+        if (outcome == TWriteOutcome::Committed)
+            outcome = TWriteOutcome::Failed;
+    return result;
 }
 
 QString TStoreWriter::Apply(const TNewGame& game)
@@ -83,10 +141,22 @@ QString TStoreWriter::Apply(const TNewGame& game)
 
 QString TStoreWriter::Apply(const TNewEvent& event)
 {
+    _advanceEvent.bindValue(0, event.seq);
+    _advanceEvent.bindValue(1, event.game);
+    _advanceEvent.bindValue(2, event.seq - 1);
+    if (QString error = Run(_advanceEvent); !error.isEmpty())
+        return error;
+    if (_advanceEvent.numRowsAffected() != 1) {
+        _conflict = true;
+        return ConflictMark;
+    }
     _insertEvent.bindValue(0, event.game);
     _insertEvent.bindValue(1, event.seq);
     _insertEvent.bindValue(2, JsonText(event.body));
-    return Run(_insertEvent);
+    QString error = Run(_insertEvent);
+    if (error.isEmpty())
+        _lastWritten.insert(event.game, event.seq);
+    return error;
 }
 
 QString TStoreWriter::Apply(const TSeatHolder& holder)
@@ -105,12 +175,23 @@ QString TStoreWriter::Apply(const TSeatHolder& holder)
 
 QString TStoreWriter::Apply(const TNewChat& chat)
 {
-    const qint64 id = _lastChatId.value(chat.game) + 1;
+    // The game's own counter numbers its lines, whichever process writes them.
+    _countChat.bindValue(0, chat.game);
+    if (QString error = Run(_countChat); !error.isEmpty())
+        return error;
+    if (!_countChat.next())
+        return QStringLiteral("there is no game %1 to chat in").arg(chat.game);
+    const qint64 id = _countChat.value(0).toLongLong();
+    _countChat.finish();
     _insertChat.bindValue(0, chat.game);
     _insertChat.bindValue(1, id);
     _insertChat.bindValue(2, JsonText(chat.body));
-    QString error = Run(_insertChat);
-    if (error.isEmpty())
-        _lastChatId.insert(chat.game, id);
-    return error;
+    return Run(_insertChat);
+}
+
+QString TStoreWriter::Apply(const TGameDue& due)
+{
+    _setDue.bindValue(0, due.inMs ? QVariant(*due.inMs) : QVariant(QMetaType(QMetaType::LongLong)));
+    _setDue.bindValue(1, due.game);
+    return Run(_setDue);
 }

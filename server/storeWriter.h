@@ -20,15 +20,27 @@ public:
 
     /// Why this writer cannot write; empty when it can.
     const QString& Problem() const { return _problem; }
-    /// Applies `writes` in order in one transaction: all of them stay, or none
-    /// does and the database's error text is returned.
-    QString Commit(const std::vector<TStoreWrite>& writes);
+    /// How a group of batches ended: one outcome a batch, whether the
+    /// transaction was committed, the writes kept and what went wrong.
+    struct TResult {
+        std::vector<TWriteOutcome> outcomes;
+        bool committed = false;
+        qint64 writes = 0;
+        QString error; ///< empty when nothing failed
+    };
+    /// Applies the batches in order in one transaction, each within a savepoint
+    /// of its own: a batch whose event number is taken, or that the database
+    /// refuses, leaves nothing behind and the others stay.
+    TResult Commit(const std::vector<const std::vector<TStoreWrite>*>& batches);
 
 private:
     QString Apply(const TNewGame& game);
     QString Apply(const TNewEvent& event);
     QString Apply(const TSeatHolder& holder);
     QString Apply(const TNewChat& chat);
+    QString Apply(const TGameDue& due);
+    /// Runs one of the fixed statements that need no values.
+    bool Exec(const QString& sql);
 
     QSqlDatabase _db;
     QSqlQuery _insertGame;
@@ -36,8 +48,15 @@ private:
     QSqlQuery _upsertSeat;
     QSqlQuery _deleteSeat;
     QSqlQuery _insertChat;
-    // Chat lines are numbered per game in the order written; the last number
-    // given, so a line never has to ask the database for it.
-    QHash<QString, qint64> _lastChatId;
+    QSqlQuery _advanceEvent;
+    QSqlQuery _countChat;
+    QSqlQuery _setDue;
+    QSqlQuery _notify;
+    bool _postgres = false;
+    // Set by Apply(TNewEvent) when another writer had stored the event's number.
+    bool _conflict = false;
+    // The last event of each game in the batch being written, for the wake-up
+    // other processes get on commit.
+    QHash<QString, qint64> _lastWritten;
     QString _problem;
 };

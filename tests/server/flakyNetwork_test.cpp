@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include "botResults.h"
 #include "eventWait.h"
 #include "faultProxy.h"
 #include "protocolConversation.h"
@@ -45,29 +46,6 @@ const std::vector<TFlakyCase> FlakyCases = {
     {"ConnectionsThatBreakAfterFourKilobytes", 1, 1, 0, 0, 4'000},
     {"CutsOnASlowNetwork", 1, 2, 500, 3, 0, 15},
 };
-
-QStringList TeamSeats(const char* team, int players)
-{
-    QStringList arguments;
-    for (int player = 1; player <= players; ++player)
-        arguments << "--seat" << QStringLiteral("%1-%2").arg(QLatin1String(team)).arg(player);
-    return arguments;
-}
-
-struct TBotResult {
-    int moves = -1;
-    QString digest;
-};
-
-// "game K7MXQ4: white won (kings) after 57 moves, position 1a2b3c4d: White has won!"
-TBotResult ReadResultLine(const QString& output)
-{
-    static const QRegularExpression line(QStringLiteral("after (\\d+) moves, position ([0-9a-f]{8})"));
-    const QRegularExpressionMatch match = line.match(output);
-    if (!match.hasMatch())
-        return {};
-    return {match.captured(1).toInt(), match.captured(2)};
-}
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "refereeGame.h"
+#include "sharedDatabase.h"
 #include "startPositionCatalogue.h"
 
 void TServerTest::SetUp()
@@ -13,6 +14,13 @@ void TServerTest::SetUp()
         GTEST_SKIP() << "this build has no veltan-server";
     ASSERT_TRUE(folder_.isValid());
     server_ = std::make_unique<TServerProcess>(folder_.path());
+    // The same conversations hold on PostgreSQL, when the run has a cluster.
+    if (!PostgresUrl().isEmpty()) {
+        QString problem;
+        const QString database = FreshPostgresDatabase(problem);
+        ASSERT_FALSE(database.isEmpty()) << problem.toStdString();
+        server_->UseDatabase(database);
+    }
     ASSERT_TRUE(server_->Start()) << ServerLog();
 }
 

@@ -131,6 +131,8 @@ QUrl TServerProcess::Url() const
 
 QString TServerProcess::DatabasePath() const
 {
+    if (!database_.isEmpty())
+        return database_;
     return folder_ + "/db.sqlite";
 }
 

@@ -38,8 +38,10 @@ public:
     quint16 Port() const { return port_; }
     /// ws://127.0.0.1:PORT/veltan/1
     QUrl Url() const;
-    /// The database file every start of this server uses.
+    /// The database file every start of this server uses (or the database set by UseDatabase).
     QString DatabasePath() const;
+    /// Starts on `database` (a PostgreSQL URL, say) instead of a file in the folder.
+    void UseDatabase(const QString& database) { database_ = database; }
     /// Everything the server wrote to standard output and error, over all its starts.
     QString Log() const;
 
@@ -48,6 +50,7 @@ private:
     bool AwaitListening();
 
     QString folder_;
+    QString database_;
     quint16 port_ = 0;
     std::unique_ptr<QProcess> process_;
 };

@@ -1,0 +1,18 @@
+#pragma once
+// What the tests read from the bot program: its seats on the command line,
+// and the result line it prints at the end of a game.
+
+#include <QString>
+#include <QStringList>
+
+/// "--seat white-1 --seat white-2 ..." for the players of a team.
+QStringList TeamSeats(const char* team, int players);
+
+/// A bot's result: the moves of its game and the digest of its final board.
+struct TBotResult {
+    int moves = -1;
+    QString digest;
+};
+
+/// Reads "game K7MXQ4: white won (kings) after 57 moves, position 1a2b3c4d: ...".
+TBotResult ReadResultLine(const QString& output);
