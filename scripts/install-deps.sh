@@ -6,8 +6,13 @@
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-qt6-websockets-dev libqt6sql6-sqlite \
+qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql \
 libgtest-dev libgmock-dev googletest libbenchmark-dev fonts-dejavu-core fonts-freefont-ttf fontconfig"
+# With "postgres": a PostgreSQL server and pg_virtualenv, for the tests of
+# several server processes on one database (scripts/test-postgres.sh).
+if [ "${1:-}" = "postgres" ]; then
+    PACKAGES="$PACKAGES postgresql-15 postgresql-common"
+fi
 if [ "${1:-}" = "packaging" ]; then
     # dpkg-shlibdeps finds the package's dependencies; gio reads the MIME
     # database the way file managers do.

@@ -10,6 +10,7 @@
 #include "onlineServer.h"
 #include "processSetup.h"
 #include "serverOptions.h"
+#include "storeConnection.h"
 
 namespace {
 
@@ -35,15 +36,15 @@ int main(int argc, char* argv[])
     const TServerLog log(options->detail);
     log.Info(QStringLiteral("open files: up to %1").arg(RaiseOpenFileLimit()));
 
-    if (!QDir().mkpath(QFileInfo(options->database).absolutePath()))
+    if (!IsPostgresUrl(options->database) && !QDir().mkpath(QFileInfo(options->database).absolutePath()))
         return Fail(QStringLiteral("cannot make the folder of %1").arg(options->database));
     TGameStore::TOpening opening = TGameStore::Open(options->database);
     if (!opening.store)
-        return Fail(QStringLiteral("%1: %2").arg(options->database, opening.problem));
+        return Fail(opening.problem);
 
     TOnlineServer server(*opening.store, log);
     const int restored = server.RestoreGames();
-    log.Info(QStringLiteral("database %1: %2 games").arg(options->database).arg(restored));
+    log.Info(QStringLiteral("database %1: %2 games").arg(DatabaseForLog(options->database)).arg(restored));
     if (!server.Listen(options->listen, problem))
         return Fail(QStringLiteral("cannot listen on %1 port %2: %3")
                         .arg(options->listen.address.toString())

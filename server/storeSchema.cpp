@@ -99,6 +99,28 @@ QString SetUpSqlite(QSqlDatabase& db)
     return {};
 }
 
+// A session lock of PostgreSQL's, held while the schema is checked and migrated.
+class TMigrationTurn {
+public:
+    explicit TMigrationTurn(QSqlDatabase& db) : _db(db)
+    {
+        if (!IsSqlite(_db))
+            QSqlQuery(_db).exec(QStringLiteral("SELECT pg_advisory_lock(%1)").arg(MigrationLockKey));
+    }
+    ~TMigrationTurn()
+    {
+        if (!IsSqlite(_db))
+            QSqlQuery(_db).exec(QStringLiteral("SELECT pg_advisory_unlock(%1)").arg(MigrationLockKey));
+    }
+    TMigrationTurn(const TMigrationTurn&) = delete;
+    TMigrationTurn& operator=(const TMigrationTurn&) = delete;
+
+private:
+    // Any number the game's processes agree on: the default port.
+    static constexpr int MigrationLockKey = 7490;
+    QSqlDatabase& _db;
+};
+
 QString Migrate(QSqlDatabase& db, const TMigration& migration)
 {
     if (!db.transaction())
@@ -136,6 +158,9 @@ QString PrepareStoreDatabase(QSqlDatabase& db)
         if (QString problem = SetUpSqlite(db); !problem.isEmpty())
             return problem;
     }
+    // Processes starting together on one PostgreSQL database take turns at
+    // the migrations; the first brings the schema up to date, the others find it so.
+    const TMigrationTurn turn(db);
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral(
             "CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL PRIMARY KEY)")) ||

@@ -13,6 +13,7 @@
 #include "followedGame.h"
 #include "longGame.h"
 #include "serverProcess.h"
+#include "sharedDatabase.h"
 
 namespace {
 
@@ -28,6 +29,14 @@ double Percentile(std::vector<double> values, double share)
     return values[std::min(values.size() - 1, static_cast<std::size_t>(share * values.size()))];
 }
 
+// With VELTAN_TEST_POSTGRES set (pg_virtualenv), the same figures on a fresh PostgreSQL database.
+void UsePostgresWhenGiven(TServerProcess& server)
+{
+    QString problem;
+    if (!PostgresUrl().isEmpty())
+        server.UseDatabase(FreshPostgresDatabase(problem));
+}
+
 // A folder on the disk the database lives on in use (never a memory file system).
 QString DiskFolder()
 {
@@ -38,6 +47,7 @@ void MoveSeenByFourPlayersAndTenWatchers(benchmark::State& state)
 {
     QTemporaryDir folder(DiskFolder() + QStringLiteral("/server-bench-XXXXXX"));
     TServerProcess server(folder.path());
+    UsePostgresWhenGiven(server);
     if (!server.Start()) {
         state.SkipWithError("the server did not start");
         return;
@@ -79,6 +89,7 @@ void WatcherJoinsAGameOf4000Moves(benchmark::State& state)
 {
     QTemporaryDir folder(DiskFolder() + QStringLiteral("/server-bench-XXXXXX"));
     TServerProcess server(folder.path());
+    UsePostgresWhenGiven(server);
     const QString code = StoreLongGame(server.DatabasePath(), 4000);
     if (code.isEmpty() || !server.Start()) {
         state.SkipWithError("the long game could not be set up");
@@ -96,9 +107,11 @@ void WatcherJoinsAGameOf4000Moves(benchmark::State& state)
         state.SetIterationTime(clock.nsecsElapsed() / 1e9);
         if (!snapshot || snapshot->value(QStringLiteral("moves")).toArray().size() < 4000) {
             static std::string problem;
-            problem = snapshot ? "the snapshot holds " +
-                                     std::to_string(snapshot->value(QStringLiteral("moves")).toArray().size()) + " moves"
-                               : "no snapshot: " + server.Log().right(300).toStdString();
+            problem = snapshot
+                          ? "the snapshot holds " +
+                                std::to_string(snapshot->value(QStringLiteral("moves")).toArray().size()) +
+                                " moves"
+                          : "no snapshot: " + server.Log().right(300).toStdString();
             state.SkipWithError(problem.c_str());
             return;
         }
