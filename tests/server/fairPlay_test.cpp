@@ -18,6 +18,11 @@ struct TClockCase {
     TMs leftAfter; ///< White's time after the move
 };
 
+void PrintTo(const TClockCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ClockRules : public testing::TestWithParam<TClockCase> {};
 
 TEST_P(ClockRules, AMoveCostsItsTimeLessTheLagThenGainsTheIncrement)
@@ -72,6 +77,11 @@ struct TAbsenceCase {
     std::optional<TMs> gone;
     TAbsence verdict;
 };
+
+void PrintTo(const TAbsenceCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Absence : public testing::TestWithParam<TAbsenceCase> {};
 

@@ -59,6 +59,11 @@ struct TTurnCase {
     int moves;
 };
 
+void PrintTo(const TTurnCase& c, std::ostream* os)
+{
+    *os << c.players << " players, " << c.moves << " moves";
+}
+
 class SeatsAndTurns : public testing::TestWithParam<TTurnCase> {};
 
 TEST_P(SeatsAndTurns, EachPlayerMovesHisShareOfTheTeamTurnInOrder)

@@ -34,6 +34,11 @@ struct TSharedCase {
     TKill kill;
 };
 
+void PrintTo(const TSharedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SharedDatabase : public testing::Test {
 protected:
     void SetUp() override
