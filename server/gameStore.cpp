@@ -8,6 +8,8 @@
 #include <QDebug>
 #include <QMetaObject>
 #include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -24,6 +26,10 @@
 #include "storeWriter.h"
 
 namespace {
+
+// A lost database connection is tried again after these waits, doubling.
+constexpr int FirstReconnectWaitMs = 100;
+constexpr int LastReconnectWaitMs = 2'000;
 
 struct TBatch {
     std::vector<TStoreWrite> writes;
@@ -42,8 +48,14 @@ struct TGameStore::TWorker {
 
     // The worker thread: opens, reports how that went, then serves until Close.
     void Run(std::promise<QString> opened);
-    void Serve(const QSqlDatabase& db, TStoreWriter& writer);
-    void Commit(TStoreWriter& writer, std::vector<TBatch> group);
+    void Serve(QSqlDatabase& db, std::optional<TStoreWriter>& writer);
+    /// Commits the group and reports every batch; false (nothing reported)
+    /// when the connection is gone, so the group can be tried again.
+    bool Commit(TStoreWriter& writer, std::vector<TBatch>& group);
+    /// After a failure: true when the connection is alive or open again.
+    bool Reconnect(QSqlDatabase& db, std::optional<TStoreWriter>& writer);
+    /// Reports every batch of the group failed (the database stayed away at a stop).
+    void FailAll(std::vector<TBatch>& group);
 
     TGameStore* const owner;
     const QString path;
@@ -81,7 +93,7 @@ void TGameStore::TWorker::Run(std::promise<QString> opened)
         const bool ready = problem.isEmpty();
         opened.set_value(std::move(problem));
         if (ready)
-            Serve(db, *writer);
+            Serve(db, writer);
         // Every query goes before the connection is closed and removed.
         writer.reset();
         db.close();
@@ -89,7 +101,7 @@ void TGameStore::TWorker::Run(std::promise<QString> opened)
     QSqlDatabase::removeDatabase(connectionName);
 }
 
-void TGameStore::TWorker::Serve(const QSqlDatabase& db, TStoreWriter& writer)
+void TGameStore::TWorker::Serve(QSqlDatabase& db, std::optional<TStoreWriter>& writer)
 {
     for (;;) {
         std::vector<TBatch> group;
@@ -106,8 +118,20 @@ void TGameStore::TWorker::Serve(const QSqlDatabase& db, TStoreWriter& writer)
             load = std::exchange(loadRequest, nullptr);
             stop = stopping;
         }
-        if (!group.empty())
-            Commit(writer, std::move(group));
+        // A connection that died is opened again and the same writes tried
+        // once more: their callbacks wait, so nobody hears of a lost write.
+        for (int wait = FirstReconnectWaitMs; !group.empty() && !Commit(*writer, group);
+             wait = std::min(2 * wait, LastReconnectWaitMs)) {
+            if (Reconnect(db, writer))
+                continue;
+            std::unique_lock lock(mutex);
+            if (wake.wait_for(lock, std::chrono::milliseconds(wait), [this] { return stopping; }) &&
+                !Reconnect(db, writer)) {
+                lock.unlock();
+                FailAll(group);
+                break;
+            }
+        }
         // Reads come after the writes queued before them, so they see them.
         for (const auto& read : reads)
             read(db);
@@ -120,7 +144,33 @@ void TGameStore::TWorker::Serve(const QSqlDatabase& db, TStoreWriter& writer)
     }
 }
 
-void TGameStore::TWorker::Commit(TStoreWriter& writer, std::vector<TBatch> group)
+bool TGameStore::TWorker::Reconnect(QSqlDatabase& db, std::optional<TStoreWriter>& writer)
+{
+    {
+        QSqlQuery probe(db);
+        if (probe.exec(QStringLiteral("SELECT 1")))
+            return true;
+    }
+    writer.reset(); // its prepared statements belong to the old connection
+    db.close();
+    const bool open = db.open();
+    writer.emplace(db);
+    if (open && writer->Problem().isEmpty()) {
+        qWarning().noquote() << "Game store: the database connection was lost and is open again";
+        return true;
+    }
+    return false;
+}
+
+void TGameStore::TWorker::FailAll(std::vector<TBatch>& group)
+{
+    for (TBatch& batch : group)
+        if (batch.done)
+            QMetaObject::invokeMethod(
+                owner, [done = std::move(batch.done)] { done(TWriteOutcome::Failed); }, Qt::QueuedConnection);
+}
+
+bool TGameStore::TWorker::Commit(TStoreWriter& writer, std::vector<TBatch>& group)
 {
     std::vector<const std::vector<TStoreWrite>*> batches;
     for (const TBatch& batch : group)
@@ -132,6 +182,9 @@ void TGameStore::TWorker::Commit(TStoreWriter& writer, std::vector<TBatch> group
     }
     if (!result.error.isEmpty())
         qWarning().noquote() << QStringLiteral("Game store: %1").arg(result.error);
+    // A failure with the connection gone is no answer: the writes are tried again.
+    if (!result.committed && !writer.Alive())
+        return false;
     // Queued calls from one thread to one object arrive in the order posted,
     // so the callbacks run in the order of their batches.
     for (std::size_t i = 0; i < group.size(); ++i) {
@@ -140,6 +193,7 @@ void TGameStore::TWorker::Commit(TStoreWriter& writer, std::vector<TBatch> group
                 owner, [done = std::move(group[i].done), outcome = result.outcomes[i]] { done(outcome); },
                 Qt::QueuedConnection);
     }
+    return true;
 }
 
 TGameStore::TGameStore() = default;

@@ -70,6 +70,8 @@ void TOnlineServer::Commit(TGameRoom& room, TRoomChange change, QPointer<TClient
         }
         if (outcome == TWriteOutcome::Failed) {
             _log.Problem(QStringLiteral("game %1: the database refused a write").arg(code));
+            // What the game did in memory was not kept: it goes back to what is stored.
+            Resync(code, {});
             if (TClientConnection::Reachable(requester))
                 Error(*requester, QStringLiteral("server"),
                       QStringLiteral("the server could not store this; try again later"), code);

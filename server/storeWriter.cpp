@@ -58,6 +58,11 @@ TStoreWriter::TStoreWriter(const QSqlDatabase& db)
     }
 }
 
+bool TStoreWriter::Alive()
+{
+    return _problem.isEmpty() && Exec(QStringLiteral("SELECT 1"));
+}
+
 bool TStoreWriter::Exec(const QString& sql)
 {
     QSqlQuery query(_db);

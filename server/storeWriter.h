@@ -18,6 +18,8 @@ public:
     TStoreWriter(const TStoreWriter&) = delete;
     TStoreWriter& operator=(const TStoreWriter&) = delete;
 
+    /// True when the connection still answers (a failure was the data's, not the line's).
+    bool Alive();
     /// Why this writer cannot write; empty when it can.
     const QString& Problem() const { return _problem; }
     /// How a group of batches ended: one outcome a batch, whether the
