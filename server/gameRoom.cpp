@@ -285,12 +285,17 @@ TRoomChange TGameRoom::SetConnected(net::TSeat seat, bool connected, TMs now)
     const bool pausedForAbsence =
         _pauseReason == QLatin1String("absent") || _pauseReason == QLatin1String("restart");
     if (_state == TRoomState::Paused && pausedForAbsence && TeamPresent(true) && TeamPresent(false))
-        Emit({{QStringLiteral("kind"), QStringLiteral("resumed")},
-              {QStringLiteral("clocks"), ClocksJson(now)},
-              {QStringLiteral("running"), Team(_board->WhiteToMove())},
-              {QStringLiteral("toMove"), net::SeatName(BoardTurnSeat())}},
-             now, change);
+        Resume(now, change);
     return change;
+}
+
+void TGameRoom::Resume(TMs now, TRoomChange& change)
+{
+    Emit({{QStringLiteral("kind"), QStringLiteral("resumed")},
+          {QStringLiteral("clocks"), ClocksJson(now)},
+          {QStringLiteral("running"), Team(_board->WhiteToMove())},
+          {QStringLiteral("toMove"), net::SeatName(BoardTurnSeat())}},
+         now, change);
 }
 
 bool TGameRoom::TeamPresent(bool white) const

@@ -120,6 +120,8 @@ private:
     net::TSeat BoardTurnSeat() const;
     /// Ends the game if the kernel reached an ending with the last move.
     void EndIfOver(TMs now, TRoomChange& change);
+    /// The clock of the team to move runs again.
+    void Resume(TMs now, TRoomChange& change);
     void End(const QString& result, const QString& reason, const QString& message, TMs now,
              TRoomChange& change);
     bool TeamPresent(bool white) const;

@@ -218,11 +218,7 @@ TRoomChange TGameRoom::Command(net::TTeamCommand command, bool white, bool host,
         TRoomChange change =
             _askedContinue[us] ? TRoomChange{} : Asked(QStringLiteral("continue-asked"), white, now);
         if (_askedContinue[us] && _askedContinue[them])
-            Emit({{QStringLiteral("kind"), QStringLiteral("resumed")},
-                  {QStringLiteral("clocks"), ClocksJson(now)},
-                  {QStringLiteral("running"), Team(_board->WhiteToMove())},
-                  {QStringLiteral("toMove"), net::SeatName(BoardTurnSeat())}},
-                 now, change);
+            Resume(now, change);
         return change;
     }
     case TTeamCommand::Resign: {

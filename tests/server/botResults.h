@@ -5,6 +5,13 @@
 #include <QString>
 #include <QStringList>
 
+/// The bot program of this build; empty when the build has none.
+#ifdef VELTAN_NETBOT_PATH
+inline constexpr char NetbotPath[] = VELTAN_NETBOT_PATH;
+#else
+inline constexpr char NetbotPath[] = "";
+#endif
+
 /// "--seat white-1 --seat white-2 ..." for the players of a team.
 QStringList TeamSeats(const char* team, int players);
 

@@ -16,12 +16,6 @@
 
 namespace {
 
-#ifdef VELTAN_NETBOT_PATH
-const char NetbotPath[] = VELTAN_NETBOT_PATH;
-#else
-const char NetbotPath[] = "";
-#endif
-
 constexpr int GameWaitMs = 45'000;
 constexpr int CodeWaitMs = 10'000;
 

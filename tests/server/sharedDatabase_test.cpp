@@ -15,12 +15,6 @@
 
 namespace {
 
-#ifdef VELTAN_NETBOT_PATH
-const char NetbotPath[] = VELTAN_NETBOT_PATH;
-#else
-const char NetbotPath[] = "";
-#endif
-
 constexpr int CodeWaitMs = 10'000;
 constexpr int GameWaitMs = 60'000;
 // A minute on White's clock, the grace and a sweep, with room to spare.
