@@ -95,14 +95,16 @@ struct TReductions {
 };
 
 // The limits with a strength step's budget applied: the tighter of each.
-// A weakened search runs on one thread, so its step alone decides how well it plays.
+// A step below the strongest runs on one thread, so its budget alone decides
+// how well it plays, on any machine.
 TSearchLimits HeldBack(const TSearchLimits& limits)
 {
     if (limits.strength < 1 || limits.strength > StrengthSteps)
         return limits;
     const TStrengthStep step = StrengthStep(limits.strength);
     TSearchLimits held = limits;
-    held.threads = 1;
+    if (limits.strength < StrengthSteps)
+        held.threads = 1;
     held.maxDepth = std::min(held.maxDepth, step.maxDepth);
     if (step.maxNodes != 0)
         held.maxNodes = held.maxNodes == 0 ? step.maxNodes : std::min(held.maxNodes, step.maxNodes);
@@ -636,7 +638,7 @@ TCellMove TSearch::BlurredChoice(const std::vector<TCellMove>& moves, const std:
     // A move that failed low stood more than the blur below the best when it
     // was searched, so with any blur it stays below the best's blurred score.
     const TStrengthStep step = StrengthStep(strength_);
-    const std::uint64_t key = game_.Key();
+    const std::uint64_t key = DrawKey(game_);
     std::size_t chosen = 0;
     int chosenScore = -Infinity;
     for (std::size_t i = 0; i < moves.size(); ++i) {

@@ -31,8 +31,8 @@ struct TSearchLimits {
     /// search's move is the one played. One thread searches deterministically.
     int threads = 1;
     /// A strength step, 1 to StrengthSteps (searchStrength.h): its budget
-    /// tightens the limits above, it searches on one thread and chooses as
-    /// that step does. 0 searches at full strength.
+    /// tightens the limits above and it chooses as that step does; every step
+    /// below the strongest searches on one thread. 0 searches at full strength.
     int strength = 0;
     /// With a strength step, what it overlooks and how it blurs scores come
     /// from this and the position: the same seed plays the same moves.

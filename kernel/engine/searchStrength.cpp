@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engineGame.h"
 #include "zobrist.h"
 
 using namespace engine;
@@ -15,18 +16,18 @@ namespace {
 constexpr std::array<TStrengthStep, StrengthSteps> Steps = {{
     {1, 0, 300, 30},
     {1, 0, 150, 15},
-    {1, 0, 60, 5},
-    {2, 0, 40, 0},
-    {3, 20'000, 20, 0},
-    {64, 60'000, 0, 0},
+    {1, 0, 30, 0},
+    {2, 0, 120, 5},
+    {2, 0, 30, 0},
+    {64, 12'000, 0, 0},
     {64, 1'000'000, 0, 0},
 }};
 
 // Moves and positions mixed with the seed into one random number.
-std::uint64_t Draw(std::uint64_t seed, std::uint64_t positionKey, TCellMove move, std::uint64_t purpose)
+std::uint64_t Draw(std::uint64_t seed, std::uint64_t drawKey, TCellMove move, std::uint64_t purpose)
 {
     const std::uint64_t moveBits = (static_cast<std::uint64_t>(move.from) << 16) | move.to;
-    return MixKey(MixKey(seed ^ purpose) ^ positionKey ^ MixKey(moveBits));
+    return MixKey(MixKey(seed ^ purpose) ^ drawKey ^ MixKey(moveBits));
 }
 
 constexpr std::uint64_t UnseenDraw = 0x0B5E'12ED;
@@ -53,7 +54,7 @@ std::vector<TCellMove> SeenMoves(const TEngineGame& game, const std::vector<TCel
     const int unseen = StrengthStep(step).unseenPercent;
     if (unseen <= 0)
         return moves;
-    const std::uint64_t key = game.Key();
+    const std::uint64_t key = DrawKey(game);
     std::vector<TCellMove> seen;
     seen.reserve(moves.size());
     for (const TCellMove move : moves) {
@@ -66,9 +67,14 @@ std::vector<TCellMove> SeenMoves(const TEngineGame& game, const std::vector<TCel
     return seen;
 }
 
-int ScoreBlur(const TStrengthStep& step, std::uint64_t seed, std::uint64_t positionKey, TCellMove move)
+std::uint64_t DrawKey(const TEngineGame& game)
+{
+    return game.Key() ^ MixKey(static_cast<std::uint64_t>(game.MoveNumber()) + 1);
+}
+
+int ScoreBlur(const TStrengthStep& step, std::uint64_t seed, std::uint64_t drawKey, TCellMove move)
 {
     if (step.blur <= 0)
         return 0;
-    return static_cast<int>(Draw(seed, positionKey, move, BlurDraw) % static_cast<std::uint64_t>(step.blur + 1));
+    return static_cast<int>(Draw(seed, drawKey, move, BlurDraw) % static_cast<std::uint64_t>(step.blur + 1));
 }

@@ -3,13 +3,19 @@
 // game. A step holds the search back by a budget (depth and positions) and
 // by a beginner's way of choosing: some of the moves are not seen at all,
 // and the scores of the rest are blurred before the best is taken. The
-// blur and what goes unseen come from a seed and the position, so a step
-// plays the same move in the same position with the same seed.
+// blur and what goes unseen come from a seed, the position and the number
+// of moves made, so a step plays the same game again with the same seed,
+// but does not walk into the same repetition every time a position recurs.
 
 #include <cstdint>
 #include <vector>
 
-#include "engineGame.h"
+// Declared only: the window includes this header for the number of steps,
+// and the engine's game does not mix with its macros.
+namespace engine {
+class TEngineGame;
+struct TCellMove;
+} // namespace engine
 
 /// Strength steps, 1 (weakest) to StrengthSteps (the strongest); 0 is the
 /// full search, held back by nothing but the caller's limits.
@@ -27,10 +33,15 @@ struct TStrengthStep {
 TStrengthStep StrengthStep(int step);
 
 /// The moves a player at `step` sees, in their order: those not left out for
-/// this seed and position. At least one move stays whenever `moves` has one.
-std::vector<engine::TCellMove> SeenMoves(const engine::TEngineGame& game, const std::vector<engine::TCellMove>& moves,
-                                         int step, std::uint64_t seed);
+/// this seed and this moment of the game (DrawKey). At least one move stays
+/// whenever `moves` has one.
+std::vector<engine::TCellMove> SeenMoves(const engine::TEngineGame& game,
+                                         const std::vector<engine::TCellMove>& moves, int step,
+                                         std::uint64_t seed);
 
-/// The blur a step adds to a root move's score in this position: 0..blur
-/// centipawns, the same for the same seed, position and move.
-int ScoreBlur(const TStrengthStep& step, std::uint64_t seed, std::uint64_t positionKey, engine::TCellMove move);
+/// The position and the number of moves made, as one key for a step's draws.
+std::uint64_t DrawKey(const engine::TEngineGame& game);
+
+/// The blur a step adds to a root move's score: 0..blur centipawns, the
+/// same for the same seed, draw key (DrawKey) and move.
+int ScoreBlur(const TStrengthStep& step, std::uint64_t seed, std::uint64_t drawKey, engine::TCellMove move);
