@@ -13,7 +13,7 @@ constexpr std::size_t DefaultLevel = 2;
 
 // The steps' names, from the weakest.
 constexpr std::array<const char*, StrengthSteps> StepNames = {
-    "Beginner", "Novice", "Casual", "Club player", "Strong club player", "Expert", "Strongest",
+    "Beginner", "Novice", "Casual", "Improver", "Club player", "Strong club player", "Expert", "Strongest",
 };
 
 std::vector<TComputerLevel> MakeLevels()

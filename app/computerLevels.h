@@ -11,7 +11,7 @@
 /// thinks at full strength (the advanced levels).
 struct TComputerLevel {
     enum class TPace { Strength, MoveTime, Clock, Depth };
-    QString key;     ///< "strength1" .. "strength7", "0.5s", "2s", "10s", "clock", "depth1" .. "depth8"
+    QString key;     ///< "strength1" .. "strength8", "0.5s", "2s", "10s", "clock", "depth1" .. "depth8"
     QString caption; ///< the menu's words
     TPace pace = TPace::MoveTime;
     int amount = 0; ///< the step (Strength), milliseconds a move (MoveTime) or moves deep (Depth)

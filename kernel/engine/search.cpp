@@ -615,11 +615,13 @@ TEngineMove TSearch::IterativeDeepening(const TSearchLimits& limits, int firstDe
         result.depth = depth;
         if (blur > 0)
             blurred = BlurredChoice(rootMoves, scores);
+        // A step's report leads with the move it means to play, so what is
+        // shown while it thinks is what then appears on the board.
         if (report_)
             report_({depth, bestScore, nodes_,
                      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
                                                                            start),
-                     ExpectedLine(rootMoves.front(), depth)});
+                     ExpectedLine(blurred.value_or(rootMoves.front()), depth)});
         if (bestScore > WinBound || bestScore < -WinBound)
             break;
         // The time given is spent: an iteration cut short still plays a move

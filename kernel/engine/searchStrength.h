@@ -19,7 +19,7 @@ struct TCellMove;
 
 /// Strength steps, 1 (weakest) to StrengthSteps (the strongest); 0 is the
 /// full search, held back by nothing but the caller's limits.
-inline constexpr int StrengthSteps = 7;
+inline constexpr int StrengthSteps = 8;
 
 /// What a step allows the search.
 struct TStrengthStep {

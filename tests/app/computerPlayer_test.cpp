@@ -16,7 +16,6 @@ constexpr int AnswerDeadlineMs = 20'000;
 
 class ComputerPlayer : public TMainWindowTest {
 protected:
-
     /// Events are handled until `done` holds or the deadline passes.
     template <typename Done> bool WaitFor(Done done, int deadlineMs)
     {
@@ -52,7 +51,7 @@ TEST_F(ComputerPlayer, MenuChoicesReachTheBoardOnlyBetweenGames)
         {"Beginner", "Computer level", true, true, "strength1"},
         {"About 10 seconds a move", "Advanced", true, true, "10s"},
         {"Computer plays White", nullptr, false, true, "10s"},
-        {"Strongest", "Computer level", false, true, "strength7"},
+        {"Strongest", "Computer level", false, true, "strength8"},
         {"By the team's clock", "Advanced", false, true, "clock"},
         {"About 0.5 seconds a move", "Advanced", false, true, "0.5s"},
         {"Depth 8", "Advanced", false, true, "depth8"},

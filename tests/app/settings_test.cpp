@@ -224,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "Board/ShowLastMove", QStringLiteral("true")},
         BadSettingsCase{"UnknownLevel", "[General]\nVersion=1\n[Computer]\nLevel=depth99\n", "Computer/Level",
                         QStringLiteral("strength3")},
-        BadSettingsCase{"UnknownStep", "[General]\nVersion=1\n[Computer]\nLevel=strength8\n",
+        BadSettingsCase{"UnknownStep", "[General]\nVersion=1\n[Computer]\nLevel=strength9\n",
                         "Computer/Level", QStringLiteral("strength3")},
         BadSettingsCase{"UnknownPieceSet", "[General]\nVersion=1\n[Board]\nPieceSet=Gothic\n",
                         "Board/PieceSet", QStringLiteral("Fr80")},
