@@ -7,19 +7,21 @@
 
 #include "veltanbrdKernel.h"
 
-/// One level: how long the computer thinks about a move.
+/// One level: how well the computer plays (a strength step), or how long it
+/// thinks at full strength (the advanced levels).
 struct TComputerLevel {
-    enum class TPace { MoveTime, Clock, Depth };
-    QString key;     ///< "0.5s", "2s", "10s", "clock", "depth1" .. "depth8"
+    enum class TPace { Strength, MoveTime, Clock, Depth };
+    QString key;     ///< "strength1" .. "strength8", "0.5s", "2s", "10s", "clock", "depth1" .. "depth8"
     QString caption; ///< the menu's words
     TPace pace = TPace::MoveTime;
-    int amount = 0; ///< milliseconds a move (MoveTime) or moves deep (Depth)
+    int amount = 0; ///< the step (Strength), milliseconds a move (MoveTime) or moves deep (Depth)
 };
 
-/// Every level in menu order: the fixed times, the clock, the depths.
+/// Every level in menu order: the strength steps from the weakest, then the
+/// advanced ones: the fixed times, the clock, the depths.
 const std::vector<TComputerLevel>& ComputerLevels();
 
-/// The level a first start plays at: about two seconds a move.
+/// The level a first start plays at: a step a newcomer can beat with some care.
 const TComputerLevel& DefaultComputerLevel();
 
 /// The level the board is set to; the default when its settings match none.

@@ -1,8 +1,10 @@
 // The menu commands of the computer player: which teams it plays and how
-// long it thinks, chosen between games like the hidden radio group; and,
-// during play, "Move now" and "Suggest a move".
+// well, chosen between games like the hidden radio group; and, during play,
+// "Move now" and "Suggest a move".
 
 #include <QActionGroup>
+#include <QMenu>
+#include <QRandomGenerator>
 
 #include "VeltanGUI.h"
 #include "computerLevels.h"
@@ -26,16 +28,23 @@ void TFrmVeltanBrd::ConnectComputerMenu()
 
     auto* const levels = new QActionGroup(this);
     levels->setExclusive(true);
+    // The strength steps are what most people choose from; how long the full
+    // search thinks is for those who know what a depth is.
+    QMenu* const advanced = ui->MnuComputerLevel->addMenu(tr("Advanced"));
     for (const TComputerLevel& level : ComputerLevels()) {
+        const bool isStep = level.pace == TComputerLevel::TPace::Strength;
+        QMenu* const menu = isStep ? ui->MnuComputerLevel : advanced;
         // The fixed times, the clock and the depths each form a group of their own.
-        if (level.pace != TComputerLevel::TPace::MoveTime && level.amount <= 1)
-            ui->MnuComputerLevel->addSeparator();
-        QAction* const action = ui->MnuComputerLevel->addAction(level.caption);
+        if (!isStep && level.pace != TComputerLevel::TPace::MoveTime && level.amount <= 1)
+            menu->addSeparator();
+        QAction* const action = menu->addAction(level.caption);
         action->setCheckable(true);
         action->setData(level.key);
         levels->addAction(action);
     }
     connect(levels, &QActionGroup::triggered, this, &TFrmVeltanBrd::ComputerLevelChosen);
+    // A weak step makes other mistakes in every session, not the same ones each time.
+    VeltanBrd1->SetStrengthSeed(QRandomGenerator::global()->generate64());
     ConnectEngineMenu();
     UpdateComputerMenu();
 }
@@ -94,7 +103,8 @@ void TFrmVeltanBrd::UpdateComputerMenu()
     ui->MnuItemComputerWhite->setChecked(VeltanBrd1->ComputerPlaysWhite());
     ui->MnuItemComputerBlack->setChecked(VeltanBrd1->ComputerPlaysBlack());
     const QString level = CurrentComputerLevel(*VeltanBrd1).key;
-    for (QAction* const action : ui->MnuComputerLevel->actions()) {
+    // The levels of the Advanced submenu are the menu's children too.
+    for (QAction* const action : ui->MnuComputerLevel->findChildren<QAction*>()) {
         if (action->isCheckable()) {
             action->setEnabled(betweenGames);
             action->setChecked(action->data().toString() == level);

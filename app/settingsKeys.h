@@ -40,7 +40,7 @@ inline constexpr TIntSetting IncrementBlackSeconds{"Game/IncrementBlackSeconds",
 // The computer player.
 inline constexpr TBoolSetting ComputerWhite{"Computer/White", false};
 inline constexpr TBoolSetting ComputerBlack{"Computer/Black", false};
-inline constexpr TTextSetting ComputerLevel{"Computer/Level", "2s", IsComputerLevelKey};
+inline constexpr TTextSetting ComputerLevel{"Computer/Level", "strength3", IsComputerLevelKey};
 inline constexpr TTextSetting Engine{"Computer/Engine", BuiltInEngine, IsEngineChoice};
 
 // The window and the game files.

@@ -21,9 +21,23 @@ void TVeltanBrd::ComputerMoveFound()
 {
     // Called on the search thread: the move is made on the board's own
     // thread, in turn with the user's input. The call is dropped with the
-    // board if it goes away first.
+    // board if it goes away first. A weak step's move waits a moment, so it
+    // never appears the instant the user has moved; a move whose search was
+    // cancelled meanwhile is never played.
     QMetaObject::invokeMethod(
-        this, [this] { PlayComputerMove(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            const std::chrono::milliseconds wait = ComputerMoveWait();
+            if (wait.count() == 0) {
+                PlayComputerMove();
+                return;
+            }
+            QTimer::singleShot(wait, this, [this, search = SearchNumber()] {
+                if (SearchNumber() == search)
+                    PlayComputerMove();
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 void TVeltanBrd::CheckComputerTurn()

@@ -22,7 +22,10 @@ struct TSpinOption {
 inline constexpr TSpinOption ThreadsOption{"Threads", 1, 1, MaxSearchThreads};
 /// The transposition table, in megabytes.
 inline constexpr TSpinOption HashOption{"Hash", 16, 1, 4096};
-inline constexpr std::array<TSpinOption, 2> SpinOptions = {ThreadsOption, HashOption};
+/// A strength step of the search, 1 (a beginner) to 8 (the strongest step);
+/// 0 is the full search. A step below 8 searches on one thread whatever Threads says.
+inline constexpr TSpinOption StrengthOption{"Strength", 0, 0, 8};
+inline constexpr std::array<TSpinOption, 3> SpinOptions = {ThreadsOption, HashOption, StrengthOption};
 
 /// The `option name ... type spin default ... min ... max ...` line of an option.
 std::string OptionLine(const TSpinOption& option);

@@ -55,6 +55,11 @@ public:
     TEngineMove Find(const TSearchLimits& limits, const std::atomic<bool>& stop,
                      const TIterationListener& listener);
 
+    /// The strength step the following searches play at (0: full strength).
+    /// A search without steps (the reference engine's) plays at full strength.
+    void SetStrength(int step) { strength_ = step; }
+
 private:
     std::unique_ptr<TSearch> search_;
+    int strength_ = 0;
 };

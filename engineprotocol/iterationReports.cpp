@@ -2,7 +2,11 @@
 // the protocol passes that on. A program built on a search without such a
 // report puts its own Find in place of this file.
 
+#include "engineOptions.h"
 #include "engineSearch.h"
+#include "searchStrength.h"
+
+static_assert(StrengthOption.max == StrengthSteps, "the option offers every step of the search");
 
 TEngineMove TEngineSearch::Find(const TSearchLimits& limits, const std::atomic<bool>& stop,
                                 const TIterationListener& listener)
@@ -15,5 +19,7 @@ TEngineMove TEngineSearch::Find(const TSearchLimits& limits, const std::atomic<b
     } else {
         search_->SetProgressReport({});
     }
-    return search_->FindMove(limits, stop);
+    TSearchLimits stepped = limits;
+    stepped.strength = strength_;
+    return search_->FindMove(stepped, stop);
 }

@@ -202,6 +202,7 @@ void TProtocolSession::Go(const TWords& words)
     // The previous search has written its bestmove; its thread may still be ending.
     thread_.Wait();
     search_->SetGame(*game_, keepLearnt);
+    search_->SetStrength(options_.Value(StrengthOption));
     tableValid_ = true;
     tableRules_ = rules;
     thread_.Start(*search_, limits, reading.request.infinite);

@@ -7,6 +7,8 @@
 #include <thread>
 
 #include "engine/search.h"
+#include "engine/searchStrength.h"
+#include "engine/zobrist.h"
 #include "veltanbrdKernel.h"
 #include "veltanbrdThread.h"
 
@@ -112,7 +114,12 @@ void TVeltanBrdKernel::Think()
     const std::chrono::milliseconds quarter = std::max(std::chrono::milliseconds(1), remaining / 4);
     TSearchLimits limits;
     limits.threads = SearchThreads();
-    if (_ComputerUsesClock) {
+    if (_computerStrength != 0) {
+        // The step's budget decides; the search holds weak steps to one thread.
+        limits.strength = _computerStrength;
+        limits.seed = _strengthSeed;
+        limits.moveTime = quarter;
+    } else if (_ComputerUsesClock) {
         limits.moveTime = MoveTimeFor(remaining, increment, _MovesPerTeamTurn);
     } else if (_ComputerMoveTime > std::chrono::milliseconds(0)) {
         limits.moveTime = std::min(_ComputerMoveTime, quarter);
@@ -241,6 +248,28 @@ void TVeltanBrdKernel::ClearSuggestion()
 void TVeltanBrdKernel::SetComputerMoveTime(std::chrono::milliseconds value)
 {
     _ComputerMoveTime = std::max(std::chrono::milliseconds(0), value);
+}
+
+void TVeltanBrdKernel::SetComputerStrength(int step)
+{
+    _computerStrength = step >= 1 && step <= StrengthSteps ? step : 0;
+}
+
+std::chrono::milliseconds TVeltanBrdKernel::ComputerMoveWait() const
+{
+    using std::chrono::milliseconds;
+    if (_computerStrength == 0 || _computerStrength == StrengthSteps || _searchingSuggestion)
+        return milliseconds(0);
+    // One to two seconds, varying from move to move as a person's would.
+    constexpr milliseconds Least{1000};
+    constexpr std::uint64_t SpreadMs = 1000;
+    const milliseconds pause =
+        Least +
+        milliseconds(static_cast<long long>(engine::MixKey(_strengthSeed ^ _searchGeneration) % SpreadMs));
+    const auto elapsed =
+        std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - _searchStarted);
+    const milliseconds left = DaysToMilliseconds(_WhiteToMove ? _TimeLeftWhite : _TimeLeftBlack);
+    return std::clamp(pause - elapsed, milliseconds(0), left / 8);
 }
 
 void TVeltanBrdKernel::CancelThinking()

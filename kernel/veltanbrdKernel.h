@@ -324,6 +324,24 @@ public:
     std::chrono::milliseconds ComputerMoveTime() const { return _ComputerMoveTime; }
     /// Stores the time clamped to zero or more.
     void SetComputerMoveTime(std::chrono::milliseconds value);
+    /// The computer's strength step (1 to StrengthSteps, searchStrength.h):
+    /// its own budget decides the search, ComputerUsesClock and the move
+    /// time are not read, and it never spends more than a quarter of the
+    /// team's time. 0 (the default) is the full search at those levels.
+    int ComputerStrength() const { return _computerStrength; }
+    /// Stores the step, or 0 for one outside 1..StrengthSteps.
+    void SetComputerStrength(int step);
+    /// Seeds what a strength step overlooks and how it misjudges: the same
+    /// seed gives the same moves in the same positions.
+    void SetStrengthSeed(std::uint64_t seed) { _strengthSeed = seed; }
+    /// How much longer the computer's found move should wait before it is
+    /// played, so that a weak step does not answer the instant the user has
+    /// moved: a second or two from the search's start, never more than an
+    /// eighth of the team's time left; zero at full strength and the strongest step.
+    std::chrono::milliseconds ComputerMoveWait() const;
+    /// Changes whenever a search starts or is cancelled: a move waiting to be
+    /// played belongs to the search of the number read when it was found.
+    std::uint64_t SearchNumber() const { return _searchGeneration; }
     /// True when the computer plays the side to move.
     bool ComputerToMove() const { return _WhiteToMove ? _ComputerPlaysWhite : _ComputerPlaysBlack; }
     /// True while the computer's search for its own move runs or its move
@@ -499,6 +517,8 @@ private:
     bool _hostPlaysComputer = false;
     bool _ComputerUsesClock = true;
     std::chrono::milliseconds _ComputerMoveTime{0};
+    int _computerStrength = 0;
+    std::uint64_t _strengthSeed = 0;
     // The search in flight looks for a suggestion, not for the computer's move.
     bool _searchingSuggestion = false;
     Square _suggestedFrom = SqrNone;

@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "evaluation.h"
 #include "placementValues.h"
+#include "searchStrength.h"
 #include "zobrist.h"
 
 using namespace engine;
@@ -91,6 +93,23 @@ struct TReductions {
         }
     }
 };
+
+// The limits with a strength step's budget applied: the tighter of each.
+// A step below the strongest runs on one thread, so its budget alone decides
+// how well it plays, on any machine.
+TSearchLimits HeldBack(const TSearchLimits& limits)
+{
+    if (limits.strength < 1 || limits.strength > StrengthSteps)
+        return limits;
+    const TStrengthStep step = StrengthStep(limits.strength);
+    TSearchLimits held = limits;
+    if (limits.strength < StrengthSteps)
+        held.threads = 1;
+    held.maxDepth = std::min(held.maxDepth, step.maxDepth);
+    if (step.maxNodes != 0)
+        held.maxNodes = held.maxNodes == 0 ? step.maxNodes : std::min(held.maxNodes, step.maxNodes);
+    return held;
+}
 
 int Reduction(int depth, int searched)
 {
@@ -463,8 +482,9 @@ int TSearch::Quiesce(int alpha, int beta, int ply)
     return best;
 }
 
-TEngineMove TSearch::FindMove(const TSearchLimits& limits, const std::atomic<bool>& stop)
+TEngineMove TSearch::FindMove(const TSearchLimits& asked, const std::atomic<bool>& stop)
 {
+    const TSearchLimits limits = HeldBack(asked);
     const auto start = std::chrono::steady_clock::now();
     StartSearch(limits, stop, start);
     StartHelpers(limits);
@@ -515,6 +535,8 @@ void TSearch::StartSearch(const TSearchLimits& limits, const std::atomic<bool>& 
     nodes_ = 0;
     nextPoll_ = 0;
     maxNodes_ = limits.maxNodes;
+    strength_ = limits.strength < 1 || limits.strength > StrengthSteps ? 0 : limits.strength;
+    seed_ = limits.seed;
     hasDeadline_ = limits.moveTime.count() > 0;
     deadline_ = start + limits.moveTime;
     for (auto& killers : killers_)
@@ -529,6 +551,8 @@ TEngineMove TSearch::IterativeDeepening(const TSearchLimits& limits, int firstDe
     std::vector<TCellMove> rootMoves;
     if (game_.MoveNumber() < MaxHistoryMoves)
         game_.GenerateMoves(rootMoves);
+    if (strength_ != 0)
+        rootMoves = SeenMoves(game_, rootMoves, strength_, seed_);
     if (rootMoves.empty())
         return result;
     // Captures first in the first iteration; later the best so far leads.
@@ -539,6 +563,12 @@ TEngineMove TSearch::IterativeDeepening(const TSearchLimits& limits, int firstDe
 
     const int side = game_.SideToMove();
     const int maxDepth = std::clamp(limits.maxDepth, 1, MaxPly - 1);
+    // A step that blurs scores needs the score of every move that could come
+    // out best after the blur: those within the blur of the best so far are
+    // searched with a window that far below it.
+    const int blur = StrengthStep(strength_).blur;
+    std::vector<int> scores(rootMoves.size(), -Infinity);
+    std::optional<TCellMove> blurred;
     for (int depth = std::min(firstDepth, maxDepth); depth <= maxDepth && !ShouldStop(); ++depth) {
         int alpha = -Infinity;
         std::size_t bestIndex = rootMoves.size();
@@ -552,17 +582,19 @@ TEngineMove TSearch::IterativeDeepening(const TSearchLimits& limits, int firstDe
                 score = WinScore - 1;
             } else {
                 const bool sameTeam = game_.SideToMove() == side;
+                const int floor = alpha - blur;
                 if (i == 0) {
                     score = Child(sameTeam, depth - 1, -Infinity, Infinity, 1);
                 } else {
-                    score = Child(sameTeam, depth - 1, alpha, alpha + 1, 1);
-                    if (score > alpha)
-                        score = Child(sameTeam, depth - 1, alpha, Infinity, 1);
+                    score = Child(sameTeam, depth - 1, floor, floor + 1, 1);
+                    if (score > floor)
+                        score = Child(sameTeam, depth - 1, floor, Infinity, 1);
                 }
             }
             game_.UnmakeMove(undo);
             if (stopped_)
                 break;
+            scores[i] = score;
             if (score > bestScore) {
                 bestScore = score;
                 bestIndex = i;
@@ -572,24 +604,51 @@ TEngineMove TSearch::IterativeDeepening(const TSearchLimits& limits, int firstDe
         if (bestIndex == rootMoves.size())
             break;
         // A move found best in an unfinished iteration has beaten the previous best there.
-        std::rotate(rootMoves.begin(), rootMoves.begin() + static_cast<std::ptrdiff_t>(bestIndex),
-                    rootMoves.begin() + static_cast<std::ptrdiff_t>(bestIndex) + 1);
+        const auto best = static_cast<std::ptrdiff_t>(bestIndex);
+        std::rotate(rootMoves.begin(), rootMoves.begin() + best, rootMoves.begin() + best + 1);
+        std::rotate(scores.begin(), scores.begin() + best, scores.begin() + best + 1);
         result.from = SquareAtCell(rootMoves.front().from);
         result.to = SquareAtCell(rootMoves.front().to);
         result.score = bestScore;
         if (stopped_)
             break;
         result.depth = depth;
+        if (blur > 0)
+            blurred = BlurredChoice(rootMoves, scores);
+        // A step's report leads with the move it means to play, so what is
+        // shown while it thinks is what then appears on the board.
         if (report_)
             report_({depth, bestScore, nodes_,
                      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
                                                                            start),
-                     ExpectedLine(rootMoves.front(), depth)});
+                     ExpectedLine(blurred.value_or(rootMoves.front()), depth)});
         if (bestScore > WinBound || bestScore < -WinBound)
             break;
         // The time given is spent: an iteration cut short still plays a move
         // that beat the best so far, and the first moves it tries are the best.
     }
+    if (blurred) {
+        result.from = SquareAtCell(blurred->from);
+        result.to = SquareAtCell(blurred->to);
+    }
     result.nodes = nodes_;
     return result;
+}
+
+TCellMove TSearch::BlurredChoice(const std::vector<TCellMove>& moves, const std::vector<int>& scores) const
+{
+    // A move that failed low stood more than the blur below the best when it
+    // was searched, so with any blur it stays below the best's blurred score.
+    const TStrengthStep step = StrengthStep(strength_);
+    const std::uint64_t key = DrawKey(game_);
+    std::size_t chosen = 0;
+    int chosenScore = -Infinity;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const int blurred = scores[i] + ScoreBlur(step, seed_, key, moves[i]);
+        if (blurred > chosenScore) {
+            chosenScore = blurred;
+            chosen = i;
+        }
+    }
+    return moves[chosen];
 }

@@ -30,6 +30,13 @@ struct TSearchLimits {
     /// same position beside the main search and share its table; the main
     /// search's move is the one played. One thread searches deterministically.
     int threads = 1;
+    /// A strength step, 1 to StrengthSteps (searchStrength.h): its budget
+    /// tightens the limits above and it chooses as that step does; every step
+    /// below the strongest searches on one thread. 0 searches at full strength.
+    int strength = 0;
+    /// With a strength step, what it overlooks and how it blurs scores come
+    /// from this and the position: the same seed plays the same moves.
+    std::uint64_t seed = 0;
 };
 
 /// The most threads a search uses.
@@ -135,6 +142,9 @@ private:
                      std::chrono::steady_clock::time_point start);
     TEngineMove IterativeDeepening(const TSearchLimits& limits, int firstDepth,
                                    std::chrono::steady_clock::time_point start);
+    // The move a strength step that blurs scores plays, from the root's scores of one iteration.
+    engine::TCellMove BlurredChoice(const std::vector<engine::TCellMove>& moves,
+                                    const std::vector<int>& scores) const;
     void StartHelpers(const TSearchLimits& limits);
     std::uint64_t StopHelpers();
     int CachedEvaluation();
@@ -163,6 +173,8 @@ private:
     std::chrono::steady_clock::time_point deadline_{};
     bool hasDeadline_ = false;
     std::uint64_t maxNodes_ = 0;
+    int strength_ = 0;
+    std::uint64_t seed_ = 0;
     std::uint64_t nodes_ = 0;
     std::uint64_t nextPoll_ = 0;
     bool stopped_ = false;

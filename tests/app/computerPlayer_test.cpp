@@ -16,7 +16,6 @@ constexpr int AnswerDeadlineMs = 20'000;
 
 class ComputerPlayer : public TMainWindowTest {
 protected:
-
     /// Events are handled until `done` holds or the deadline passes.
     template <typename Done> bool WaitFor(Done done, int deadlineMs)
     {
@@ -41,22 +40,30 @@ TEST_F(ComputerPlayer, MenuChoicesReachTheBoardOnlyBetweenGames)
 {
     struct Row {
         const char* command;
+        const char* menu; // the submenu that holds a level
         bool white, black;
         const char* level; // the key of the level in force afterwards
     };
     const Row rows[] = {
-        {"Computer plays White", true, false, "2s"}, // the default level
-        {"Computer plays Black", true, true, "2s"},
-        {"Depth 3", true, true, "depth3"},
-        {"About 10 seconds a move", true, true, "10s"},
-        {"Computer plays White", false, true, "10s"},
-        {"By the team's clock", false, true, "clock"},
-        {"About 0.5 seconds a move", false, true, "0.5s"},
-        {"Depth 8", false, true, "depth8"},
+        {"Computer plays White", nullptr, true, false, "strength3"}, // the default level
+        {"Computer plays Black", nullptr, true, true, "strength3"},
+        {"Depth 3", "Advanced", true, true, "depth3"},
+        {"Beginner", "Computer level", true, true, "strength1"},
+        {"About 10 seconds a move", "Advanced", true, true, "10s"},
+        {"Computer plays White", nullptr, false, true, "10s"},
+        {"Strongest", "Computer level", false, true, "strength8"},
+        {"By the team's clock", "Advanced", false, true, "clock"},
+        {"About 0.5 seconds a move", "Advanced", false, true, "0.5s"},
+        {"Depth 8", "Advanced", false, true, "depth8"},
     };
     for (const Row& row : rows) {
         QAction& action = Action(QString::fromLatin1(row.command));
         ASSERT_TRUE(action.isEnabled()) << row.command;
+        if (row.menu != nullptr) {
+            const auto* const menu = qobject_cast<const QMenu*>(action.parent());
+            ASSERT_NE(menu, nullptr) << row.command;
+            EXPECT_EQ(menu->title().toStdString(), row.menu) << row.command;
+        }
         action.trigger();
         EXPECT_EQ(Board().ComputerPlaysWhite(), row.white) << row.command;
         EXPECT_EQ(Board().ComputerPlaysBlack(), row.black) << row.command;
@@ -64,8 +71,11 @@ TEST_F(ComputerPlayer, MenuChoicesReachTheBoardOnlyBetweenGames)
         EXPECT_EQ(Action(QStringLiteral("Computer plays White")).isChecked(), row.white);
         EXPECT_EQ(Action(QStringLiteral("Computer plays Black")).isChecked(), row.black);
     }
-    // The levels' board settings: a fixed time, the clock, a depth.
+    // The levels' board settings: a strength step, a fixed time, the clock, a depth.
+    ASSERT_TRUE(ApplyComputerLevel(Board(), QStringLiteral("strength2")));
+    EXPECT_EQ(Board().ComputerStrength(), 2);
     ASSERT_TRUE(ApplyComputerLevel(Board(), QStringLiteral("0.5s")));
+    EXPECT_EQ(Board().ComputerStrength(), 0);
     EXPECT_EQ(Board().ComputerMoveTime(), std::chrono::milliseconds(500));
     EXPECT_FALSE(Board().ComputerUsesClock());
     ASSERT_TRUE(ApplyComputerLevel(Board(), QStringLiteral("depth5")));
@@ -125,20 +135,26 @@ TEST_F(ComputerPlayer, SuggestAMoveMarksItAndNeverMovesAPiece)
 
 TEST_F(ComputerPlayer, AnswersTheHumansMove)
 {
-    SmallGame();
-    Action(QStringLiteral("Computer plays Black")).trigger();
-    Action(QStringLiteral("Depth 2")).trigger();
-    PressCtrl(Qt::Key_S);
-    ASSERT_FALSE(Board().Thinking()) << "White, the human, is to move";
+    // A weak step's answer waits a moment on a timer, a full search's comes when found.
+    for (const char* level : {"Depth 2", "Beginner"}) {
+        if (!Board().GameEnded())
+            PressCtrl(Qt::Key_S);
+        SmallGame();
+        if (!Board().ComputerPlaysBlack())
+            Action(QStringLiteral("Computer plays Black")).trigger();
+        Action(QString::fromLatin1(level)).trigger();
+        PressCtrl(Qt::Key_S);
+        ASSERT_FALSE(Board().Thinking()) << "White, the human, is to move";
 
-    Drag(G02, G03);
-    ASSERT_EQ(Board().LastMove, 1);
-    ASSERT_TRUE(WaitFor([&] { return Board().LastMove == 2; }, AnswerDeadlineMs));
-    EXPECT_TRUE(Board().WhiteToMove());
-    EXPECT_FALSE(Board().Thinking());
-    EXPECT_TRUE(Window().ClockRunning());
-    std::string why;
-    EXPECT_TRUE(Board().CheckConsistency(why)) << why;
+        Drag(G02, G03);
+        ASSERT_EQ(Board().LastMove, 1) << level;
+        ASSERT_TRUE(WaitFor([&] { return Board().LastMove == 2; }, AnswerDeadlineMs)) << level;
+        EXPECT_TRUE(Board().WhiteToMove()) << level;
+        EXPECT_FALSE(Board().Thinking()) << level;
+        EXPECT_TRUE(Window().ClockRunning()) << level;
+        std::string why;
+        EXPECT_TRUE(Board().CheckConsistency(why)) << level << ": " << why;
+    }
 }
 
 TEST_F(ComputerPlayer, ComputerAgainstComputerPlaysAGameToItsEnd)

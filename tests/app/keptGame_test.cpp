@@ -37,7 +37,7 @@ TEST_F(KeptGame, IsWrittenAfterAMoveAndRestoredStoppedAtTheNextStart)
     ASSERT_TRUE(KeptExists());
     Window().StartStop();
     Board().SetComputerPlaysBlack(true);
-    ApplyComputerLevel(Board(), QStringLiteral("depth2"));
+    ApplyComputerLevel(Board(), QStringLiteral("strength2"));
     const std::vector<MoveInfo> records(Board().MoveList.begin(), Board().MoveList.begin() + 4);
     const double white = Board().TimeLeftWhite(), black = Board().TimeLeftBlack();
     const bool whiteToMove = Board().WhiteToMove();
@@ -55,7 +55,7 @@ TEST_F(KeptGame, IsWrittenAfterAMoveAndRestoredStoppedAtTheNextStart)
     EXPECT_NEAR(Board().TimeLeftBlack(), black, 1e-8);
     EXPECT_TRUE(Board().ComputerPlaysBlack());
     EXPECT_FALSE(Board().ComputerPlaysWhite());
-    EXPECT_EQ(CurrentComputerLevel(Board()).key, QStringLiteral("depth2"));
+    EXPECT_EQ(CurrentComputerLevel(Board()).key, QStringLiteral("strength2"));
     EXPECT_TRUE(Board().GameEnded());
     EXPECT_FALSE(Window().ClockRunning());
     EXPECT_TRUE(Status().endsWith(QStringLiteral("(Game stopped)")));

@@ -35,7 +35,7 @@ TEST_F(LastingSettings, AFirstStartHasTheDefaults)
     EXPECT_FALSE(Board().WhiteOnTop());
     EXPECT_TRUE(Board().ShowLastMove());
     EXPECT_FALSE(Board().ComputerPlaysWhite());
-    EXPECT_EQ(CurrentComputerLevel(Board()).key, QStringLiteral("2s"));
+    EXPECT_EQ(CurrentComputerLevel(Board()).key, QStringLiteral("strength3"));
     EXPECT_EQ(Board().MovesPerTeamTurn(), 4);
     EXPECT_EQ(Board().StartPositionType(), SPClassic);
 }
@@ -46,18 +46,20 @@ TEST_F(LastingSettings, WhatTheMenusChangeTheNextStartKeeps)
     Trigger("MnuItemWhiteOnTop");
     Trigger("MnuItemShowLastMove");
     Trigger("MnuItemComputerBlack");
-    for (QAction* const level : Window().findChildren<QAction*>())
-        if (level->isCheckable() && level->text() == QStringLiteral("Depth 3"))
-            level->trigger();
     Window().SetGameFileFolder(QStringLiteral("/games/kept"));
-
-    Reopen();
+    // A strength step and a level of the Advanced submenu, as kept before the steps came.
+    for (const auto& [caption, key] : {std::pair{"Beginner", "strength1"}, std::pair{"Depth 3", "depth3"}}) {
+        for (QAction* const level : Window().findChildren<QAction*>())
+            if (level->isCheckable() && level->text() == QString::fromLatin1(caption))
+                level->trigger();
+        Reopen();
+        EXPECT_EQ(CurrentComputerLevel(Board()).key, QString::fromLatin1(key)) << caption;
+    }
     EXPECT_FALSE(Board().DisplayCoords().Empty());
     EXPECT_TRUE(Board().WhiteOnTop());
     EXPECT_FALSE(Board().ShowLastMove());
     EXPECT_TRUE(Board().ComputerPlaysBlack());
     EXPECT_FALSE(Board().ComputerPlaysWhite());
-    EXPECT_EQ(CurrentComputerLevel(Board()).key, QStringLiteral("depth3"));
     EXPECT_EQ(Window().GameFileFolder(), QStringLiteral("/games/kept"));
 }
 
@@ -221,7 +223,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadSettingsCase{"NeitherTrueNorFalse", "[General]\nVersion=1\n[Board]\nShowLastMove=maybe\n",
                         "Board/ShowLastMove", QStringLiteral("true")},
         BadSettingsCase{"UnknownLevel", "[General]\nVersion=1\n[Computer]\nLevel=depth99\n", "Computer/Level",
-                        QStringLiteral("2s")},
+                        QStringLiteral("strength3")},
+        BadSettingsCase{"UnknownStep", "[General]\nVersion=1\n[Computer]\nLevel=strength9\n",
+                        "Computer/Level", QStringLiteral("strength3")},
         BadSettingsCase{"UnknownPieceSet", "[General]\nVersion=1\n[Board]\nPieceSet=Gothic\n",
                         "Board/PieceSet", QStringLiteral("Fr80")},
         BadSettingsCase{"RelativeFolder", "[General]\nVersion=1\n[Files]\nGameFileFolder=games\n",

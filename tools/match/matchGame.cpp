@@ -34,6 +34,7 @@ public:
         if (options_.depth > 0)
             limits.maxDepth = options_.depth;
         limits.maxNodes = options_.nodes;
+        limits.strength = options_.strength;
         const std::atomic<bool> stop{false};
         return search_->FindMove(limits, stop);
     }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "searchStrength.h"
 #include "veltanbrdKernel.h"
 
 namespace {
@@ -95,6 +96,10 @@ const std::map<std::string, TSetter>& Setters()
          [](const std::string& text, TMatchOptions& o) {
              return ReadInRange<std::uint64_t>("--nodes", text, 0, MaxNodes, o.nodes);
          }},
+        {"--strength",
+         [](const std::string& text, TMatchOptions& o) {
+             return ReadInRange("--strength", text, 0, StrengthSteps, o.strength);
+         }},
         {"--engine-option", OptionInto(&TMatchOptions::engineOptions, "--engine-option")},
         {"--opponent-option", OptionInto(&TMatchOptions::opponentOptions, "--opponent-option")},
         {"--threads",
@@ -176,6 +181,10 @@ TParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         parsed.error = "--engine and --opponent-engine go together";
         return parsed;
     }
+    if (options.ProgramsPlay() && options.strength != 0) {
+        parsed.error = "--strength is for the built-in engine; a program takes --engine-option Strength=S";
+        return parsed;
+    }
     if (!options.ProgramsPlay() && (!options.engineOptions.empty() || !options.opponentOptions.empty())) {
         parsed.error = "--engine-option and --opponent-option are for programs (--engine)";
         return parsed;
@@ -198,6 +207,9 @@ std::string UsageText()
            "limit)\n"
            "  --nodes N                 end each move's search after N positions, within its time (default "
            "0)\n"
+           "  --strength S              the built-in engine's strength step, 1 (weakest) to " +
+           std::to_string(StrengthSteps) +
+           " (default 0: full strength)\n"
            "  --engine-option N=V       setoption name N value V for the --engine program (repeatable)\n"
            "  --opponent-option N=V     the same for the --opponent-engine program\n"
            "  --threads T               games played at once (default 1)\n"

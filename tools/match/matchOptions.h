@@ -28,6 +28,8 @@ struct TMatchOptions {
     int depth = 0;
     /// Every move's search ends after this many positions (still never past msPerMove); 0: no limit.
     std::uint64_t nodes = 0;
+    /// The built-in engine's strength step (TSearchLimits::strength); 0: full strength.
+    int strength = 0;
     int threads = 1;
     std::uint64_t seed = DefaultSeed;
     /// Single moves after which an unfinished game counts as drawn.

@@ -96,10 +96,10 @@ std::string HeadingLine(const TMatchOptions& options)
                    options.engineSearchThreads, options.opponentSearchThreads) +
                OptionsText(" engine options", options.engineOptions) +
                OptionsText(" opponent options", options.opponentOptions) + "\n";
-    return Format("veltan_match: opponent %s, games %d, ms-per-move %d, depth %d, nodes %llu, threads %d, "
-                  "seed %llu, max-moves %d, row-shift %d, hash %zu MB\n",
+    return Format("veltan_match: opponent %s, games %d, ms-per-move %d, depth %d, nodes %llu, strength %d, "
+                  "threads %d, seed %llu, max-moves %d, row-shift %d, hash %zu MB\n",
                   OpponentName(options.opponent).c_str(), options.games, options.msPerMove, options.depth,
-                  static_cast<unsigned long long>(options.nodes), options.threads,
+                  static_cast<unsigned long long>(options.nodes), options.strength, options.threads,
                   static_cast<unsigned long long>(options.seed), options.maxMoves, options.rowShift,
                   options.hashMegabytes);
 }
