@@ -16,10 +16,16 @@ constexpr int MostRefusalsInARow = 5;
 // A refused move is tried again after this pause, so a game the server has
 // just paused is not flooded with moves.
 constexpr int RetryAfterRefusalMs = 200;
+// A server lets a connection send only so many messages a second (about
+// twenty); a bot stays well under that however fast it chooses its moves.
+constexpr int LeastMsBetweenMoves = 60;
+// After the server said "rate" the move it dropped goes again after this pause.
+constexpr int RateBackOffMs = 1000;
+
 // Errors that tell of a state the bot can wait out; every other error is a fault.
 bool Harmless(const QString& code)
 {
-    return code == "not-allowed";
+    return code == "not-allowed" || code == "rate";
 }
 
 } // namespace
@@ -111,10 +117,15 @@ void TBotPlayer::CatchUp()
         connection_->Send(withAfter(Command("watch")));
     JoinSeats();
     askedHere_.clear();
-    if (pending_) {
-        pending_->resent = true;
-        connection_->Send(pending_->message);
-    }
+    SendPendingAgain();
+}
+
+void TBotPlayer::SendPendingAgain()
+{
+    if (!pending_ || over_)
+        return;
+    pending_->resent = true;
+    connection_->Send(pending_->message);
 }
 
 void TBotPlayer::OnFrame(const QString& type, const QJsonObject& body)
@@ -149,14 +160,18 @@ void TBotPlayer::OnFrame(const QString& type, const QJsonObject& body)
         if (!Harmless(code))
             Fail(QStringLiteral("the server answered with error %1: %2")
                      .arg(code, body.value("text").toString()));
+        if (code == "rate")
+            QTimer::singleShot(RateBackOffMs, this, &TBotPlayer::SendPendingAgain);
     }
     // chat, watchers and pong tell the bot nothing it acts on.
 }
 
 void TBotPlayer::OnEvent(const QJsonObject& event)
 {
-    if (event.value("game").toString() != game_)
-        return; // a late event of a game played before
+    // A late event of a game played before, or one that came before this
+    // connection's snapshot (as the host's does): the snapshot holds it.
+    if (event.value("game").toString() != game_ || !follower_->HasGame())
+        return;
     const QString id = event.value("id").toString();
     if (event.value("kind").toString() == "move" && !id.isEmpty()) {
         if (pending_ && pending_->id == id) {
@@ -223,8 +238,10 @@ void TBotPlayer::Act()
     if (state == "paused")
         AskForTeams("continue");
     const std::optional<net::TSeat> mover = follower_->Mover();
-    if (state == "running" && mover && Holds(*mover) && !pending_ && !think_.isActive())
-        think_.start(plan_.thinkMs);
+    if (state == "running" && mover && Holds(*mover) && !pending_ && !think_.isActive()) {
+        const qint64 sinceLastMove = lastMoveSent_.isValid() ? lastMoveSent_.elapsed() : LeastMsBetweenMoves;
+        think_.start(std::max<int>(plan_.thinkMs, LeastMsBetweenMoves - static_cast<int>(sinceLastMove)));
+    }
 }
 
 void TBotPlayer::AskForTeams(const QString& what)
@@ -262,6 +279,7 @@ void TBotPlayer::PlayDueMove()
         message.insert("promotion", QString(QChar::fromLatin1(move->promotion)));
     pending_ = TPendingMove{message.value("id").toString(), message, {}, false};
     pending_->sent.start();
+    lastMoveSent_.start();
     connection_->Send(message);
 }
 

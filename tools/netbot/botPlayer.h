@@ -72,6 +72,7 @@ private:
     void OnRefused(const QJsonObject& refusal);
     void Begin();
     void CatchUp();
+    void SendPendingAgain();
     void JoinSeats();
     void Act();
     void AskForTeams(const QString& what);
@@ -93,6 +94,7 @@ private:
     QSet<QString> askedHere_; ///< "start:white": asked on this connection, the event not seen yet
     QString askedInState_;
     QTimer think_;
+    QElapsedTimer lastMoveSent_;
     int attempt_ = 0;
     int refusalsInARow_ = 0;
     int gamesEnded_ = 0;

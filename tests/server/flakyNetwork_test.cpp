@@ -1,0 +1,153 @@
+// Two bot programs play a whole game through a proxy that breaks their
+// connections: the game ends, every move the server kept replays through the
+// referee, and both bots' boards end on the position of that replay, so no
+// move was lost or played twice on the way.
+
+#include <QJsonArray>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include "eventWait.h"
+#include "faultProxy.h"
+#include "protocolConversation.h"
+#include "veltanbrdKernel.h"
+
+namespace {
+
+#ifdef VELTAN_NETBOT_PATH
+const char NetbotPath[] = VELTAN_NETBOT_PATH;
+#else
+const char NetbotPath[] = "";
+#endif
+
+constexpr int GameWaitMs = 45'000;
+constexpr int CodeWaitMs = 10'000;
+
+struct TFlakyCase {
+    const char* name;
+    int playersPerTeam;
+    int movesPerTeamTurn;
+    int cutEveryMs;   ///< every current connection is cut this often (0: never)
+    int cuts;         ///< ... this many times
+    qint64 dropAfter; ///< each connection is cut after this many bytes (0: never)
+};
+
+void PrintTo(const TFlakyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const std::vector<TFlakyCase> FlakyCases = {
+    {"CutsWhileOnePlayerATeamMovesFourTimes", 1, 4, 300, 5, 0},
+    {"CutsWhileTwoPlayersATeamShareTheTurn", 2, 2, 300, 5, 0},
+    {"ConnectionsThatBreakAfterFourKilobytes", 1, 1, 0, 0, 4'000},
+};
+
+QStringList TeamSeats(const char* team, int players)
+{
+    QStringList arguments;
+    for (int player = 1; player <= players; ++player)
+        arguments << "--seat" << QStringLiteral("%1-%2").arg(QLatin1String(team)).arg(player);
+    return arguments;
+}
+
+struct TBotResult {
+    int moves = -1;
+    QString digest;
+};
+
+// "game K7MXQ4: white won (kings) after 57 moves, position 1a2b3c4d: White has won!"
+TBotResult ReadResultLine(const QString& output)
+{
+    static const QRegularExpression line(QStringLiteral("after (\\d+) moves, position ([0-9a-f]{8})"));
+    const QRegularExpressionMatch match = line.match(output);
+    if (!match.hasMatch())
+        return {};
+    return {match.captured(1).toInt(), match.captured(2)};
+}
+
+} // namespace
+
+class FlakyNetwork : public TServerTest, public testing::WithParamInterface<TFlakyCase> {};
+
+TEST_P(FlakyNetwork, LosesAndDoublesNoMove)
+{
+    if (NetbotPath[0] == '\0')
+        GTEST_SKIP() << "this build has no veltan-netbot";
+    const TFlakyCase& c = GetParam();
+    TFaultProxy proxy;
+    ASSERT_TRUE(proxy.Listen(server_->Port()));
+    proxy.DropAfter(c.dropAfter);
+
+    // White plays the engine's short games, Black random moves.
+    QProcess host, guest;
+    host.start(NetbotPath,
+               QStringList{"--server", proxy.Url().toString(), "--name", "White", "--create", "--players",
+                           QString::number(c.playersPerTeam), "--moves", QString::number(c.movesPerTeamTurn),
+                           "--minutes", "30", "--increment", "0", "--engine", "--ms-per-move", "10"} +
+                   TeamSeats("white", c.playersPerTeam));
+    QString hostOutput;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            hostOutput += QString::fromUtf8(host.readAllStandardOutput());
+            return hostOutput.contains('\n') || host.state() == QProcess::NotRunning;
+        },
+        CodeWaitMs));
+    const QString code = hostOutput.section('\n', 0, 0).trimmed();
+    ASSERT_EQ(code.size(), 6) << hostOutput.toStdString() << host.readAllStandardError().toStdString()
+                              << ServerLog();
+    guest.start(NetbotPath, QStringList{"--server", proxy.Url().toString(), "--name", "Black", "--game", code,
+                                        "--random", "--seed", "7"} +
+                                TeamSeats("black", c.playersPerTeam));
+
+    QTimer cutter;
+    int cutsLeft = c.cuts;
+    QObject::connect(&cutter, &QTimer::timeout, &proxy, [&] {
+        if (cutsLeft-- > 0)
+            proxy.CutAll();
+    });
+    if (c.cutEveryMs > 0)
+        cutter.start(c.cutEveryMs);
+    // Both bots end with their game; one that fails ends the wait too.
+    const auto failed = [](const QProcess& bot) {
+        return bot.state() == QProcess::NotRunning && bot.exitCode() != 0;
+    };
+    const bool ended = WaitFor(
+        [&] {
+            return (host.state() == QProcess::NotRunning && guest.state() == QProcess::NotRunning) ||
+                   failed(host) || failed(guest);
+        },
+        GameWaitMs);
+    const bool botFailed = failed(host) || failed(guest);
+    cutter.stop();
+    hostOutput += QString::fromUtf8(host.readAllStandardOutput());
+    const QString guestOutput = QString::fromUtf8(guest.readAllStandardOutput());
+    const std::string botErrors =
+        (QString::fromUtf8(host.readAllStandardError()) + QString::fromUtf8(guest.readAllStandardError()))
+            .toStdString();
+    host.kill();
+    guest.kill();
+    ASSERT_TRUE(ended) << "the bots were still playing: " << botErrors << ServerLog();
+    ASSERT_FALSE(botFailed) << botErrors << ServerLog();
+    EXPECT_GT(proxy.Cuts(), 0) << "the game ended before the network failed";
+
+    TTestClient watcher;
+    ASSERT_TRUE(watcher.Open(server_->Url()));
+    watcher.Send(Hello("Referee"));
+    watcher.Send({{"type", "watch"}, {"game", code}});
+    const std::optional<QJsonObject> snapshot = watcher.Next("snapshot");
+    ASSERT_TRUE(snapshot) << ServerLog();
+    EXPECT_EQ(snapshot->value("state").toString(), "ended");
+    const TReplay replay = ReplaySnapshot(*snapshot);
+    ASSERT_EQ(replay.problem.toStdString(), "");
+    const int moves = static_cast<int>(snapshot->value("moves").toArray().size());
+    for (const QString& output : {hostOutput, guestOutput}) {
+        const TBotResult result = ReadResultLine(output);
+        EXPECT_EQ(result.moves, moves) << output.toStdString();
+        EXPECT_EQ(result.digest, BoardDigest(*replay.board)) << output.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bots, FlakyNetwork, testing::ValuesIn(FlakyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
