@@ -75,7 +75,7 @@ std::optional<quint16> ReadPort(QStringView text)
 }
 
 // "host", "host:port", "[v6]", "[v6]:port", or a bare IPv6 address (no port then).
-TPlaceReading ReadAuthority(QStringView authority, TPlace place)
+TPlaceReading ReadAuthority(QStringView authority, TPlace place, bool bareIPv6)
 {
     QStringView portText;
     bool hasPort = false;
@@ -95,15 +95,18 @@ TPlaceReading ReadAuthority(QStringView authority, TPlace place)
             hasPort = true;
         }
     } else if (authority.count(u':') > 1) {
+        // Typed alone, "::1" can only be an address; in a link the last part
+        // could as well be a port, so there it must be in brackets.
         const QHostAddress address(authority.toString());
-        if (address.protocol() != QAbstractSocket::IPv6Protocol || authority.contains(u'%'))
+        if (!bareIPv6 || address.protocol() != QAbstractSocket::IPv6Protocol || authority.contains(u'%'))
             return Refused(
                 QStringLiteral("\"%1\" is no address (an IPv6 address goes in brackets: [::1]:7490)")
                     .arg(authority));
         place.host = authority.toString();
     } else {
         const qsizetype colon = authority.indexOf(u':');
-        place.host = (colon < 0 ? authority : authority.left(colon)).toString();
+        // Host names are the same in any case; one spelling keeps links comparable.
+        place.host = (colon < 0 ? authority : authority.left(colon)).toString().toLower();
         if (colon >= 0) {
             portText = authority.mid(colon + 1);
             hasPort = true;
@@ -138,7 +141,7 @@ TPlaceReading ReadPlace(QStringView text)
             return Refused(QStringLiteral("a game's link holds no \"%1\"")
                                .arg(c.isSpace() ? QStringLiteral("space") : QString(c)));
     const qsizetype slash = rest.indexOf(u'/');
-    TPlaceReading reading = ReadAuthority(slash < 0 ? rest : rest.left(slash), place);
+    TPlaceReading reading = ReadAuthority(slash < 0 ? rest : rest.left(slash), place, false);
     if (!reading.place || slash < 0)
         return reading;
     QStringView path = rest.mid(slash + 1);
@@ -201,7 +204,7 @@ TInvitationReading ReadAddressAndCode(QStringView address, QStringView code)
     else if (trimmed.contains(u'/'))
         reading = Refused(QStringLiteral("an address without veltan:// has no path"));
     else
-        reading = ReadAuthority(trimmed, TPlace{});
+        reading = ReadAuthority(trimmed, TPlace{}, true);
     if (!reading.place)
         return {std::nullopt, reading.problem};
     return Invitation(*reading.place, reading.place->path, code.trimmed());

@@ -52,6 +52,13 @@ TOnlineConnection::TOnlineConnection(QObject* parent) : QObject(parent)
     });
 }
 
+TOnlineConnection::~TOnlineConnection()
+{
+    // The socket closes as it is destroyed, after the timers are gone; what it
+    // says then must not start a retry on a timer that no longer exists.
+    socket_.disconnect(this);
+}
+
 void TOnlineConnection::Open(const QUrl& url, const QString& name)
 {
     url_ = url;

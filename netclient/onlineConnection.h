@@ -40,6 +40,8 @@ class TOnlineConnection : public QObject {
 
 public:
     explicit TOnlineConnection(QObject* parent = nullptr);
+    /// Drops the line without a word to the owner: nothing is retried or signalled.
+    ~TOnlineConnection() override;
 
     /// Replaces the timing; takes effect from the next ping or attempt.
     void SetTiming(const TConnectionTiming& timing) { timing_ = timing; }
