@@ -142,6 +142,9 @@ void TOnlineSession::OnFrame(const QString& type, const QJsonObject& body)
         game_.SetWatchers(static_cast<int>(*count));
         emit WatchersChanged(game_.Watchers());
     } else if (type == u"error") {
+        if (const std::optional<TSeat> lost = ReadSeat(body.value(QStringLiteral("seat")).toString());
+            lost && body.value(QStringLiteral("code")).toString() == u"seat-taken")
+            LoseSeat(*lost);
         emit ErrorReceived(body.value(QStringLiteral("code")).toString().left(MaxNameLength),
                            body.value(QStringLiteral("text")).toString().left(MaxChatLength));
     }
@@ -243,11 +246,9 @@ void TOnlineSession::OnEvent(const QJsonObject& body)
     }
     catchingUp_ = false;
     const QString& kind = event.value->kind;
-    if (kind == u"left" && event.value->seat) {
-        // Left by us, or freed by the host: either way the seat is no longer ours.
-        tokens_.removeIf([&](const TKeptSeat& kept) { return kept.seat == *event.value->seat; });
-        game_.SetHeld(*event.value->seat, false);
-    }
+    // Left by us, or freed by the host: either way the seat is no longer ours.
+    if (kind == u"left" && event.value->seat)
+        LoseSeat(*event.value->seat);
     SignalChange(change);
     if (kind == u"seated" || kind == u"left" || kind == u"connection")
         emit SeatsChanged();
@@ -256,6 +257,16 @@ void TOnlineSession::OnEvent(const QJsonObject& body)
     if (event.value->clocks)
         emit ClocksChanged();
     emit EventFollowed(game_.Seq());
+    Keep();
+}
+
+void TOnlineSession::LoseSeat(TSeat seat)
+{
+    if (!HeldSeats().contains(seat))
+        return;
+    tokens_.removeIf([&](const TKeptSeat& kept) { return kept.seat == seat; });
+    game_.SetHeld(seat, false);
+    emit SeatsChanged();
     Keep();
 }
 

@@ -124,6 +124,8 @@ private:
     void OnEvent(const QJsonObject& body);
     void OnRefused(const QJsonObject& body);
     void SignalChange(const TGameChange& change);
+    // The seat is someone else's now (left, freed, or taken over with its key elsewhere).
+    void LoseSeat(TSeat seat);
     void Hostile(const QString& problem);
     // Asks for what was missed: a rejoin with a token (a seat's or the host's), or a watch.
     void CatchUp(std::optional<qint64> after);
