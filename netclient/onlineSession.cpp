@@ -93,8 +93,9 @@ void TOnlineSession::OnWelcomed(bool again)
         }
     }
     // Back after a drop (or a restart): every key held, and what was missed.
-    // A kept game starts from a snapshot: only the server knows all that happened.
-    CatchUp(intent_ == TIntent::Resume && !again ? std::nullopt : std::optional<qint64>(game_.Seq()));
+    // Without a game yet (a kept one, or none shown before the drop) the
+    // server's snapshot starts it: only the server knows all that happened.
+    CatchUp(game_.HasGame() ? std::optional<qint64>(game_.Seq()) : std::nullopt);
     for (const TSeat seat : seatsToTake_)
         Send(SeatRequest(QStringLiteral("join"), code_, seat));
 }

@@ -80,7 +80,8 @@ public:
     TKeptOnlineGame Kept() const;
 
 signals:
-    /// The game was set up anew (a snapshot, or moves made here put back in order): redraw it whole.
+    /// The game was set up anew (a snapshot, or moves made here put back in order): redraw it
+    /// whole, the move list and the chat lines included.
     void GameReset();
     /// The host's game exists: its code, for the invitation.
     void Created(const QString& code);
