@@ -54,28 +54,40 @@ public:
     void RestorePending(const std::vector<TPendingMove>& moves);
     /// Marks a seat as held, or no longer held, by this window.
     void SetHeld(TSeat seat, bool held);
+    /// The number of watchers the server last told.
     void SetWatchers(int count) { watchers_ = count; }
+    /// Adds a chat line; the oldest go once there are many.
     void AddChat(const TChatLine& line);
 
+    /// True once a snapshot was followed.
     bool HasGame() const { return !code_.isEmpty(); }
+    /// The game's code, in capitals.
     QString Code() const { return code_; }
+    /// The number of the last event followed (0: none yet).
     qint64 Seq() const { return seq_; }
     const TOnlineSettings& Settings() const { return settings_; }
+    /// Every seat of the game, White's first.
     const std::vector<TSeatView>& Seats() const { return seats_; }
+    /// The clocks as last told, with their receipt time.
     const TClocks& Clocks() const { return clocks_; }
     /// The seat the server has to move (nothing before the start and after the end) and its moves left.
     std::optional<TSeat> ToMove() const { return toMove_; }
     int MovesLeft() const { return movesLeft_; }
+    /// Waiting, running, paused or ended, as the server says.
     TGameState State() const { return state_; }
     /// Why the game is paused: "agreed", "absent" or "restart".
     QString PauseReason() const { return pauseReason_; }
+    /// How the game ended; empty texts before the end.
     const TEnding& Ending() const { return ending_; }
     /// The team whose draw offer stands (true: White).
     std::optional<bool> DrawOfferWhite() const { return drawOfferWhite_; }
+    /// The teams that asked to start, to pause or to continue, until that happens.
     TAsked AskedStart() const { return askedStart_; }
     TAsked AskedPause() const { return askedPause_; }
     TAsked AskedContinue() const { return askedContinue_; }
+    /// How many watch the game.
     int Watchers() const { return watchers_; }
+    /// The chat lines this window may see, oldest first.
     const QList<TChatLine>& Chat() const { return chat_; }
     /// The server's moves, first move first.
     const std::vector<TPlayedMove>& Moves() const { return moves_; }

@@ -56,7 +56,9 @@ public:
     /// State becomes Failed and Failed(problem) is emitted once.
     void Fail(const QString& problem);
 
+    /// Where the line stands now.
     TConnectionState State() const { return state_; }
+    /// The server's WebSocket URL given to Open.
     QUrl Url() const { return url_; }
     /// The time (MonotonicNowMs) the line dropped,
     /// while Reconnecting; nothing otherwise.

@@ -75,6 +75,7 @@ public:
     const TOnlineConnection& Connection() const { return connection_; }
     /// True once the server has given this window the host's rights.
     bool IsHost() const { return !hostToken_.isEmpty(); }
+    /// The seats this window holds (their tokens are known here).
     QList<TSeat> HeldSeats() const;
     /// Everything to keep so a restarted window can go on.
     TKeptOnlineGame Kept() const;
@@ -99,7 +100,9 @@ signals:
     void ClocksChanged();
     /// State, seat to move, asks, draw offer or ending changed.
     void StateChanged();
+    /// A chat line arrived (it is in Game().Chat() too).
     void ChatReceived(const net::TChatLine& line);
+    /// The number of watchers changed.
     void WatchersChanged(int count);
     /// The line's state: Reconnecting shows "Reconnecting…" with the time away.
     void ConnectionChanged(net::TConnectionState state);
