@@ -1,5 +1,7 @@
 #include "onlineServer.h"
 
+#include <QSslServer>
+#include <QTcpServer>
 #include <QWebSocket>
 
 #include "protocolLimits.h"
@@ -64,13 +66,20 @@ int TOnlineServer::RestoreGames()
 
 bool TOnlineServer::Listen(const TListenPlace& place, QString& problem)
 {
-    const auto mode = place.tls ? QWebSocketServer::SecureMode : QWebSocketServer::NonSecureMode;
-    _sockets = new QWebSocketServer(QStringLiteral("veltan-server"), mode, this);
-    if (place.tls)
-        _sockets->setSslConfiguration(*place.tls);
+    // The WebSocket server only shakes hands; the listening socket is ours, so
+    // that every connection can be set to send small frames at once.
+    _sockets = new QWebSocketServer(QStringLiteral("veltan-server"), QWebSocketServer::NonSecureMode, this);
     connect(_sockets, &QWebSocketServer::newConnection, this, &TOnlineServer::Accept);
-    if (!_sockets->listen(place.address, place.port)) {
-        problem = _sockets->errorString();
+    if (place.tls) {
+        auto* tls = new QSslServer(this);
+        tls->setSslConfiguration(*place.tls);
+        _listener = tls;
+    } else {
+        _listener = new QTcpServer(this);
+    }
+    connect(_listener, &QTcpServer::pendingConnectionAvailable, this, &TOnlineServer::HandOver);
+    if (!_listener->listen(place.address, place.port)) {
+        problem = _listener->errorString();
         return false;
     }
     _pings.start();
@@ -79,7 +88,17 @@ bool TOnlineServer::Listen(const TListenPlace& place, QString& problem)
 
 quint16 TOnlineServer::Port() const
 {
-    return _sockets ? _sockets->serverPort() : 0;
+    return _listener ? _listener->serverPort() : 0;
+}
+
+void TOnlineServer::HandOver()
+{
+    while (QTcpSocket* socket = _listener->nextPendingConnection()) {
+        // A move is a small frame that must go at once, not wait for the
+        // acknowledgement of the frame before it (tens of milliseconds).
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        _sockets->handleConnection(socket);
+    }
 }
 
 void TOnlineServer::Accept()
@@ -129,9 +148,16 @@ void TOnlineServer::Received(TClientConnection& connection, const QString& text)
                 QStringLiteral("connection %1 closed: it kept sending too fast").arg(connection.Number()));
             connection.Socket().close(QWebSocketProtocol::CloseCodePolicyViolated,
                                       QStringLiteral("too many messages"));
-        } else if (connection.rate.RefusedInARow() == 1) {
-            Error(connection, QStringLiteral("rate"),
-                  QStringLiteral("too many messages: wait a moment before sending more"));
+        } else {
+            // A move is answered by its id, so its sender knows which one to send again.
+            const QString reason = QStringLiteral("too many messages: wait a moment before sending more");
+            const net::TClientReading dropped = net::ReadClientMessage(text.toUtf8());
+            if (dropped.isMove && !dropped.moveId.isEmpty())
+                connection.Send(net::RefusedMessage(
+                    dropped.message ? std::get<net::TMove>(*dropped.message).game : QString(), dropped.moveId,
+                    reason));
+            else if (connection.rate.RefusedInARow() == 1)
+                Error(connection, QStringLiteral("rate"), reason);
         }
         return;
     }
@@ -204,8 +230,8 @@ void TOnlineServer::Stop()
 {
     _stopping = true;
     _pings.stop();
-    if (_sockets)
-        _sockets->close();
+    if (_listener)
+        _listener->close();
     for (TClientConnection* connection : findChildren<TClientConnection*>(Qt::FindDirectChildrenOnly))
         connection->Socket().close(QWebSocketProtocol::CloseCodeGoingAway,
                                    QStringLiteral("the server is stopping"));

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSslConfiguration>
+#include <QTcpServer>
 #include <QTimer>
 #include <QWebSocketServer>
 #include <memory>
@@ -50,6 +51,7 @@ signals:
 
 private:
     // Connections (onlineServer.cpp).
+    void HandOver();
     void Accept();
     void Received(TClientConnection& connection, const QString& text);
     void Gone(TClientConnection& connection);
@@ -88,6 +90,7 @@ private:
 
     TGameStore& _store;
     const TServerLog& _log;
+    QTcpServer* _listener = nullptr;
     QWebSocketServer* _sockets = nullptr;
     QElapsedTimer _clock;
     QTimer _pings;

@@ -90,9 +90,17 @@ bool TFollowedGame::Over() const
     return _board->GameEnded() || !LastingMove(*_board, 1);
 }
 
+void TFollowedGame::ChooseMove()
+{
+    _chosen = LastingMove(*_board, 1);
+}
+
 std::string TFollowedGame::SendMove()
 {
-    const auto move = LastingMove(*_board, 1);
+    if (!_chosen)
+        ChooseMove();
+    const auto move = _chosen;
+    _chosen.reset();
     if (!move)
         return {};
     const net::TSeat seat{_board->WhiteToMove(), _board->CurrentTeamPlayer() - '0'};

@@ -30,7 +30,9 @@ public:
     bool Ready() const { return _problem.empty(); }
     const std::string& Problem() const { return _problem; }
 
-    /// Sends the next legal move from the seat to move; the move's text.
+    /// Finds the next legal move of the seat to move (outside what is timed).
+    void ChooseMove();
+    /// Sends the move found by ChooseMove (or finds one first); the move's text.
     std::string SendMove();
     /// Waits until every connection has the event of the last move sent;
     /// false when one did not within the wait.
@@ -48,4 +50,5 @@ private:
     QString _code;
     std::string _problem;
     int _sent = 0;
+    std::optional<TProtocolMove> _chosen;
 };

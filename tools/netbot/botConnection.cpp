@@ -1,9 +1,9 @@
 #include "botConnection.h"
 
-#include <QJsonDocument>
 #include <algorithm>
 
 #include "protocolLimits.h"
+#include "serverMessages.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ void TBotConnection::Open()
 void TBotConnection::Send(const QJsonObject& message)
 {
     if (ready_)
-        socket_.sendTextMessage(QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
+        socket_.sendTextMessage(QString::fromUtf8(net::FrameText(message)));
 }
 
 void TBotConnection::Close()
@@ -50,8 +50,7 @@ void TBotConnection::Close()
 void TBotConnection::OnConnected()
 {
     socket_.sendTextMessage(QString::fromUtf8(
-        QJsonDocument(QJsonObject{{"type", "hello"}, {"protocol", net::ProtocolVersion}, {"name", name_}})
-            .toJson(QJsonDocument::Compact)));
+        net::FrameText({{"type", "hello"}, {"protocol", net::ProtocolVersion}, {"name", name_}})));
 }
 
 void TBotConnection::OnStateChanged(QAbstractSocket::SocketState state)
@@ -72,11 +71,10 @@ void TBotConnection::OnStateChanged(QAbstractSocket::SocketState state)
 
 void TBotConnection::OnText(const QString& text)
 {
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &parseError);
-    const QJsonObject body = document.object();
-    const QString type = body.value("type").toString();
-    if (!document.isObject() || type.isEmpty()) {
+    const net::TServerFrame frame = net::ReadServerFrame(text.toUtf8());
+    const QJsonObject& body = frame.body;
+    const QString& type = frame.type;
+    if (type.isEmpty()) {
         Fail("the server sent a frame that is no JSON object with a type: " + text.left(200));
         return;
     }

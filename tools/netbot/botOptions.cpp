@@ -1,13 +1,13 @@
 #include "botOptions.h"
 
 #include <QCommandLineParser>
-#include <algorithm>
 #include <limits>
 
 #include "gameCode.h"
 #include "protocolLimits.h"
 #include "refereeGame.h"
-#include "seatsAndSettings.h"
+#include "seat.h"
+#include "startPositionCatalogue.h"
 
 namespace {
 
@@ -38,12 +38,13 @@ bool ReadNumber(const QCommandLineParser& parser, const QString& option, int low
     return true;
 }
 
-// Checked here so a mistyped code is told at once, not as the server's no-game.
-bool IsCodeText(const QString& code)
+std::optional<int> ReadArrangement(const QString& name)
 {
-    const QLatin1String alphabet(net::GameCodeAlphabet);
-    return code.size() == net::GameCodeLength &&
-           std::all_of(code.begin(), code.end(), [&](QChar c) { return alphabet.contains(c); });
+    for (int arrangement = 0; arrangement < catalogue::EntryCount; ++arrangement) {
+        if (name == net::ArrangementName(arrangement))
+            return arrangement;
+    }
+    return std::nullopt;
 }
 
 // The server's URL with the protocol's path when it names none.
@@ -91,7 +92,7 @@ QString PlanError(const TBotOptions& options)
     if (options.games > 1 && !options.create)
         return "--games goes with --create";
     for (const QString& seat : options.seats) {
-        const std::optional<net::TSeat> read = ReadSeatText(seat);
+        const std::optional<net::TSeat> read = net::ReadSeat(seat);
         if (!read)
             return QStringLiteral("\"%1\" is no seat: white-1 .. white-4, black-1 .. black-4").arg(seat);
         if (options.create && read->player > options.settings.playersPerTeam)
@@ -165,8 +166,9 @@ TBotCommandLine ReadBotCommandLine(const QStringList& arguments)
         return result;
     }
     options.create = parser.isSet("create");
-    options.game = parser.value("game").toUpper();
-    if (parser.isSet("game") && !IsCodeText(options.game)) {
+    // Checked here so a mistyped code is told at once, not as the server's no-game.
+    options.game = net::NormalGameCode(parser.value("game"));
+    if (parser.isSet("game") && !net::IsGameCode(options.game)) {
         result.error = QStringLiteral("--game takes a code of %1 letters and digits of %2")
                            .arg(net::GameCodeLength)
                            .arg(QLatin1String(net::GameCodeAlphabet));

@@ -1,11 +1,14 @@
 #include "botPlayer.h"
 
 #include <QJsonObject>
+#include <QTextStream>
+#include <algorithm>
 
 #include "botConnection.h"
 #include "gameFollower.h"
 #include "moveChooser.h"
-#include "seatsAndSettings.h"
+#include "onlineSettings.h"
+#include "seat.h"
 #include "veltanbrdKernel.h"
 
 namespace {
@@ -22,6 +25,13 @@ constexpr int LeastMsBetweenMoves = 60;
 // After the server said "rate" the move it dropped goes again after this pause.
 constexpr int RateBackOffMs = 1000;
 
+// A host whose join was taken but whose `seated` was lost with the line frees
+// the seat and joins again, a few times at most.
+constexpr int MostSeatRecoveries = 3;
+// A game whose events go missing more often than this is not followed any further.
+constexpr int MostCatchUps = 5;
+constexpr int SeatRecoveryDelayMs = 100;
+
 // Errors that tell of a state the bot can wait out; every other error is a fault.
 bool Harmless(const QString& code)
 {
@@ -37,6 +47,8 @@ TBotPlayer::TBotPlayer(const QUrl& server, const QString& name, const TBotPlan& 
 {
     think_.setSingleShot(true);
     connect(&think_, &QTimer::timeout, this, &TBotPlayer::PlayDueMove);
+    recoverSeats_.setSingleShot(true);
+    connect(&recoverSeats_, &QTimer::timeout, this, &TBotPlayer::RecoverSeats);
     connect(connection_, &TBotConnection::Welcomed, this, &TBotPlayer::OnWelcomed);
     connect(connection_, &TBotConnection::FrameReceived, this, &TBotPlayer::OnFrame);
     connect(connection_, &TBotConnection::Failed, this, &TBotPlayer::Fail);
@@ -73,7 +85,7 @@ void TBotPlayer::OnWelcomed(bool again)
 void TBotPlayer::Begin()
 {
     if (plan_.create && game_.isEmpty())
-        connection_->Send({{"type", "create"}, {"settings", SettingsObject(plan_.settings)}});
+        connection_->Send({{"type", "create"}, {"settings", net::SettingsJson(plan_.settings)}});
     else if (plan_.seats.isEmpty())
         connection_->Send(Command("watch"));
     else
@@ -83,9 +95,9 @@ void TBotPlayer::Begin()
 void TBotPlayer::JoinSeats()
 {
     for (const net::TSeat seat : plan_.seats) {
-        if (!seatTokens_.contains(SeatText(seat))) {
+        if (!seatTokens_.contains(net::SeatName(seat))) {
             QJsonObject join = Command("join");
-            join.insert("seat", SeatText(seat));
+            join.insert("seat", net::SeatName(seat));
             connection_->Send(join);
         }
     }
@@ -120,6 +132,44 @@ void TBotPlayer::CatchUp()
     SendPendingAgain();
 }
 
+// The seats this bot joined whose token never came: the host frees them
+// (the server allows it once their holder's line is gone) and joins again.
+void TBotPlayer::RecoverSeats()
+{
+    for (const net::TSeat seat : plan_.seats) {
+        if (!seatTokens_.contains(net::SeatName(seat))) {
+            QJsonObject free = Command("free");
+            free.insert("seat", net::SeatName(seat));
+            connection_->Send(free);
+        }
+    }
+    JoinSeats();
+}
+
+// Events were missed on a live line: the protocol's remedy is the events
+// after the last one applied. Said on standard error, since a server that
+// skips events is worth knowing about, and ended when it keeps happening.
+void TBotPlayer::AskForMissedEvents(qint64 seq)
+{
+    if (catchingUp_)
+        return; // the answer to the last request is on its way
+    if (++catchUps_ > MostCatchUps)
+        return Fail(
+            QStringLiteral("event %1 came after event %2, and events went missing %3 times in this game")
+                .arg(seq)
+                .arg(follower_->Seq())
+                .arg(MostCatchUps));
+    QTextStream(stderr) << "veltan-netbot: event " << seq << " came after event " << follower_->Seq()
+                        << "; asking for the events between" << Qt::endl;
+    catchingUp_ = true;
+    const QString token = !seatTokens_.isEmpty() ? seatTokens_.begin().value() : hostToken_;
+    QJsonObject request = Command(token.isEmpty() ? "watch" : "rejoin");
+    if (!token.isEmpty())
+        request.insert("token", token);
+    request.insert("after", follower_->Seq());
+    connection_->Send(request);
+}
+
 void TBotPlayer::SendPendingAgain()
 {
     if (!pending_ || over_)
@@ -148,6 +198,7 @@ void TBotPlayer::OnFrame(const QString& type, const QJsonObject& body)
             return;
         if (const QString problem = follower_->FollowSnapshot(body); !problem.isEmpty())
             return Fail(problem);
+        catchingUp_ = false;
         if (follower_->State() == "ended")
             return GameOver();
         Act();
@@ -157,6 +208,14 @@ void TBotPlayer::OnFrame(const QString& type, const QJsonObject& body)
         OnRefused(body);
     } else if (type == "error") {
         const QString code = body.value("code").toString();
+        if (code == "seat-taken" && !hostToken_.isEmpty() && seatRecoveries_ < MostSeatRecoveries) {
+            // One recovery for all the errors of one round of joins.
+            if (!recoverSeats_.isActive()) {
+                ++seatRecoveries_;
+                recoverSeats_.start(SeatRecoveryDelayMs);
+            }
+            return;
+        }
         if (!Harmless(code))
             Fail(QStringLiteral("the server answered with error %1: %2")
                      .arg(code, body.value("text").toString()));
@@ -190,12 +249,11 @@ void TBotPlayer::OnEvent(const QJsonObject& event)
     case TEventFit::Wrong:
         return Fail(QStringLiteral("event %1: %2").arg(event.value("seq").toInteger()).arg(problem));
     case TEventFit::Gap:
-        return Fail(QStringLiteral("event %1 came after event %2: the events between never arrived")
-                        .arg(event.value("seq").toInteger())
-                        .arg(follower_->Seq()));
+        return AskForMissedEvents(event.value("seq").toInteger());
     case TEventFit::Seen:
         return;
     case TEventFit::Applied:
+        catchingUp_ = false;
         break;
     }
     if (follower_->State() == "ended")
@@ -249,11 +307,11 @@ void TBotPlayer::AskForTeams(const QString& what)
     for (const bool white : {true, false}) {
         const auto seat = std::find_if(plan_.seats.begin(), plan_.seats.end(),
                                        [white](net::TSeat s) { return s.white == white; });
-        const QString key = what + ":" + TeamText(white);
+        const QString key = what + ":" + net::TeamName(white);
         if (seat == plan_.seats.end() || follower_->Asked(what, white) || askedHere_.contains(key))
             continue;
         QJsonObject ask = Command(what);
-        ask.insert("seat", SeatText(*seat));
+        ask.insert("seat", net::SeatName(*seat));
         connection_->Send(ask);
         askedHere_.insert(key);
     }
@@ -270,9 +328,10 @@ void TBotPlayer::PlayDueMove()
         return; // the server settles a turn without moves; its event tells what follows
     QJsonObject message = Command("move");
     // Unique within the game: the seat, the move's number and the attempt at it.
-    message.insert(
-        "id",
-        QStringLiteral("%1.%2.%3").arg(SeatText(*mover)).arg(follower_->MovesPlayed() + 1).arg(attempt_++));
+    message.insert("id", QStringLiteral("%1.%2.%3")
+                             .arg(net::SeatName(*mover))
+                             .arg(follower_->MovesPlayed() + 1)
+                             .arg(attempt_++));
     message.insert("from", QString::fromStdString(TVeltanBrdKernel::SquareToString(move->from)));
     message.insert("to", QString::fromStdString(TVeltanBrdKernel::SquareToString(move->to)));
     if (move->promotion != NoPromotion)
@@ -286,6 +345,9 @@ void TBotPlayer::PlayDueMove()
 void TBotPlayer::GameOver()
 {
     think_.stop();
+    seatRecoveries_ = 0;
+    catchUps_ = 0;
+    catchingUp_ = false;
     emit GameEnded(follower_->ResultLine());
     if (plan_.create && ++gamesEnded_ < plan_.games) {
         game_.clear();

@@ -73,6 +73,8 @@ private:
     void Begin();
     void CatchUp();
     void SendPendingAgain();
+    void RecoverSeats();
+    void AskForMissedEvents(qint64 seq);
     void JoinSeats();
     void Act();
     void AskForTeams(const QString& what);
@@ -95,8 +97,12 @@ private:
     QString askedInState_;
     QTimer think_;
     QElapsedTimer lastMoveSent_;
+    QTimer recoverSeats_;
     int attempt_ = 0;
     int refusalsInARow_ = 0;
+    int seatRecoveries_ = 0;
+    int catchUps_ = 0;
+    bool catchingUp_ = false; ///< missed events were asked for and have not come yet
     int gamesEnded_ = 0;
     bool over_ = false; ///< finished, failed or stopped: frames are no longer acted on
 };

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "refereeGame.h"
-#include "seatsAndSettings.h"
+#include "seat.h"
 #include "startPositionCatalogue.h"
 #include "veltanbrdKernel.h"
 
@@ -55,10 +55,10 @@ QString TGameFollower::StartBoard(const net::TOnlineSettings& settings)
 
 QString TGameFollower::FollowSnapshot(const QJsonObject& snapshot)
 {
-    const std::optional<net::TOnlineSettings> settings =
-        ReadSettingsObject(snapshot.value("settings").toObject());
-    if (!settings)
-        return "the snapshot's settings are incomplete or out of range";
+    const net::TSettingsReading reading = net::ReadSettings(snapshot.value("settings"));
+    if (!reading.settings)
+        return "the snapshot's settings: " + reading.problem;
+    const std::optional<net::TOnlineSettings>& settings = reading.settings;
     if (const QString problem = StartBoard(*settings); !problem.isEmpty())
         return problem;
     game_ = snapshot.value("game").toString();
@@ -99,10 +99,10 @@ TEventFit TGameFollower::FollowEvent(const QJsonObject& event, QString& problem)
     const QString team = event.value("team").toString();
     if (kind == "move") {
         const std::optional<net::TSeat> mover = Mover();
-        if (!mover || event.value("seat").toString() != SeatText(*mover))
+        if (!mover || event.value("seat").toString() != net::SeatName(*mover))
             problem = QStringLiteral("move %1 by %2, but the board has %3 to move")
                           .arg(MovesPlayed() + 1)
-                          .arg(event.value("seat").toString(), mover ? SeatText(*mover) : "nobody");
+                          .arg(event.value("seat").toString(), mover ? net::SeatName(*mover) : "nobody");
         else
             problem = PlayMove(event, MovesPlayed() + 1);
         if (problem.isEmpty())
@@ -146,11 +146,11 @@ QString TGameFollower::CheckMover(const QJsonValue& toMove, const char* where) c
     const std::optional<net::TSeat> mover = Mover();
     if (!mover || !toMove.isString() || state_ == "ended")
         return {};
-    if (toMove.toString() != SeatText(*mover))
+    if (toMove.toString() != net::SeatName(*mover))
         return QStringLiteral("the %1 after move %2 has %3 to move, the board %4")
             .arg(QString::fromLatin1(where))
             .arg(MovesPlayed())
-            .arg(toMove.toString(), SeatText(*mover));
+            .arg(toMove.toString(), net::SeatName(*mover));
     return {};
 }
 
@@ -158,15 +158,18 @@ QString TGameFollower::CheckEnding() const
 {
     const QString reason = ending_.value("reason").toString();
     const QString result = ending_.value("result").toString();
-    for (const TRuledEnding& ruled : RuledEndings) {
-        if (reason != QLatin1String(ruled.reason))
+    bool ruled = false;
+    for (const TRuledEnding& ending : RuledEndings) {
+        if (reason != QLatin1String(ending.reason))
             continue;
-        if (result == QLatin1String(ruled.result) && board_->Ending() == ruled.ending)
+        ruled = true;
+        if (result == QLatin1String(ending.result) && board_->Ending() == ending.ending)
             return {};
-        return QStringLiteral("the server ended the game (%1, %2) where the board says \"%3\"")
-            .arg(result, reason, QString::fromStdString(TVeltanBrdKernel::EndingMessage(board_->Ending())));
     }
-    return {};
+    if (!ruled)
+        return {}; // time, resignation, agreement: nothing the board can know
+    return QStringLiteral("the server ended the game (%1, %2) where the board says \"%3\"")
+        .arg(result, reason, QString::fromStdString(TVeltanBrdKernel::EndingMessage(board_->Ending())));
 }
 
 void TGameFollower::NoteAsked(const QJsonObject& asked)
@@ -194,7 +197,7 @@ int TGameFollower::MovesPlayed() const
 
 bool TGameFollower::Asked(const QString& what, bool white) const
 {
-    return asked_.contains(what + ":" + TeamText(white));
+    return asked_.contains(what + ":" + net::TeamName(white));
 }
 
 QString TGameFollower::ResultLine() const

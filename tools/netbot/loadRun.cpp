@@ -4,7 +4,7 @@
 
 #include "botPlayer.h"
 #include "moveChooser.h"
-#include "seatsAndSettings.h"
+#include "protocolLimits.h"
 
 namespace {
 
@@ -33,8 +33,10 @@ TBotPlayer* TLoadRun::NewPlayer(int slot, const TBotPlan& plan)
     // Every bot its own random moves, the same ones for the same seed.
     const quint64 seed = options_.seed * 1'000'003u + static_cast<quint64>(playersMade_++);
     const int engineMs = options_.choice == TMoveChoice::Engine ? options_.msPerMove : 0;
-    auto* player = new TBotPlayer(options_.server, QStringLiteral("%1-%2").arg(options_.name).arg(slot), plan,
-                                  std::make_unique<TMoveChooser>(seed, engineMs), this);
+    // The name with the game's number still within the longest name a server takes.
+    const QString name = QStringLiteral("%1-%2").arg(options_.name.left(net::MaxNameLength - 5)).arg(slot);
+    auto* player =
+        new TBotPlayer(options_.server, name, plan, std::make_unique<TMoveChooser>(seed, engineMs), this);
     connect(player, &TBotPlayer::MoveConfirmed, this,
             [this](qint64 microseconds) { latencies_.Add(microseconds); });
     connect(player, &TBotPlayer::Failed, this, [this, slot](const QString& problem) {

@@ -9,7 +9,7 @@
 #include "botPlayer.h"
 #include "loadRun.h"
 #include "moveChooser.h"
-#include "seatsAndSettings.h"
+#include "seat.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ TBotPlan PlanOf(const TBotOptions& options)
     plan.settings = options.settings;
     plan.game = options.game;
     for (const QString& seat : options.seats)
-        plan.seats.append(*ReadSeatText(seat)); // checked with the command line
+        plan.seats.append(*net::ReadSeat(seat)); // checked with the command line
     plan.games = options.games;
     plan.thinkMs = options.thinkMs;
     return plan;
