@@ -11,7 +11,7 @@
 namespace {
 
 // Long enough that the server has played the move before the answer gets back.
-constexpr int SlowLineMs = 400;
+constexpr int SlowLineMs = 800;
 
 class SessionRecovery : public TSessionTest {};
 

@@ -16,10 +16,11 @@ void TSessionTest::SetUp()
 std::unique_ptr<net::TOnlineSession> TSessionTest::NewSession()
 {
     auto session = std::make_unique<net::TOnlineSession>();
-    // Pings often enough that a dead line is found within a second; retries
-    // quick enough that a test does not wait on its own back-off.
+    // Pings often, and a silence limit above the round trip of the slowest
+    // line a test makes; retries quick enough that a test does not wait on
+    // its own back-off.
     session->SetTiming({.pingIntervalMs = 200,
-                        .silenceLimitMs = 1500,
+                        .silenceLimitMs = 3000,
                         .connectLimitMs = 2000,
                         .firstRetryMs = 100,
                         .longestRetryMs = 500});
