@@ -279,7 +279,9 @@ void TOnlineServer::OnMove(TClientConnection& connection, const net::TMove& move
         return;
     }
     if (change.refused()) {
-        _log.Detail(QStringLiteral("game %1: move %2 refused: %3").arg(code, move.id, change.problem));
+        _log.Info(QStringLiteral("connection %1 refused: game %2, move %3: %4")
+                      .arg(connection.Number())
+                      .arg(code, move.id, change.problem));
         connection.Send(net::RefusedMessage(code, move.id, change.problem));
     }
     Commit(*room, std::move(change), &connection);

@@ -19,7 +19,7 @@ QString StoreLongGame(const QString& path, int moves)
     net::TOnlineSettings settings;
     settings.movesPerTeamTurn = 1;
     settings.minutesWhite = settings.minutesBlack = net::MaxMinutes;
-    const QString code = QStringLiteral("LQNGGM");
+    const QString code = QStringLiteral("4KMVEA");
     TGameRoom room(code, settings, QByteArray(32, 'h'));
     std::vector<TStoreWrite> writes{TNewGame{code, net::SettingsJson(settings), QByteArray(32, 'h'),
                                              QDateTime::currentMSecsSinceEpoch()}};

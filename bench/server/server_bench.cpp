@@ -95,7 +95,11 @@ void WatcherJoinsAGameOf4000Moves(benchmark::State& state)
         const auto snapshot = watcher.Next(QStringLiteral("snapshot"), 10'000);
         state.SetIterationTime(clock.nsecsElapsed() / 1e9);
         if (!snapshot || snapshot->value(QStringLiteral("moves")).toArray().size() < 4000) {
-            state.SkipWithError("the snapshot lacked moves");
+            static std::string problem;
+            problem = snapshot ? "the snapshot holds " +
+                                     std::to_string(snapshot->value(QStringLiteral("moves")).toArray().size()) + " moves"
+                               : "no snapshot: " + server.Log().right(300).toStdString();
+            state.SkipWithError(problem.c_str());
             return;
         }
     }

@@ -13,6 +13,12 @@ constexpr int PaceMs = 1000;
 
 } // namespace
 
+int TLoadRun::Pace() const
+{
+    // --think-ms sets a quicker (or slower) game than one move a second.
+    return options_.thinkMs > 0 ? options_.thinkMs : PaceMs;
+}
+
 TLoadRun::TLoadRun(const TBotOptions& options, QObject* parent) : QObject(parent), options_(options)
 {
     deadline_.setSingleShot(true);
@@ -57,7 +63,7 @@ void TLoadRun::StartGame(int slot)
     plan.create = true;
     plan.settings = options_.settings;
     plan.seats = {net::TSeat{true, 1}};
-    plan.thinkMs = PaceMs;
+    plan.thinkMs = Pace();
     TBotPlayer* host = NewPlayer(slot, plan);
     connect(host, &TBotPlayer::Created, this, [this, slot](const QString& game) { JoinGame(slot, game); });
     connect(host, &TBotPlayer::GameEnded, this, [this, slot] {
@@ -77,7 +83,7 @@ void TLoadRun::JoinGame(int slot, const QString& game)
             TBotPlan plan;
             plan.game = game;
             plan.seats = {net::TSeat{white, player}};
-            plan.thinkMs = PaceMs;
+            plan.thinkMs = Pace();
             NewPlayer(slot, plan);
         }
     }

@@ -32,6 +32,8 @@ signals:
     void Done();
 
 private:
+    /// Milliseconds between the moves of a game.
+    int Pace() const;
     void StartGame(int slot);
     void JoinGame(int slot, const QString& game);
     TBotPlayer* NewPlayer(int slot, const TBotPlan& plan);
