@@ -161,7 +161,8 @@ void TOnlineServer::OnRejoin(TClientConnection& connection, const net::TRejoin& 
                 // The seat is named, so the window there stops offering its moves.
                 QJsonObject lost = net::ErrorMessage(
                     QStringLiteral("seat-taken"),
-                    QStringLiteral("%1 was taken over by another connection").arg(net::SeatName(*seat)), code);
+                    QStringLiteral("%1 was taken over by another connection").arg(net::SeatName(*seat)),
+                    code);
                 lost.insert(QStringLiteral("seat"), net::SeatName(*seat));
                 other->Send(lost);
             }
