@@ -1,11 +1,24 @@
 // The program: one main window with the board, run until it is closed. A game
-// file named on the command line (veltan game.xml) is loaded at start.
+// file named on the command line (veltan game.xml) is loaded at start; an
+// invitation link (veltan veltan://HOST:PORT/CODE) joins that online game.
 
 #include <QApplication>
 
 #include "VeltanGUI.h"
 #include "applicationTitle.h"
 #include "gameEndedNotice.h"
+#include "networkMenu.h"
+#include "onlineDialogs.h"
+
+namespace {
+
+bool IsInvitationLink(const QString& argument)
+{
+    return argument.startsWith(QLatin1String("veltan://"), Qt::CaseInsensitive) ||
+           argument.startsWith(QLatin1String("veltans://"), Qt::CaseInsensitive);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -19,10 +32,22 @@ int main(int argc, char** argv)
     // The board's notice to the main window needs its event type fixed before any window exists.
     GameEndedMessage();
 
+    online::TQtOnlineDialogs onlineDialogs;
     TFrmVeltanBrd mainWindow;
+    // Owned by the window, as its menus are.
+    auto* const network =
+        new online::TNetworkMenu(mainWindow, onlineDialogs, online::TNetworkMenu::DefaultKeptPath());
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1)
-        mainWindow.SetStartFile(arguments.at(1));
+    const QString argument = arguments.value(1);
+    const bool link = IsInvitationLink(argument);
+    if (!argument.isEmpty() && !link)
+        mainWindow.SetStartFile(argument);
     mainWindow.show();
+    // After the window's own start, so the board is set up before a game arrives on it.
+    if (link)
+        QMetaObject::invokeMethod(
+            network, [network, argument] { network->JoinLink(argument); }, Qt::QueuedConnection);
+    else
+        QMetaObject::invokeMethod(network, &online::TNetworkMenu::OfferKeptGame, Qt::QueuedConnection);
     return QApplication::exec();
 }

@@ -99,7 +99,8 @@ void TFrmVeltanBrd::ResumeKeptGame(const TKeptGame& kept)
 
 void TFrmVeltanBrd::KeepUnfinishedGame()
 {
-    if (!_keptGame->Claimed())
+    // A game decided elsewhere is kept by whoever decides it; the local one stays as it was.
+    if (_authority != nullptr || !_keptGame->Claimed())
         return;
     // The whole line, whichever record is shown: looking back loses nothing.
     if (IsUnfinishedGame(*VeltanBrd1))

@@ -1,0 +1,336 @@
+#include "networkMenu.h"
+
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+
+#include "VeltanGUI.h"
+#include "applicationTitle.h"
+#include "chatPanel.h"
+#include "invitationTexts.h"
+#include "keptOnlineGame.h"
+#include "networkSettings.h"
+#include "onlineDialogs.h"
+#include "onlineTable.h"
+#include "seatsPanel.h"
+#include "settingsStore.h"
+#include "unfinishedGame.h"
+#include "userDialogs.h"
+#include "veltanbrd.h"
+
+namespace online {
+namespace {
+
+// An address typed alone is read as a link's address is; the code only completes it.
+const QString AnyCode = QStringLiteral("AAAAAA");
+
+net::TOnlineSettings SettingsOf(const TVeltanBrdKernel& board)
+{
+    constexpr double MinutesPerDay = 24 * 60;
+    constexpr double SecondsPerDay = MinutesPerDay * 60;
+    const auto minutes = [](double days) {
+        return std::clamp(static_cast<int>(days * MinutesPerDay + 0.5), 1, net::MaxMinutes);
+    };
+    const auto seconds = [](double days) {
+        return std::clamp(static_cast<int>(days * SecondsPerDay + 0.5), 0, net::MaxIncrementSeconds);
+    };
+    net::TOnlineSettings settings;
+    settings.arrangement = board.StartPositionType() == SP2x2 ? 1 : 0;
+    settings.rowShift = static_cast<int>(board.StartPositionRowShift());
+    settings.playersPerTeam = board.PlayersPerTeam();
+    settings.movesPerTeamTurn = board.MovesPerTeamTurn();
+    settings.minutesWhite = minutes(board.TimeStartWhite());
+    settings.minutesBlack = minutes(board.TimeStartBlack());
+    settings.incrementWhite = seconds(board.TimeIncrementWhite());
+    settings.incrementBlack = seconds(board.TimeIncrementBlack());
+    return settings;
+}
+
+} // namespace
+
+TNetworkMenu::TNetworkMenu(TFrmVeltanBrd& window, TOnlineDialogs& dialogs, const QString& keptPath)
+    : QObject(&window), window_(window), dialogs_(dialogs), keptPath_(keptPath),
+      settings_(std::make_unique<TSettingsStore>())
+{
+    menu_ = window_.menuBar()->addMenu(tr("&Network"));
+    menu_->setObjectName(QStringLiteral("MnuNetwork"));
+    const auto add = [this](const QString& text, const char* name, void (TNetworkMenu::*command)()) {
+        QAction* const action = menu_->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    host_ = add(tr("Host a game…"), "MnuItemHostGame", &TNetworkMenu::Host);
+    join_ = menu_->addAction(tr("Join a game…"));
+    join_->setObjectName(QStringLiteral("MnuItemJoinGame"));
+    connect(join_, &QAction::triggered, this, [this] { Join(); });
+    invitation_ = add(tr("Invitation…"), "MnuItemInvitation", &TNetworkMenu::ShowInvitation);
+    menu_->addSeparator();
+    resign_ = menu_->addAction(tr("Resign"));
+    resign_->setObjectName(QStringLiteral("MnuItemResign"));
+    connect(resign_, &QAction::triggered, this, [this] {
+        if (table_ &&
+            UserDialogs().AskYesNo(&window_, ApplicationTitle(), tr("Resign the game for your team?")))
+            table_->Session().Command(net::TTeamCommand::Resign);
+    });
+    draw_ = menu_->addAction(tr("Offer or accept a draw"));
+    draw_->setObjectName(QStringLiteral("MnuItemDraw"));
+    connect(draw_, &QAction::triggered, this, [this] {
+        if (table_)
+            table_->Session().Command(net::TTeamCommand::Draw);
+    });
+    declineDraw_ = menu_->addAction(tr("Decline the draw"));
+    declineDraw_->setObjectName(QStringLiteral("MnuItemDeclineDraw"));
+    connect(declineDraw_, &QAction::triggered, this, [this] {
+        if (table_)
+            table_->Session().Command(net::TTeamCommand::DeclineDraw);
+    });
+    menu_->addSeparator();
+    leave_ = add(tr("Leave online game"), "MnuItemLeaveOnline", &TNetworkMenu::Leave);
+    UpdateActions();
+}
+
+TNetworkMenu::~TNetworkMenu()
+{
+    Close();
+}
+
+QString TNetworkMenu::DefaultKeptPath()
+{
+    return QDir(TUnfinishedGameFile::DefaultFolder()).filePath(QStringLiteral("online-game.json"));
+}
+
+bool TNetworkMenu::MayGoOnline()
+{
+    if (table_) {
+        if (!UserDialogs().AskYesNo(&window_, ApplicationTitle(),
+                                    tr("Leave the online game for another one?")))
+            return false;
+        Leave();
+    }
+    return window_.MayReplaceGame();
+}
+
+void TNetworkMenu::Host()
+{
+    if (!MayGoOnline())
+        return;
+    THostChoice proposal;
+    proposal.name = RememberedName(*settings_);
+    proposal.settings = SettingsOf(window_.Board());
+    const QStringList servers = RememberedServerList(*settings_);
+    if (!servers.isEmpty())
+        proposal.address = servers.first();
+    const std::optional<THostChoice> choice = dialogs_.AskHost(&window_, proposal);
+    if (!choice)
+        return;
+    const net::TInvitationReading reading = net::ReadAddressAndCode(choice->address, AnyCode);
+    const QString problem = reading.invitation ? HostChoiceProblem(*choice) : reading.problem;
+    if (!problem.isEmpty()) {
+        UserDialogs().ShowMessage(&window_, ApplicationTitle(), problem, QMessageBox::Warning);
+        return;
+    }
+    RememberName(*settings_, choice->name);
+    RememberServer(*settings_, net::ServerAddressText(*reading.invitation));
+    server_ = reading.invitation;
+    seatsAsked_ = true;
+    Open(net::WebSocketUrl(*reading.invitation), [&](net::TOnlineSession& session) {
+        session.Host(net::WebSocketUrl(*server_), choice->name, choice->settings, choice->seats);
+    });
+}
+
+void TNetworkMenu::Join(const QString& link)
+{
+    if (!MayGoOnline())
+        return;
+    const std::optional<TJoinChoice> choice =
+        dialogs_.AskJoin(&window_, link, RememberedName(*settings_), RememberedServerList(*settings_));
+    if (!choice)
+        return;
+    RememberName(*settings_, choice->name);
+    RememberServer(*settings_, net::ServerAddressText(choice->invitation));
+    server_ = choice->invitation;
+    invitationLink_.clear();
+    seatsAsked_ = false;
+    Open(net::WebSocketUrl(choice->invitation), [&](net::TOnlineSession& session) {
+        session.Watch(net::WebSocketUrl(*server_), choice->name, choice->invitation.code);
+    });
+}
+
+void TNetworkMenu::JoinLink(const QString& link)
+{
+    const net::TInvitationReading reading = net::ReadInvitationLink(link);
+    const QString name = RememberedName(*settings_);
+    if (!reading.invitation || name.isEmpty()) {
+        Join(link);
+        return;
+    }
+    if (!MayGoOnline())
+        return;
+    RememberServer(*settings_, net::ServerAddressText(*reading.invitation));
+    server_ = reading.invitation;
+    invitationLink_.clear();
+    seatsAsked_ = false;
+    Open(net::WebSocketUrl(*reading.invitation), [&](net::TOnlineSession& session) {
+        session.Watch(net::WebSocketUrl(*server_), name, server_->code);
+    });
+}
+
+void TNetworkMenu::OfferKeptGame()
+{
+    if (table_ || !QFile::exists(keptPath_))
+        return;
+    const net::TKeptReading reading = net::ReadKeptOnlineGame(keptPath_);
+    if (!reading.game) {
+        UserDialogs().ShowMessage(&window_, ApplicationTitle(),
+                                  tr("The online game kept here cannot be read: %1").arg(reading.problem),
+                                  QMessageBox::Warning);
+        return;
+    }
+    const net::TKeptOnlineGame kept = *reading.game;
+    if (kept.state == net::TGameState::Ended)
+        return;
+    if (!UserDialogs().AskYesNo(&window_, ApplicationTitle(),
+                                tr("Rejoin the game on %1?").arg(kept.server.host())))
+        return;
+    server_ = net::TInvitation{kept.server.scheme() == QLatin1String("wss"),
+                               kept.server.host(),
+                               static_cast<quint16>(kept.server.port()),
+                               {},
+                               kept.code};
+    invitationLink_.clear();
+    seatsAsked_ = true;
+    Open(kept.server, [&](net::TOnlineSession& session) { session.Resume(kept); });
+}
+
+void TNetworkMenu::Leave()
+{
+    if (!table_)
+        return;
+    net::TOnlineSession& session = table_->Session();
+    // The seats go back to the game for others; nothing is kept to rejoin.
+    for (const net::TSeat seat : session.HeldSeats())
+        session.Leave(seat);
+    session.KeepIn({});
+    QFile::remove(keptPath_);
+    Close();
+    window_.InitialGameSetup();
+    window_.SetStatusText(QStringLiteral(" "));
+}
+
+void TNetworkMenu::Open(const QUrl& server, const std::function<void(net::TOnlineSession&)>& start)
+{
+    Q_UNUSED(server);
+    auto session = std::make_unique<net::TOnlineSession>();
+    session->SetTiming(timing_);
+    session->KeepIn(keptPath_);
+    table_ = new TOnlineTable(window_, std::move(session));
+    net::TOnlineSession& s = table_->Session();
+    connect(&s, &net::TOnlineSession::Created, this, &TNetworkMenu::OnCreated);
+    connect(&s, &net::TOnlineSession::GameReset, this, &TNetworkMenu::OnGameShown);
+    connect(table_, &TOnlineTable::Failed, this, &TNetworkMenu::OnFailed);
+    connect(table_, &TOnlineTable::Changed, this, &TNetworkMenu::UpdateActions);
+
+    dock_ = new QDockWidget(tr("Table"), &window_);
+    dock_->setObjectName(QStringLiteral("OnlineTableDock"));
+    dock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    auto* const split = new QSplitter(Qt::Vertical, dock_);
+    seats_ = new TSeatsPanel(s, split);
+    chat_ = new TChatPanel(s, split);
+    dock_->setWidget(split);
+    window_.addDockWidget(Qt::RightDockWidgetArea, dock_);
+    start(s);
+    UpdateActions();
+}
+
+void TNetworkMenu::Close()
+{
+    if (dock_) {
+        window_.removeDockWidget(dock_);
+        delete dock_.data();
+    }
+    if (table_)
+        delete table_.data();
+    UpdateActions();
+}
+
+void TNetworkMenu::OnCreated(const QString& code)
+{
+    if (!server_)
+        return;
+    const TInvitationTexts texts = InvitationFor(*server_, code);
+    invitationLink_ = texts.links.value(0);
+    dialogs_.ShowInvitation(&window_, texts);
+}
+
+void TNetworkMenu::OnGameShown()
+{
+    // The seats are asked for once the joined game is known, never from
+    // inside the session's own signal.
+    if (!seatsAsked_ && table_ && table_->Session().Game().HasGame()) {
+        seatsAsked_ = true;
+        QMetaObject::invokeMethod(this, &TNetworkMenu::AskSeats, Qt::QueuedConnection);
+    }
+}
+
+void TNetworkMenu::AskSeats()
+{
+    if (!table_)
+        return;
+    const TSeatsChoice seats = dialogs_.AskSeats(&window_, table_->Session().Game());
+    if (!seats) {
+        Leave();
+        return;
+    }
+    if (table_ && !seats->isEmpty())
+        table_->Session().TakeSeats(*seats);
+}
+
+void TNetworkMenu::OnFailed(const QString& problem)
+{
+    // Asked once the session has finished failing, so the table may go.
+    QMetaObject::invokeMethod(
+        this,
+        [this, problem] {
+            if (!table_)
+                return;
+            const TChoiceAnswer answer = UserDialogs().AskChoice(
+                &window_, ApplicationTitle(),
+                tr("The online game cannot go on: %1\n\nIts moves so far are on the board and kept. "
+                   "Play on here from the last position (File, Save game keeps it), or leave it?")
+                    .arg(problem),
+                tr("Play on here"), tr("Leave it"));
+            Close();
+            if (answer == TChoiceAnswer::First)
+                window_.SetStatusText(tr("The online game ended; Start/Stop plays on here"));
+            else {
+                window_.InitialGameSetup();
+                window_.SetStatusText(QStringLiteral(" "));
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void TNetworkMenu::ShowInvitation()
+{
+    if (table_ && server_ && table_->Session().Game().HasGame())
+        dialogs_.ShowInvitation(&window_, InvitationFor(*server_, table_->Session().Game().Code()));
+}
+
+void TNetworkMenu::UpdateActions()
+{
+    const bool online = table_ != nullptr;
+    const bool seated = online && !table_->Session().HeldSeats().isEmpty();
+    const bool running = online && table_->Session().Game().State() == net::TGameState::Running;
+    const std::optional<bool> offer = online ? table_->Session().Game().DrawOfferWhite() : std::nullopt;
+    invitation_->setEnabled(online);
+    resign_->setEnabled(seated && running);
+    draw_->setEnabled(seated && running);
+    declineDraw_->setEnabled(seated && running && offer.has_value());
+    leave_->setEnabled(online);
+}
+
+} // namespace online
