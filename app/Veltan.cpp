@@ -34,9 +34,9 @@ int main(int argc, char** argv)
 
     online::TQtOnlineDialogs onlineDialogs;
     TFrmVeltanBrd mainWindow;
-    // Owned by the window, as its menus are.
-    auto* const network =
-        new online::TNetworkMenu(mainWindow, onlineDialogs, online::TNetworkMenu::DefaultKeptPath());
+    // Goes before the window: its online game gives the window its own game back.
+    online::TNetworkMenu networkMenu(mainWindow, onlineDialogs, online::TNetworkMenu::DefaultKeptPath());
+    online::TNetworkMenu* const network = &networkMenu;
     const QStringList arguments = QCoreApplication::arguments();
     const QString argument = arguments.value(1);
     const bool link = IsInvitationLink(argument);

@@ -52,8 +52,7 @@ net::TOnlineSettings SettingsOf(const TVeltanBrdKernel& board)
 } // namespace
 
 TNetworkMenu::TNetworkMenu(TFrmVeltanBrd& window, TOnlineDialogs& dialogs, const QString& keptPath)
-    : QObject(&window), window_(window), dialogs_(dialogs), keptPath_(keptPath),
-      settings_(std::make_unique<TSettingsStore>())
+    : window_(window), dialogs_(dialogs), keptPath_(keptPath), settings_(std::make_unique<TSettingsStore>())
 {
     menu_ = window_.menuBar()->addMenu(tr("&Network"));
     menu_->setObjectName(QStringLiteral("MnuNetwork"));
@@ -153,6 +152,7 @@ void TNetworkMenu::Join(const QString& link)
     RememberName(*settings_, choice->name);
     RememberServer(*settings_, net::ServerAddressText(choice->invitation));
     server_ = choice->invitation;
+    name_ = choice->name;
     invitationLink_.clear();
     seatsAsked_ = false;
     Open(net::WebSocketUrl(choice->invitation), [&](net::TOnlineSession& session) {
@@ -172,6 +172,7 @@ void TNetworkMenu::JoinLink(const QString& link)
         return;
     RememberServer(*settings_, net::ServerAddressText(*reading.invitation));
     server_ = reading.invitation;
+    name_ = name;
     invitationLink_.clear();
     seatsAsked_ = false;
     Open(net::WebSocketUrl(*reading.invitation), [&](net::TOnlineSession& session) {
@@ -227,12 +228,12 @@ void TNetworkMenu::Open(const QUrl& server, const std::function<void(net::TOnlin
     auto session = std::make_unique<net::TOnlineSession>();
     session->SetTiming(timing_);
     session->KeepIn(keptPath_);
-    table_ = new TOnlineTable(window_, std::move(session));
+    table_ = std::make_unique<TOnlineTable>(window_, std::move(session));
     net::TOnlineSession& s = table_->Session();
     connect(&s, &net::TOnlineSession::Created, this, &TNetworkMenu::OnCreated);
     connect(&s, &net::TOnlineSession::GameReset, this, &TNetworkMenu::OnGameShown);
-    connect(table_, &TOnlineTable::Failed, this, &TNetworkMenu::OnFailed);
-    connect(table_, &TOnlineTable::Changed, this, &TNetworkMenu::UpdateActions);
+    connect(table_.get(), &TOnlineTable::Failed, this, &TNetworkMenu::OnFailed);
+    connect(table_.get(), &TOnlineTable::Changed, this, &TNetworkMenu::UpdateActions);
 
     dock_ = new QDockWidget(tr("Table"), &window_);
     dock_->setObjectName(QStringLiteral("OnlineTableDock"));
@@ -252,8 +253,7 @@ void TNetworkMenu::Close()
         window_.removeDockWidget(dock_);
         delete dock_.data();
     }
-    if (table_)
-        delete table_.data();
+    table_.reset();
     UpdateActions();
 }
 
@@ -285,8 +285,16 @@ void TNetworkMenu::AskSeats()
         Leave();
         return;
     }
-    if (table_ && !seats->isEmpty())
-        table_->Session().TakeSeats(*seats);
+    if (!table_ || seats->isEmpty())
+        return;
+    // Seats are taken on a line of their own: a line that watched stays
+    // counted among the watchers by the server even once it sits down.
+    const QString code = table_->Session().Game().Code();
+    const QList<net::TSeat> chosen = *seats;
+    Close();
+    Open(net::WebSocketUrl(*server_), [&](net::TOnlineSession& session) {
+        session.Join(net::WebSocketUrl(*server_), name_, code, chosen);
+    });
 }
 
 void TNetworkMenu::OnFailed(const QString& problem)

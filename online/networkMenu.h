@@ -38,7 +38,8 @@ class TNetworkMenu : public QObject {
 
 public:
     /// Adds the menu to `window`'s menu bar; questions go to `dialogs`, which
-    /// must outlive this. Online games are kept in `keptPath`.
+    /// must outlive this. Online games are kept in `keptPath`. It must go
+    /// before the window does (its table gives the window its game back).
     TNetworkMenu(TFrmVeltanBrd& window, TOnlineDialogs& dialogs, const QString& keptPath);
     ~TNetworkMenu() override;
     TNetworkMenu(const TNetworkMenu&) = delete;
@@ -62,7 +63,7 @@ public:
     void Leave();
 
     /// The game online now; nullptr when none.
-    TOnlineTable* Table() const { return table_; }
+    TOnlineTable* Table() const { return table_.get(); }
     /// The panels beside the board while a game is online; nullptr otherwise.
     TSeatsPanel* Seats() const { return seats_; }
     TChatPanel* Chat() const { return chat_; }
@@ -93,12 +94,13 @@ private:
     QAction* draw_ = nullptr;
     QAction* declineDraw_ = nullptr;
     QAction* leave_ = nullptr;
-    QPointer<TOnlineTable> table_;
+    std::unique_ptr<TOnlineTable> table_;
     QPointer<QDockWidget> dock_;
     QPointer<TSeatsPanel> seats_;
     QPointer<TChatPanel> chat_;
     std::optional<net::TInvitation> server_;
     QString invitationLink_;
+    QString name_; // the player's name at the table joined
     bool seatsAsked_ = true;
 };
 

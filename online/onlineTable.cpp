@@ -30,7 +30,7 @@ bool IsPawn(char letter)
 } // namespace
 
 TOnlineTable::TOnlineTable(TFrmVeltanBrd& window, std::unique_ptr<net::TOnlineSession> session)
-    : QObject(&window), window_(window), board_(window.Board()), session_(std::move(session))
+    : window_(window), board_(window.Board()), session_(std::move(session))
 {
     window_.StopPlay();
     board_.CancelThinking();
