@@ -3,6 +3,7 @@
 // invitation link (veltan veltan://HOST:PORT/CODE) joins that online game.
 
 #include <QApplication>
+#include <QUrl>
 
 #include "VeltanGUI.h"
 #include "applicationTitle.h"
@@ -38,7 +39,10 @@ int main(int argc, char** argv)
     online::TNetworkMenu networkMenu(mainWindow, onlineDialogs, online::TNetworkMenu::DefaultKeptPath());
     online::TNetworkMenu* const network = &networkMenu;
     const QStringList arguments = QCoreApplication::arguments();
-    const QString argument = arguments.value(1);
+    // The desktop entry passes a file or a link as a URL (%u): a file may come as file://.
+    QString argument = arguments.value(1);
+    if (argument.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
+        argument = QUrl(argument).toLocalFile();
     const bool link = IsInvitationLink(argument);
     if (!argument.isEmpty() && !link)
         mainWindow.SetStartFile(argument);
