@@ -218,8 +218,8 @@ void TNetworkMenu::Leave()
     session.KeepIn({});
     QFile::remove(keptPath_);
     Close();
-    window_.InitialGameSetup();
-    window_.SetStatusText(QStringLiteral(" "));
+    // The position stays, so a game whose server is gone for good can still be saved or played on.
+    window_.SetStatusText(tr("Left the online game: Start/Stop plays on here, New game starts afresh"));
 }
 
 void TNetworkMenu::Open(const QUrl& server, const std::function<void(net::TOnlineSession&)>& start)

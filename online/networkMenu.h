@@ -59,7 +59,8 @@ public:
     void JoinLink(const QString& link);
     /// At start: when an online game is kept, asks "Rejoin the game on HOST?" and rejoins it.
     void OfferKeptGame();
-    /// "Leave online game": gives up the seats held here and gives the window its own game back.
+    /// "Leave online game": gives up the seats held here and gives the window its
+    /// own game back, the position shown kept as a stopped local game.
     void Leave();
 
     /// The game online now; nullptr when none.

@@ -52,12 +52,12 @@ void TOnlineWindowsTest::TearDown()
     scopedMessages_.reset();
 }
 
-TOnlinePlayer& TOnlineWindowsTest::NewPlayer()
+TOnlinePlayer& TOnlineWindowsTest::NewPlayer(const QString& keptName)
 {
     auto player = std::make_unique<TOnlinePlayer>();
     player->window = std::make_unique<TFrmVeltanBrd>();
     player->window->SetModalRunner([](QDialog&) { return 0; });
-    const QString kept = folder_.filePath(QStringLiteral("online-%1.json").arg(players_.size()));
+    const QString kept = folder_.filePath(keptName);
     player->menu = std::make_unique<online::TNetworkMenu>(*player->window, player->dialogs, kept);
     // A line watched and retried briskly, slow enough at its first retry that
     // "Reconnecting…" can be seen.
@@ -106,6 +106,13 @@ void TOnlineWindowsTest::StartGame(TOnlinePlayer& white, TOnlinePlayer& black)
         return white.Session().Game().State() == net::TGameState::Running &&
                black.Session().Game().State() == net::TGameState::Running;
     })) << Log();
+}
+
+void TOnlineWindowsTest::Close(TOnlinePlayer& player)
+{
+    player.menu.reset();
+    player.window->close();
+    player.window.reset();
 }
 
 std::pair<Square, Square> TOnlineWindowsTest::FirstLegalMove(const TVeltanBrdKernel& board)

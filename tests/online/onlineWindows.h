@@ -63,8 +63,11 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    /// A shown window whose online game is kept in a file of its own.
-    TOnlinePlayer& NewPlayer();
+    /// A shown window whose online game is kept in its own file, `kept` in the test's folder.
+    TOnlinePlayer& NewPlayer(const QString& kept);
+    TOnlinePlayer& NewPlayer() { return NewPlayer(QStringLiteral("online-%1.json").arg(players_.size())); }
+    /// Closes a player's window as the player does; its kept online game stays.
+    void Close(TOnlinePlayer& player);
     /// `host` hosts a one-move-a-turn game at `url` and takes White; the game's link.
     QString Host(TOnlinePlayer& host, const QUrl& url);
     /// `guest` joins by `link` and takes `seats` (empty: watches).

@@ -1,0 +1,76 @@
+// An online game outlives its window: looking back through the records never
+// changes it, and a window started again offers to rejoin it from the file it
+// was kept in.
+
+#include <QFile>
+
+#include "onlineTable.h"
+#include "onlineWindows.h"
+#include "veltanbrd.h"
+
+namespace {
+
+/// Shows another record, as the move list does.
+void ShowRecord(TOnlinePlayer& player, int record)
+{
+    ASSERT_TRUE(player.Board().GotoMove(record));
+    player.window->RecordShown();
+}
+
+} // namespace
+
+TEST_F(TOnlineWindowsTest, LookingBackRefusesDragsAndANewMoveBringsTheLastRecordBack)
+{
+    TOnlinePlayer& white = NewPlayer();
+    TOnlinePlayer& black = NewPlayer();
+    JoinByLink(black, Host(white, server_->Url()), {net::TSeat{false, 1}});
+    StartGame(white, black);
+    const auto [from, to] = FirstLegalMove(white.Board());
+    white.Drag(from, to);
+    ASSERT_TRUE(SeenSoon([&] { return black.Board().LastMove == 1; })) << Log();
+
+    ShowRecord(black, 0);
+    EXPECT_FALSE(black.Board().isEnabled()) << "no move is made at an earlier record";
+    ShowRecord(black, 1);
+    EXPECT_TRUE(black.Board().isEnabled());
+
+    ShowRecord(white, 0);
+    const auto [blackFrom, blackTo] = FirstLegalMove(black.Board());
+    black.Drag(blackFrom, blackTo);
+    ASSERT_TRUE(SeenSoon([&] { return white.Board().HistoryEnd() == 2; })) << Log();
+    EXPECT_EQ(white.Board().LastMove, 2);
+    EXPECT_EQ(white.Board().position(), black.Board().position());
+    EXPECT_TRUE(white.Board().isEnabled());
+}
+
+TEST_F(TOnlineWindowsTest, AWindowStartedAgainOffersToRejoinItsGame)
+{
+    TOnlinePlayer& white = NewPlayer();
+    TOnlinePlayer& black = NewPlayer(QStringLiteral("black.json"));
+    JoinByLink(black, Host(white, server_->Url()), {net::TSeat{false, 1}});
+    StartGame(white, black);
+    const auto [from, to] = FirstLegalMove(white.Board());
+    white.Drag(from, to);
+    ASSERT_TRUE(SeenSoon([&] { return black.Board().LastMove == 1; })) << Log();
+    const QString kept = folder_.filePath(QStringLiteral("black.json"));
+    EXPECT_FALSE(QFile::permissions(kept) & (QFile::ReadGroup | QFile::ReadOther))
+        << "the file holds the seat's key";
+    Close(black);
+
+    TOnlinePlayer& again = NewPlayer(QStringLiteral("black.json"));
+    messages_.yes = true;
+    again.menu->OfferKeptGame();
+    ASSERT_FALSE(messages_.questions.empty());
+    EXPECT_EQ(messages_.questions.back(), QStringLiteral("Rejoin the game on 127.0.0.1?"));
+    ASSERT_TRUE(again.menu->Table());
+    ASSERT_TRUE(SeenSoon([&] {
+        return again.Session().Game().HasGame() &&
+               again.Session().HeldSeats() == QList<net::TSeat>{net::TSeat{false, 1}} &&
+               again.Board().position() == white.Board().position();
+    })) << again.Status().toStdString()
+        << "\n"
+        << Log();
+    EXPECT_EQ(again.Board().LastMove, 1);
+    EXPECT_TRUE(again.Board().isEnabled())
+        << "Black is to move, from the window started again: " << again.Status().toStdString();
+}
