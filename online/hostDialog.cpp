@@ -21,6 +21,8 @@ namespace online {
 namespace {
 
 const int OfferedCounts[] = {1, 2, 4};
+// Ports below this one are the system's.
+constexpr int MinimumPort = 1024;
 
 QComboBox* CountBox(QWidget* parent, int value)
 {
@@ -52,7 +54,10 @@ QString HostChoiceProblem(const THostChoice& choice)
     for (const net::TSeat seat : choice.seats)
         if (seat.player < 1 || seat.player > choice.settings.playersPerTeam)
             return QObject::tr("A team has only %1 players.").arg(choice.settings.playersPerTeam);
-    if (!net::ReadAddressAndCode(choice.address, QStringLiteral("AAAAAA")).invitation)
+    if (choice.onThisMachine && choice.port < MinimumPort)
+        return QObject::tr("Choose a port from %1 up.").arg(MinimumPort);
+    if (!choice.onThisMachine &&
+        !net::ReadAddressAndCode(choice.address, QStringLiteral("AAAAAA")).invitation)
         return QObject::tr("The server's address is not one this program can reach: %1").arg(choice.address);
     return {};
 }
@@ -63,7 +68,14 @@ std::optional<THostChoice> TQtOnlineDialogs::AskHost(QWidget* parent, const THos
     dialog.setWindowTitle(QObject::tr("Host a game"));
     auto* const form = new QFormLayout(&dialog);
     auto* const name = new QLineEdit(proposal.name, &dialog);
+    auto* const here = new QCheckBox(QObject::tr("Run the server on this machine, port:"), &dialog);
+    here->setChecked(proposal.onThisMachine);
+    auto* const port = NumberBox(&dialog, MinimumPort, 65535, proposal.port);
     auto* const address = new QLineEdit(proposal.address, &dialog);
+    QObject::connect(here, &QCheckBox::toggled, port, &QWidget::setEnabled);
+    QObject::connect(here, &QCheckBox::toggled, address, &QWidget::setDisabled);
+    port->setEnabled(proposal.onThisMachine);
+    address->setEnabled(!proposal.onThisMachine);
     auto* const arrangement = new QComboBox(&dialog);
     arrangement->addItems({QObject::tr("Standard"), QObject::tr("Quadrant"), QObject::tr("Castling test")});
     arrangement->setCurrentIndex(proposal.settings.arrangement);
@@ -89,7 +101,8 @@ std::optional<THostChoice> TQtOnlineDialogs::AskHost(QWidget* parent, const THos
     problem->setWordWrap(true);
     auto* const buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     form->addRow(QObject::tr("Your name:"), name);
-    form->addRow(QObject::tr("Server:"), address);
+    form->addRow(here, port);
+    form->addRow(QObject::tr("or the server at:"), address);
     form->addRow(new QLabel(QObject::tr("Others on this network reach a server on this machine by its "
                                         "address; from the internet only through a forwarded port or a "
                                         "public server."),
@@ -108,6 +121,8 @@ std::optional<THostChoice> TQtOnlineDialogs::AskHost(QWidget* parent, const THos
 
     THostChoice choice;
     const auto read = [&] {
+        choice.onThisMachine = here->isChecked();
+        choice.port = static_cast<quint16>(port->value());
         choice.address = address->text().trimmed();
         choice.name = name->text().trimmed();
         choice.settings = {arrangement->currentIndex(),    rowShift->value(),

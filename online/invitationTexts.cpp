@@ -21,16 +21,17 @@ TInvitationTexts InvitationFor(const net::TInvitation& server, const QString& co
     texts.code = code;
     net::TInvitation invitation = server;
     invitation.code = code;
-    texts.links.append(net::InvitationLinkText(invitation));
-    if (!IsThisMachine(server.host))
-        return texts;
-    // A loopback link reaches only this machine; the others need an address they can see.
-    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
-        if (address.isLoopback() || address.isLinkLocal())
-            continue;
-        invitation.host = address.toString();
-        texts.links.append(net::InvitationLinkText(invitation));
+    const QString asReached = net::InvitationLinkText(invitation);
+    if (IsThisMachine(server.host)) {
+        // A loopback link reaches only this machine: the links others can use come first.
+        for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
+            if (address.isLoopback() || address.isLinkLocal())
+                continue;
+            invitation.host = address.toString();
+            texts.links.append(net::InvitationLinkText(invitation));
+        }
     }
+    texts.links.append(asReached);
     return texts;
 }
 

@@ -8,7 +8,8 @@
 
 namespace online {
 
-/// The invitation to game `code` on the server at `server`.
+/// The invitation to game `code` on the server at `server`: the links others
+/// can use first, the one for the address `server` names last.
 TInvitationTexts InvitationFor(const net::TInvitation& server, const QString& code);
 
 } // namespace online

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QDockWidget>
+#include <QEvent>
 #include <QFile>
+#include <QHostAddress>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
@@ -90,10 +92,12 @@ TNetworkMenu::TNetworkMenu(TFrmVeltanBrd& window, TOnlineDialogs& dialogs, const
     menu_->addSeparator();
     leave_ = add(tr("Leave online game"), "MnuItemLeaveOnline", &TNetworkMenu::Leave);
     UpdateActions();
+    window_.installEventFilter(this);
 }
 
 TNetworkMenu::~TNetworkMenu()
 {
+    window_.removeEventFilter(this);
     Close();
 }
 
@@ -120,25 +124,65 @@ void TNetworkMenu::Host()
     THostChoice proposal;
     proposal.name = RememberedName(*settings_);
     proposal.settings = SettingsOf(window_.Board());
+    proposal.port = RememberedHostPort(*settings_);
     const QStringList servers = RememberedServerList(*settings_);
     if (!servers.isEmpty())
         proposal.address = servers.first();
     const std::optional<THostChoice> choice = dialogs_.AskHost(&window_, proposal);
     if (!choice)
         return;
-    const net::TInvitationReading reading = net::ReadAddressAndCode(choice->address, AnyCode);
-    const QString problem = reading.invitation ? HostChoiceProblem(*choice) : reading.problem;
+    const QString address =
+        choice->onThisMachine ? QStringLiteral("127.0.0.1:%1").arg(choice->port) : choice->address;
+    const net::TInvitationReading reading = net::ReadAddressAndCode(address, AnyCode);
+    QString problem = reading.invitation ? HostChoiceProblem(*choice) : reading.problem;
+    if (problem.isEmpty() && choice->onThisMachine)
+        problem = StartLocalServer(choice->port);
     if (!problem.isEmpty()) {
         UserDialogs().ShowMessage(&window_, ApplicationTitle(), problem, QMessageBox::Warning);
         return;
     }
     RememberName(*settings_, choice->name);
-    RememberServer(*settings_, net::ServerAddressText(*reading.invitation));
+    if (choice->onThisMachine)
+        RememberHostPort(*settings_, choice->port);
+    else
+        RememberServer(*settings_, net::ServerAddressText(*reading.invitation));
     server_ = reading.invitation;
     seatsAsked_ = true;
     Open(net::WebSocketUrl(*reading.invitation), [&](net::TOnlineSession& session) {
         session.Host(net::WebSocketUrl(*server_), choice->name, choice->settings, choice->seats);
     });
+}
+
+QString TNetworkMenu::StartLocalServer(quint16 port)
+{
+    if (!localServer_) {
+        localServer_ = std::make_unique<TLocalServer>();
+        connect(localServer_.get(), &TLocalServer::Ended, this, &TNetworkMenu::OnLocalServerEnded);
+    }
+    return localServer_->Start(serverProgram_, listenHost_, port);
+}
+
+void TNetworkMenu::OnLocalServerEnded(const QString& output)
+{
+    // A server of an earlier run may hold the port: then the game goes on there.
+    if (!table_ || table_->Session().Connection().State() == net::TConnectionState::Ready)
+        return;
+    UserDialogs().ShowMessage(&window_, ApplicationTitle(),
+                              tr("The server on this machine stopped: %1").arg(output), QMessageBox::Warning);
+}
+
+bool TNetworkMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    // Others play on the server this window runs: closing it stops their game too.
+    if (watched == &window_ && event->type() == QEvent::Close && localServer_ && localServer_->Running() &&
+        table_ && table_->Session().Game().State() != net::TGameState::Ended &&
+        !UserDialogs().AskYesNo(&window_, ApplicationTitle(),
+                                tr("The game's server runs in this window: closing it stops the game for "
+                                   "everyone until you open it again. Close it?"))) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TNetworkMenu::Join(const QString& link)
@@ -197,6 +241,10 @@ void TNetworkMenu::OfferKeptGame()
     if (!UserDialogs().AskYesNo(&window_, ApplicationTitle(),
                                 tr("Rejoin the game on %1?").arg(kept.server.host())))
         return;
+    // A game hosted on this machine needs its server again (or finds the one still running).
+    if (!kept.hostToken.isEmpty() && QHostAddress(kept.server.host()).isLoopback() &&
+        kept.server.port() == RememberedHostPort(*settings_))
+        StartLocalServer(static_cast<quint16>(kept.server.port()));
     server_ = net::TInvitation{kept.server.scheme() == QLatin1String("wss"),
                                kept.server.host(),
                                static_cast<quint16>(kept.server.port()),
@@ -262,7 +310,7 @@ void TNetworkMenu::OnCreated(const QString& code)
     if (!server_)
         return;
     const TInvitationTexts texts = InvitationFor(*server_, code);
-    invitationLink_ = texts.links.value(0);
+    invitationLink_ = texts.links.value(texts.links.size() - 1);
     dialogs_.ShowInvitation(&window_, texts);
 }
 

@@ -14,6 +14,7 @@
 
 #include "chatPanel.h"
 #include "invitationLink.h"
+#include "localServer.h"
 #include "onlineConnection.h"
 #include "onlineTable.h"
 #include "seatsPanel.h"
@@ -49,6 +50,13 @@ public:
     static QString DefaultKeptPath();
     /// The line's timing for games started from now on (tests make it brisk).
     void SetTiming(const net::TConnectionTiming& timing) { timing_ = timing; }
+    /// The server program a game hosted on this machine runs, and the address it
+    /// listens on (all interfaces by default; tests keep it on the loopback).
+    void SetLocalServer(const QString& program, const QString& listenHost)
+    {
+        serverProgram_ = program;
+        listenHost_ = listenHost;
+    }
 
     /// "Host a game…": asks how, then creates the game and shows the invitation.
     void Host();
@@ -68,10 +76,17 @@ public:
     /// The panels beside the board while a game is online; nullptr otherwise.
     TSeatsPanel* Seats() const { return seats_; }
     TChatPanel* Chat() const { return chat_; }
-    /// The invitation link of the game hosted here (its first link); empty otherwise.
+    /// The invitation link of the game hosted here, to the address this window
+    /// reached its server by; empty otherwise.
     QString InvitationLink() const { return invitationLink_; }
 
+protected:
+    /// Asks before the window of a server others play on is closed.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QString StartLocalServer(quint16 port);
+    void OnLocalServerEnded(const QString& output);
     void Open(const QUrl& server, const std::function<void(net::TOnlineSession&)>& start);
     void Close();
     void OnCreated(const QString& code);
@@ -95,6 +110,9 @@ private:
     QAction* draw_ = nullptr;
     QAction* declineDraw_ = nullptr;
     QAction* leave_ = nullptr;
+    std::unique_ptr<TLocalServer> localServer_;
+    QString serverProgram_ = TLocalServer::FindProgram();
+    QString listenHost_ = QStringLiteral("0.0.0.0");
     std::unique_ptr<TOnlineTable> table_;
     QPointer<QDockWidget> dock_;
     QPointer<TSeatsPanel> seats_;

@@ -27,6 +27,7 @@ bool IsServerList(const QString& value)
 
 constexpr TTextSetting PlayerName{"Network/Name", "", IsName};
 constexpr TTextSetting Servers{"Network/Servers", "", IsServerList};
+constexpr TIntSetting HostPort{"Network/HostPort", net::DefaultPort, 1024, 65535};
 
 } // namespace
 
@@ -39,6 +40,16 @@ void RememberName(TSettingsStore& store, const QString& name)
 {
     if (IsName(name))
         store.Write(PlayerName, name);
+}
+
+quint16 RememberedHostPort(TSettingsStore& store)
+{
+    return static_cast<quint16>(store.Read(HostPort));
+}
+
+void RememberHostPort(TSettingsStore& store, quint16 port)
+{
+    store.Write(HostPort, port);
 }
 
 QStringList RememberedServerList(TSettingsStore& store)

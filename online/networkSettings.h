@@ -16,6 +16,10 @@ inline constexpr int RememberedServers = 8;
 QString RememberedName(TSettingsStore& store);
 /// Remembers the name for the next game.
 void RememberName(TSettingsStore& store, const QString& name);
+/// The port of the server run on this machine, the same each time so links stay good.
+quint16 RememberedHostPort(TSettingsStore& store);
+/// Remembers that port.
+void RememberHostPort(TSettingsStore& store, quint16 port);
 /// The servers joined last ("host:port"), newest first.
 QStringList RememberedServerList(TSettingsStore& store);
 /// Puts `address` first among the servers remembered, keeping at most RememberedServers.

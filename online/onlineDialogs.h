@@ -19,7 +19,9 @@ namespace online {
 
 /// A game to host: where its server is, the host's name, its settings and the seats the host takes.
 struct THostChoice {
-    QString address = QStringLiteral("127.0.0.1:7490"); ///< "host:port" of the server
+    bool onThisMachine = true;                          ///< run veltan-server here, on `port`
+    quint16 port = 7490;                                ///< the port of the server run here
+    QString address = QStringLiteral("127.0.0.1:7490"); ///< "host:port" of a server elsewhere
     QString name;
     net::TOnlineSettings settings;
     QList<net::TSeat> seats{net::TSeat{true, 1}};

@@ -1,7 +1,7 @@
 // Playing online from the window: a move dragged in one window reaches the
-// boards of the others, whether they sit at the table, came to watch late, or
-// lost their line in the middle of the turn; a move the server refuses goes
-// back with its reason.
+// boards of the others, whether they sit at the table, came to watch late,
+// lost their line in the middle of the turn, or play on the server the host's
+// window runs; a move the server refuses goes back with its reason.
 
 #include <QTest>
 
@@ -14,7 +14,7 @@
 namespace {
 
 /// How the window that should see the move follows the game.
-enum class TFollowing { Seated, WatchingLate, LineCutMidTurn };
+enum class TFollowing { Seated, WatchingLate, LineCutMidTurn, OnTheHostsServer };
 
 struct TFollowingCase {
     const char* name;
@@ -28,6 +28,7 @@ const TFollowingCase FollowingCases[] = {
     {"Seated", TFollowing::Seated},
     {"WatchingLate", TFollowing::WatchingLate},
     {"LineCutMidTurn", TFollowing::LineCutMidTurn},
+    {"OnTheHostsServer", TFollowing::OnTheHostsServer},
 };
 
 } // namespace
@@ -39,7 +40,7 @@ TEST_P(MoveReachesTheOtherWindow, OnItsBoardAsOnTheMovers)
     ASSERT_TRUE(proxy.Listen(server_->Port()));
     TOnlinePlayer& white = NewPlayer();
     TOnlinePlayer& black = NewPlayer();
-    const QString link = Host(white, server_->Url());
+    const QString link = Host(white, following == TFollowing::OnTheHostsServer ? QUrl() : server_->Url());
     // The one whose line is cut reaches the game through the proxy.
     QString blackLink = link;
     if (following == TFollowing::LineCutMidTurn)

@@ -75,7 +75,12 @@ TOnlinePlayer& TOnlineWindowsTest::NewPlayer(const QString& keptName)
 QString TOnlineWindowsTest::Host(TOnlinePlayer& host, const QUrl& url)
 {
     online::THostChoice choice;
+    choice.onThisMachine = url.isEmpty();
+    choice.port = FreeLoopbackPort();
     choice.address = QStringLiteral("127.0.0.1:%1").arg(url.port());
+#ifdef VELTAN_SERVER_PATH
+    host.menu->SetLocalServer(QStringLiteral(VELTAN_SERVER_PATH), QStringLiteral("127.0.0.1"));
+#endif
     choice.name = QStringLiteral("Ann");
     choice.settings.movesPerTeamTurn = 1;
     choice.seats = {net::TSeat{true, 1}};

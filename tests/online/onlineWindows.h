@@ -68,7 +68,8 @@ protected:
     TOnlinePlayer& NewPlayer() { return NewPlayer(QStringLiteral("online-%1.json").arg(players_.size())); }
     /// Closes a player's window as the player does; its kept online game stays.
     void Close(TOnlinePlayer& player);
-    /// `host` hosts a one-move-a-turn game at `url` and takes White; the game's link.
+    /// `host` hosts a one-move-a-turn game at `url` (none: on a server it runs
+    /// itself) and takes White; the game's link.
     QString Host(TOnlinePlayer& host, const QUrl& url);
     /// `guest` joins by `link` and takes `seats` (empty: watches).
     void JoinByLink(TOnlinePlayer& guest, const QString& link, const QList<net::TSeat>& seats);
