@@ -87,6 +87,7 @@ TEST_P(MoveReachesTheOtherWindow, OnItsBoardAsOnTheMovers)
     EXPECT_EQ(follower->Board().isEnabled(), following != TFollowing::WatchingLate)
         << "only a seat held here moves, in its turn";
     EXPECT_FALSE(white.Board().isEnabled());
+    EXPECT_FALSE(follower->window->ClockRunning()) << "the server keeps the time, never the window's clock";
 }
 
 INSTANTIATE_TEST_SUITE_P(Online, MoveReachesTheOtherWindow, ::testing::ValuesIn(FollowingCases),
