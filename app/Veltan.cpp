@@ -8,6 +8,7 @@
 #include "VeltanGUI.h"
 #include "applicationTitle.h"
 #include "gameEndedNotice.h"
+#include "keptGameSlot.h"
 #include "networkMenu.h"
 #include "onlineDialogs.h"
 
@@ -36,7 +37,8 @@ int main(int argc, char** argv)
     online::TQtOnlineDialogs onlineDialogs;
     TFrmVeltanBrd mainWindow;
     // Goes before the window: its online game gives the window its own game back.
-    online::TNetworkMenu networkMenu(mainWindow, onlineDialogs, online::TNetworkMenu::DefaultKeptPath());
+    const online::TKeptGameSlot keptGame(online::TNetworkMenu::DefaultKeptFolder());
+    online::TNetworkMenu networkMenu(mainWindow, onlineDialogs, keptGame.Path());
     online::TNetworkMenu* const network = &networkMenu;
     const QStringList arguments = QCoreApplication::arguments();
     // The desktop entry passes a file or a link as a URL (%u): a file may come as file://.

@@ -69,7 +69,8 @@ public:
     QString GameFileFolder() const override;
     void SetGameFileFolder(const QString& folder) override;
     /// While the game is unfinished and has moves not saved or loaded by the
-    /// user, asks "Abandon the game in progress?"; true when it may go.
+    /// user, asks "Abandon the game in progress?"; true when it may go. Never
+    /// while a game authority decides the game.
     bool MayReplaceGame() override;
     void GameKeptInFile() override;
 

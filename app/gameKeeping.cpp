@@ -112,6 +112,11 @@ void TFrmVeltanBrd::KeepUnfinishedGame()
 
 bool TFrmVeltanBrd::MayReplaceGame()
 {
+    // Nothing replaces a game decided elsewhere while it goes on: it is left first.
+    if (_authority != nullptr) {
+        SetStatusText(tr("Leave the online game first (Network, Leave online game)"));
+        return false;
+    }
     if (!_unsavedMoves || !IsUnfinishedGame(*VeltanBrd1))
         return true;
     return UserDialogs().AskYesNo(this, ApplicationTitle(), tr("Abandon the game in progress?"));

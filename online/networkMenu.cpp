@@ -101,9 +101,9 @@ TNetworkMenu::~TNetworkMenu()
     Close();
 }
 
-QString TNetworkMenu::DefaultKeptPath()
+QString TNetworkMenu::DefaultKeptFolder()
 {
-    return QDir(TUnfinishedGameFile::DefaultFolder()).filePath(QStringLiteral("online-game.json"));
+    return TUnfinishedGameFile::DefaultFolder();
 }
 
 bool TNetworkMenu::MayGoOnline()
@@ -226,7 +226,7 @@ void TNetworkMenu::JoinLink(const QString& link)
 
 void TNetworkMenu::OfferKeptGame()
 {
-    if (table_ || !QFile::exists(keptPath_))
+    if (table_ || keptPath_.isEmpty() || !QFile::exists(keptPath_))
         return;
     const net::TKeptReading reading = net::ReadKeptOnlineGame(keptPath_);
     if (!reading.game) {

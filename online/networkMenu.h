@@ -46,8 +46,8 @@ public:
     TNetworkMenu(const TNetworkMenu&) = delete;
     TNetworkMenu& operator=(const TNetworkMenu&) = delete;
 
-    /// The file an online game of the program is kept in, beside the unfinished local games.
-    static QString DefaultKeptPath();
+    /// The folder online games are kept in: the unfinished local games' (see keptGameSlot.h).
+    static QString DefaultKeptFolder();
     /// The line's timing for games started from now on (tests make it brisk).
     void SetTiming(const net::TConnectionTiming& timing) { timing_ = timing; }
     /// The server program a game hosted on this machine runs, and the address it

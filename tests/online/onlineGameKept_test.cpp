@@ -1,8 +1,12 @@
 // An online game outlives its window: looking back through the records never
-// changes it, and a window started again offers to rejoin it from the file it
-// was kept in.
+// changes it, a window started again offers to rejoin it from the file it was
+// kept in, and programs running at once keep their games in files of their own.
 
 #include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "keptGameSlot.h"
 
 #include "onlineTable.h"
 #include "onlineWindows.h"
@@ -73,4 +77,18 @@ TEST_F(TOnlineWindowsTest, AWindowStartedAgainOffersToRejoinItsGame)
     EXPECT_EQ(again.Board().LastMove, 1);
     EXPECT_TRUE(again.Board().isEnabled())
         << "Black is to move, from the window started again: " << again.Status().toStdString();
+}
+
+TEST(KeptGameSlot, ProgramsRunningAtOnceKeepTheirGamesApartAndAProgramStartedAgainFindsItsOwn)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    auto first = std::make_unique<online::TKeptGameSlot>(folder.path());
+    const online::TKeptGameSlot second(folder.path());
+    ASSERT_FALSE(first->Path().isEmpty());
+    ASSERT_FALSE(second.Path().isEmpty());
+    EXPECT_NE(first->Path(), second.Path());
+    const QString firstPath = first->Path();
+    first.reset();
+    EXPECT_EQ(online::TKeptGameSlot(folder.path()).Path(), firstPath);
 }
