@@ -94,6 +94,8 @@ TOnlineTable::~TOnlineTable()
     board_.SetGameEnded(true);
     board_.SetDoRefreshWindowsBoard(true);
     board_.setEnabled(false);
+    // The computer menu and the highlights as a stopped local game has them.
+    window_.UpdateGameSettings();
 }
 
 void TOnlineTable::StartStopAsked()

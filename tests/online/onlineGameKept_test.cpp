@@ -2,6 +2,7 @@
 // changes it, a window started again offers to rejoin it from the file it was
 // kept in, and programs running at once keep their games in files of their own.
 
+#include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
 #include <memory>
@@ -77,6 +78,30 @@ TEST_F(TOnlineWindowsTest, AWindowStartedAgainOffersToRejoinItsGame)
     EXPECT_EQ(again.Board().LastMove, 1);
     EXPECT_TRUE(again.Board().isEnabled())
         << "Black is to move, from the window started again: " << again.Status().toStdString();
+}
+
+TEST_F(TOnlineWindowsTest, LeavingKeepsThePositionAsAStoppedLocalGameAndForgetsTheKeys)
+{
+    TOnlinePlayer& white = NewPlayer(QStringLiteral("white.json"));
+    TOnlinePlayer& black = NewPlayer();
+    JoinByLink(black, Host(white, server_->Url()), {net::TSeat{false, 1}});
+    StartGame(white, black);
+    const auto [from, to] = FirstLegalMove(white.Board());
+    white.Drag(from, to);
+    ASSERT_TRUE(SeenSoon([&] { return black.Board().LastMove == 1; })) << Log();
+    const std::string position = white.Board().position();
+    ASSERT_TRUE(QFile::exists(folder_.filePath(QStringLiteral("white.json"))));
+
+    white.window->findChild<QAction*>(QStringLiteral("MnuItemLeaveOnline"))->trigger();
+    EXPECT_EQ(white.menu->Table(), nullptr);
+    EXPECT_EQ(white.window->GameAuthority(), nullptr);
+    EXPECT_EQ(white.Board().position(), position);
+    EXPECT_TRUE(white.Board().GameEnded()) << "stopped: Start/Stop plays on";
+    EXPECT_FALSE(QFile::exists(folder_.filePath(QStringLiteral("white.json"))));
+    ASSERT_TRUE(SeenSoon([&] {
+        const std::vector<net::TSeatView>& seats = black.Session().Game().Seats();
+        return !seats.empty() && seats.front().name.isEmpty();
+    })) << "White's seat is free again";
 }
 
 TEST(KeptGameSlot, ProgramsRunningAtOnceKeepTheirGamesApartAndAProgramStartedAgainFindsItsOwn)
