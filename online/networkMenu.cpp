@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
+#include <algorithm>
 
 #include "VeltanGUI.h"
 #include "applicationTitle.h"
@@ -148,7 +149,7 @@ void TNetworkMenu::Host()
         RememberServer(*settings_, net::ServerAddressText(*reading.invitation));
     server_ = reading.invitation;
     seatsAsked_ = true;
-    Open(net::WebSocketUrl(*reading.invitation), [&](net::TOnlineSession& session) {
+    Open([&](net::TOnlineSession& session) {
         session.Host(net::WebSocketUrl(*server_), choice->name, choice->settings, choice->seats);
     });
 }
@@ -199,7 +200,7 @@ void TNetworkMenu::Join(const QString& link)
     name_ = choice->name;
     invitationLink_.clear();
     seatsAsked_ = false;
-    Open(net::WebSocketUrl(choice->invitation), [&](net::TOnlineSession& session) {
+    Open([&](net::TOnlineSession& session) {
         session.Watch(net::WebSocketUrl(*server_), choice->name, choice->invitation.code);
     });
 }
@@ -219,7 +220,7 @@ void TNetworkMenu::JoinLink(const QString& link)
     name_ = name;
     invitationLink_.clear();
     seatsAsked_ = false;
-    Open(net::WebSocketUrl(*reading.invitation), [&](net::TOnlineSession& session) {
+    Open([&](net::TOnlineSession& session) {
         session.Watch(net::WebSocketUrl(*server_), name, server_->code);
     });
 }
@@ -252,7 +253,7 @@ void TNetworkMenu::OfferKeptGame()
                                kept.code};
     invitationLink_.clear();
     seatsAsked_ = true;
-    Open(kept.server, [&](net::TOnlineSession& session) { session.Resume(kept); });
+    Open([&](net::TOnlineSession& session) { session.Resume(kept); });
 }
 
 void TNetworkMenu::Leave()
@@ -270,9 +271,8 @@ void TNetworkMenu::Leave()
     window_.SetStatusText(tr("Left the online game: Start/Stop plays on here, New game starts afresh"));
 }
 
-void TNetworkMenu::Open(const QUrl& server, const std::function<void(net::TOnlineSession&)>& start)
+void TNetworkMenu::Open(const std::function<void(net::TOnlineSession&)>& start)
 {
-    Q_UNUSED(server);
     auto session = std::make_unique<net::TOnlineSession>();
     session->SetTiming(timing_);
     session->KeepIn(keptPath_);
@@ -340,7 +340,7 @@ void TNetworkMenu::AskSeats()
     const QString code = table_->Session().Game().Code();
     const QList<net::TSeat> chosen = *seats;
     Close();
-    Open(net::WebSocketUrl(*server_), [&](net::TOnlineSession& session) {
+    Open([&](net::TOnlineSession& session) {
         session.Join(net::WebSocketUrl(*server_), name_, code, chosen);
     });
 }

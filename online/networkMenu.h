@@ -87,7 +87,8 @@ protected:
 private:
     QString StartLocalServer(quint16 port);
     void OnLocalServerEnded(const QString& output);
-    void Open(const QUrl& server, const std::function<void(net::TOnlineSession&)>& start);
+    // Makes the table and the panels for a new session, then lets `start` start it.
+    void Open(const std::function<void(net::TOnlineSession&)>& start);
     void Close();
     void OnCreated(const QString& code);
     void OnGameShown();

@@ -182,6 +182,12 @@ void TOnlineTable::SendDroppedMove()
     const Square from = droppedFrom_;
     const Square to = droppedTo_;
     droppedFrom_ = droppedTo_ = SqrNone;
+    // The game may have been shown anew since the drop: only the move still on top goes.
+    const int last = board_.LastMove;
+    if (last < 1 || last != board_.HistoryEnd() ||
+        board_.MoveList[static_cast<std::size_t>(last)].OldSquare != from ||
+        board_.MoveList[static_cast<std::size_t>(last)].NewSquare != to)
+        return;
     // A pawn that arrived as another piece was promoted: the board chose which.
     char promotion = NoPromotion;
     const std::string before = board_.GetMove(board_.LastMove - 1).position;

@@ -1,6 +1,7 @@
 #include "tableTexts.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include "veltanbrdKernel.h"
 
