@@ -21,6 +21,12 @@ const TChatCase ChatCases[] = {
     {"ToTeam", true, false},
 };
 
+/// The case's name where GoogleTest lists the parameter.
+void PrintTo(const TChatCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ChatLine : public TOnlineWindowsTest, public ::testing::WithParamInterface<TChatCase> {};
 
 void Say(TOnlinePlayer& player, const QString& text, bool toTeam)

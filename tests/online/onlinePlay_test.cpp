@@ -21,6 +21,12 @@ struct TFollowingCase {
     TFollowing following;
 };
 
+/// The case's name where GoogleTest lists the parameter.
+void PrintTo(const TFollowingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class MoveReachesTheOtherWindow : public TOnlineWindowsTest,
                                   public ::testing::WithParamInterface<TFollowingCase> {};
 
