@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "gameAuthority.h"
 #include "gameHost.h"
 #include "modalRunner.h"
 #include "pieceSetImages.h"
@@ -68,7 +69,8 @@ public:
     QString GameFileFolder() const override;
     void SetGameFileFolder(const QString& folder) override;
     /// While the game is unfinished and has moves not saved or loaded by the
-    /// user, asks "Abandon the game in progress?"; true when it may go.
+    /// user, asks "Abandon the game in progress?"; true when it may go. Never
+    /// while a game authority decides the game.
     bool MayReplaceGame() override;
     void GameKeptInFile() override;
 
@@ -101,6 +103,19 @@ public:
     /// Replaces how the window runs its dialogs (options, move list,
     /// promotion); the default is exec(). An empty runner restores it.
     void SetModalRunner(TModalRunner runner);
+
+    // ---- Who decides ------------------------------------------------------------
+
+    /// Hands the game to `authority` (not owned; it must clear itself before it
+    /// goes), or back to the window's own kernel and clock with nullptr. The
+    /// window's clock is stopped either way.
+    void SetGameAuthority(TGameAuthority* authority);
+    /// The authority in force; nullptr while the window decides itself.
+    TGameAuthority* GameAuthority() const { return _authority; }
+    /// Shows a text in the status line under the board.
+    void SetStatusText(const QString& text);
+    /// Both clock labels show the board's TimeLeftWhite and TimeLeftBlack.
+    void ShowClocks();
 
 protected:
     /// Handles the board's game-ended notice once the handler that ended the game has returned.
@@ -202,14 +217,12 @@ private:
                              int Y);
     void VeltanBrd1MouseUp(TVeltanBrd& Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
                            int Y);
-    void SetStatusText(const QString& text);
     void ShowMessage(const QString& text, QMessageBox::Icon icon);
 
     // Clock (gameClock.cpp).
     void TimerClockTimer();
     void SetClockRunning(bool run);
     void ClockStepsAfterMove();
-    void ShowClocks();
     void SetClockLabel(QLabel& label, const QString& text);
     static void SetLabelText(QLabel& label, const QString& text);
 
@@ -232,4 +245,5 @@ private:
     TExternalEngine* _externalEngine = nullptr; // owned by the window
     QAction* _engineBuiltIn = nullptr;          // owned by the engine menu
     QAction* _engineProgram = nullptr;
+    TGameAuthority* _authority = nullptr; // not owned: see SetGameAuthority
 };

@@ -96,7 +96,8 @@ void TFrmVeltanBrd::UpdateMoveNow()
 void TFrmVeltanBrd::UpdateComputerMenu()
 {
     // A running game keeps its players and its pace: the choices wait for "Start/Stop".
-    const bool betweenGames = VeltanBrd1->GameEnded();
+    // A game decided elsewhere has its players there.
+    const bool betweenGames = VeltanBrd1->GameEnded() && _authority == nullptr;
     ui->MnuItemComputerWhite->setEnabled(betweenGames);
     ui->MnuItemComputerBlack->setEnabled(betweenGames);
     ui->MnuComputerLevel->menuAction()->setEnabled(betweenGames);

@@ -77,6 +77,10 @@ void TFrmVeltanBrd::StopPlay()
 
 void TFrmVeltanBrd::RecordShown()
 {
+    if (_authority != nullptr) {
+        _authority->RecordShown();
+        return;
+    }
     // The status line follows the record shown: who is to move there, or how
     // the game stood ended there.
     const TGameEnding ending = VeltanBrd1->Ending();

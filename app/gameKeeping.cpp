@@ -99,7 +99,8 @@ void TFrmVeltanBrd::ResumeKeptGame(const TKeptGame& kept)
 
 void TFrmVeltanBrd::KeepUnfinishedGame()
 {
-    if (!_keptGame->Claimed())
+    // A game decided elsewhere is kept by whoever decides it; the local one stays as it was.
+    if (_authority != nullptr || !_keptGame->Claimed())
         return;
     // The whole line, whichever record is shown: looking back loses nothing.
     if (IsUnfinishedGame(*VeltanBrd1))
@@ -111,6 +112,11 @@ void TFrmVeltanBrd::KeepUnfinishedGame()
 
 bool TFrmVeltanBrd::MayReplaceGame()
 {
+    // Nothing replaces a game decided elsewhere while it goes on: it is left first.
+    if (_authority != nullptr) {
+        SetStatusText(tr("Leave the online game first (Network, Leave online game)"));
+        return false;
+    }
     if (!_unsavedMoves || !IsUnfinishedGame(*VeltanBrd1))
         return true;
     return UserDialogs().AskYesNo(this, ApplicationTitle(), tr("Abandon the game in progress?"));

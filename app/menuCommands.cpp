@@ -42,7 +42,17 @@ void TFrmVeltanBrd::UpdateViewMenu()
 
 void TFrmVeltanBrd::StartStop1Click()
 {
-    StartStop();
+    if (_authority != nullptr)
+        _authority->StartStopAsked();
+    else
+        StartStop();
+}
+
+void TFrmVeltanBrd::SetGameAuthority(TGameAuthority* authority)
+{
+    // Neither a game that goes online nor one that comes back may find the local clock running.
+    SetClockRunning(false);
+    _authority = authority;
 }
 
 void TFrmVeltanBrd::MnuItemTest1Click()

@@ -65,10 +65,12 @@ desktop="$share/applications/veltan.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml || fail "appstreamcli validate"
 
-# The entry opens game files and claims no other type.
+# The entry opens game files and invitation links, and claims no other type.
 game_type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$share/mime/packages/veltan.xml")
-grep -qxF "MimeType=$game_type;" "$desktop" || fail "the desktop entry's MimeType is not just $game_type"
-grep -q '^Exec=.*%f' "$desktop" || fail "the desktop entry's Exec takes no file (%f)"
+links="x-scheme-handler/veltan;x-scheme-handler/veltans;"
+grep -qxF "MimeType=$game_type;$links" "$desktop" ||
+    fail "the desktop entry's MimeType is not just $game_type and the veltan and veltans links"
+grep -q '^Exec=.*%u' "$desktop" || fail "the desktop entry's Exec takes no file or link (%u)"
 
 # One MIME database of the system's types and the game's, as on a machine
 # with the package installed, read as GLib's and Qt's file dialogs and file

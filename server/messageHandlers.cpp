@@ -163,9 +163,13 @@ void TOnlineServer::OnRejoin(TClientConnection& connection, const net::TRejoin& 
         for (TClientConnection* other : findChildren<TClientConnection*>(Qt::FindDirectChildrenOnly))
             if (other != &connection && other->Holds(code, *seat)) {
                 other->seats[code].remove(net::SeatIndex(*seat));
-                Error(*other, QStringLiteral("seat-taken"),
-                      QStringLiteral("%1 was taken over by another connection").arg(net::SeatName(*seat)),
-                      code);
+                // The seat is named, so the window there stops offering its moves.
+                QJsonObject lost = net::ErrorMessage(
+                    QStringLiteral("seat-taken"),
+                    QStringLiteral("%1 was taken over by another connection").arg(net::SeatName(*seat)),
+                    code);
+                lost.insert(QStringLiteral("seat"), net::SeatName(*seat));
+                other->Send(lost);
             }
         connection.seats[code].insert(net::SeatIndex(*seat));
         connection.quotas.try_emplace(

@@ -1,0 +1,135 @@
+#include "onlineWindows.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+#include "eventWait.h"
+#include "onlineTable.h"
+#include "veltanbrd.h"
+
+bool SeenSoon(const std::function<bool()>& done)
+{
+    return WaitFor(done, OnlineWaitMs);
+}
+
+QString TOnlinePlayer::Status() const
+{
+    return window->findChild<QLabel*>(QStringLiteral("LblStatusMovesLeftInTurn"))->text();
+}
+
+void TOnlinePlayer::StartStop()
+{
+    window->findChild<QAction*>(QStringLiteral("StartStop1"))->trigger();
+}
+
+void TOnlinePlayer::Drag(Square from, Square to)
+{
+    TVeltanBrd& board = Board();
+    const int half = board.SizeOfSquare() / 2;
+    const QPoint start = board.SquareToCoords(from).value_or(QPoint()) + QPoint(half, half);
+    const QPoint end = board.SquareToCoords(to).value_or(QPoint()) + QPoint(half, half);
+    const int beyond = QApplication::startDragDistance() + 1;
+    QTest::mousePress(&board, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(&board, start + QPoint(beyond, beyond));
+    QTest::mouseMove(&board, end);
+    QTest::mouseRelease(&board, Qt::LeftButton, Qt::NoModifier, end);
+}
+
+void TOnlineWindowsTest::SetUp()
+{
+    if (!TServerProcess::Built())
+        GTEST_SKIP() << "this build has no veltan-server";
+    ASSERT_TRUE(folder_.isValid());
+    scopedMessages_ = std::make_unique<TScopedUserDialogs>(messages_);
+    server_ = std::make_unique<TServerProcess>(folder_.path());
+    ASSERT_TRUE(server_->Start()) << Log();
+}
+
+void TOnlineWindowsTest::TearDown()
+{
+    players_.clear();
+    scopedMessages_.reset();
+}
+
+TOnlinePlayer& TOnlineWindowsTest::NewPlayer(const QString& keptName)
+{
+    auto player = std::make_unique<TOnlinePlayer>();
+    player->window = std::make_unique<TFrmVeltanBrd>();
+    player->window->SetModalRunner([](QDialog&) { return 0; });
+    const QString kept = folder_.filePath(keptName);
+    player->menu = std::make_unique<online::TNetworkMenu>(*player->window, player->dialogs, kept);
+    // A line watched and retried briskly, slow enough at its first retry that
+    // "Reconnecting…" can be seen.
+    player->menu->SetTiming({.pingIntervalMs = 200,
+                             .silenceLimitMs = 3000,
+                             .connectLimitMs = 2000,
+                             .firstRetryMs = 400,
+                             .longestRetryMs = 800});
+    player->window->show();
+    QCoreApplication::processEvents();
+    players_.push_back(std::move(player));
+    return *players_.back();
+}
+
+QString TOnlineWindowsTest::Host(TOnlinePlayer& host, const QUrl& url)
+{
+    online::THostChoice choice;
+    choice.onThisMachine = url.isEmpty();
+    choice.port = FreeLoopbackPort();
+    choice.address = QStringLiteral("127.0.0.1:%1").arg(url.port());
+#ifdef VELTAN_SERVER_PATH
+    host.menu->SetLocalServer(QStringLiteral(VELTAN_SERVER_PATH), QStringLiteral("127.0.0.1"));
+#endif
+    choice.name = QStringLiteral("Ann");
+    choice.settings.movesPerTeamTurn = 1;
+    choice.seats = {net::TSeat{true, 1}};
+    host.dialogs.host = choice;
+    host.menu->Host();
+    EXPECT_TRUE(SeenSoon([&] { return !host.menu->InvitationLink().isEmpty(); })) << Log();
+    EXPECT_TRUE(SeenSoon([&] { return host.Session().HeldSeats().size() == 1; })) << Log();
+    return host.menu->InvitationLink();
+}
+
+void TOnlineWindowsTest::JoinByLink(TOnlinePlayer& guest, const QString& link, const QList<net::TSeat>& seats)
+{
+    const net::TInvitationReading reading = net::ReadInvitationLink(link);
+    ASSERT_TRUE(reading.invitation) << reading.problem.toStdString();
+    guest.dialogs.join = online::TJoinChoice{*reading.invitation, QStringLiteral("Ben")};
+    guest.dialogs.seats = seats;
+    guest.menu->Join(link);
+    ASSERT_TRUE(SeenSoon([&] {
+        return guest.dialogs.seatQuestions == 1 && guest.Session().HeldSeats().size() == seats.size();
+    })) << Log();
+}
+
+void TOnlineWindowsTest::StartGame(TOnlinePlayer& white, TOnlinePlayer& black)
+{
+    white.StartStop();
+    black.StartStop();
+    ASSERT_TRUE(SeenSoon([&] {
+        return white.Session().Game().State() == net::TGameState::Running &&
+               black.Session().Game().State() == net::TGameState::Running;
+    })) << Log();
+}
+
+void TOnlineWindowsTest::Close(TOnlinePlayer& player)
+{
+    player.menu.reset();
+    player.window->close();
+    player.window.reset();
+}
+
+std::pair<Square, Square> TOnlineWindowsTest::FirstLegalMove(const TVeltanBrdKernel& board)
+{
+    for (int from = 1; from <= SquareCount; ++from)
+        for (int to = 1; to <= SquareCount; ++to)
+            if (board.MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
+                return {static_cast<Square>(from), static_cast<Square>(to)};
+    return {SqrNone, SqrNone};
+}
+
+std::string TOnlineWindowsTest::Log() const
+{
+    return server_ ? server_->Log().toStdString() : std::string();
+}
