@@ -132,8 +132,12 @@ void TOnlineServer::OnJoin(TClientConnection& connection, const net::TJoin& join
         if (!TClientConnection::Reachable(requester) || !room)
             return;
         requester->Send(net::SeatedMessage(code, net::SeatName(seat), token));
+        // A watcher who sits down plays now: the others see one watcher fewer.
+        const bool wasWatching = requester->watching.remove(code);
         SendGame(*requester, *room, std::nullopt);
         _members[code].insert(requester.data());
+        if (wasWatching)
+            AnnounceWatchers(code);
     });
 }
 
