@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "endingWords.h"
 #include "onlineBoard.h"
 #include "refereeGame.h"
 #include "veltanbrdKernel.h"
@@ -13,22 +14,6 @@ namespace {
 
 // Chat lines kept for the window; older ones scroll away.
 constexpr qsizetype MostChatLines = 500;
-
-// The endings the rules decide: on those the board here must agree with the server.
-struct TRuledEnding {
-    const char* reason;
-    const char* result;
-    TGameEnding ending;
-};
-constexpr std::array<TRuledEnding, 7> RuledEndings = {{
-    {"kings", "white", TGameEnding::WhiteWon},
-    {"kings", "black", TGameEnding::BlackWon},
-    {"no-moves", "white", TGameEnding::BlackCannotMove},
-    {"no-moves", "black", TGameEnding::WhiteCannotMove},
-    {"repetition", "draw", TGameEnding::Repetition},
-    {"material", "draw", TGameEnding::NoMatingMaterial},
-    {"history-full", "draw", TGameEnding::HistoryFull},
-}};
 
 bool SameMove(const TProtocolMove& a, const TProtocolMove& b)
 {
@@ -324,16 +309,7 @@ QString TFollowedGame::CheckMover(std::optional<TSeat> told, const char* where) 
 
 QString TFollowedGame::CheckEnding() const
 {
-    for (const TRuledEnding& ruled : RuledEndings) {
-        if (ending_.reason != QLatin1String(ruled.reason))
-            continue;
-        if (ending_.result == QLatin1String(ruled.result) && board_->Ending() == ruled.ending)
-            return {};
-        return QStringLiteral("the server ended the game (%1, %2) where the rules say \"%3\"")
-            .arg(ending_.result, ending_.reason,
-                 QString::fromStdString(TVeltanBrdKernel::EndingMessage(board_->Ending())));
-    }
-    return {};
+    return EndingDisagreement(ending_.result, ending_.reason, *board_);
 }
 
 } // namespace net

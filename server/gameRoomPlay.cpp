@@ -3,6 +3,7 @@
 
 #include "gameRoom.h"
 
+#include "endingWords.h"
 #include "refereeGame.h"
 #include "veltanbrdKernel.h"
 
@@ -21,39 +22,6 @@ QString Team(bool white)
 QString Capitalised(bool white)
 {
     return white ? QStringLiteral("White") : QStringLiteral("Black");
-}
-
-struct TEndingWords {
-    QString result;
-    QString reason;
-};
-
-// The kernel's endings in the protocol's words; the message is the kernel's own.
-TEndingWords WordsOf(TGameEnding ending)
-{
-    switch (ending) {
-    case TGameEnding::WhiteWon:
-        return {QStringLiteral("white"), QStringLiteral("kings")};
-    case TGameEnding::BlackWon:
-        return {QStringLiteral("black"), QStringLiteral("kings")};
-    case TGameEnding::WhiteCannotMove:
-        return {QStringLiteral("black"), QStringLiteral("no-moves")};
-    case TGameEnding::BlackCannotMove:
-        return {QStringLiteral("white"), QStringLiteral("no-moves")};
-    case TGameEnding::Repetition:
-        return {QStringLiteral("draw"), QStringLiteral("repetition")};
-    case TGameEnding::NoMatingMaterial:
-        return {QStringLiteral("draw"), QStringLiteral("material")};
-    case TGameEnding::HistoryFull:
-        return {QStringLiteral("draw"), QStringLiteral("history-full")};
-    case TGameEnding::WhiteLostOnTime:
-        return {QStringLiteral("black"), QStringLiteral("time")};
-    case TGameEnding::BlackLostOnTime:
-        return {QStringLiteral("white"), QStringLiteral("time")};
-    case TGameEnding::None:
-        break;
-    }
-    return {};
 }
 
 TRoomChange Refusal(const QString& problem)
@@ -91,7 +59,7 @@ void TGameRoom::EndIfOver(TMs now, TRoomChange& change)
     const TGameEnding ending = _board->Ending();
     if (ending == TGameEnding::None && !_board->GameEnded())
         return;
-    const TEndingWords words = WordsOf(ending);
+    const net::TEndingWords words = net::EndingWords(ending);
     if (words.result.isEmpty())
         return;
     End(words.result, words.reason, QString::fromStdString(TVeltanBrdKernel::EndingMessage(ending)), now,
@@ -134,7 +102,7 @@ TRoomChange TGameRoom::Move(net::TSeat seat, const QString& id, const TProtocolM
         TRoomChange change = Refusal(QStringLiteral("the time of %1 ran out").arg(Team(white)));
         _clocks = clocks;
         const TGameEnding loss = white ? TGameEnding::WhiteLostOnTime : TGameEnding::BlackLostOnTime;
-        End(WordsOf(loss).result, WordsOf(loss).reason,
+        End(net::EndingWords(loss).result, net::EndingWords(loss).reason,
             QString::fromStdString(TVeltanBrdKernel::EndingMessage(loss)), now, change);
         return change;
     }
@@ -288,7 +256,7 @@ TRoomChange TGameRoom::Tick(TMs now)
         const bool white = *_clocks.Running();
         _clocks.Stop(now);
         const TGameEnding loss = white ? TGameEnding::WhiteLostOnTime : TGameEnding::BlackLostOnTime;
-        End(WordsOf(loss).result, WordsOf(loss).reason,
+        End(net::EndingWords(loss).result, net::EndingWords(loss).reason,
             QString::fromStdString(TVeltanBrdKernel::EndingMessage(loss)), now, change);
         return change;
     }

@@ -3,28 +3,13 @@
 #include <QJsonArray>
 #include <array>
 
+#include "endingWords.h"
 #include "refereeGame.h"
 #include "seat.h"
 #include "startPositionCatalogue.h"
 #include "veltanbrdKernel.h"
 
 namespace {
-
-// The endings the rules decide: on those the bot's board must agree with the server.
-struct TRuledEnding {
-    const char* reason;
-    const char* result;
-    TGameEnding ending;
-};
-constexpr std::array<TRuledEnding, 7> RuledEndings = {{
-    {"kings", "white", TGameEnding::WhiteWon},
-    {"kings", "black", TGameEnding::BlackWon},
-    {"no-moves", "white", TGameEnding::BlackCannotMove},
-    {"no-moves", "black", TGameEnding::WhiteCannotMove},
-    {"repetition", "draw", TGameEnding::Repetition},
-    {"material", "draw", TGameEnding::NoMatingMaterial},
-    {"history-full", "draw", TGameEnding::HistoryFull},
-}};
 
 // The move of a snapshot's list or a move event in the protocol's text, "E04E05q".
 QString MoveTextOf(const QJsonObject& move)
@@ -156,20 +141,8 @@ QString TGameFollower::CheckMover(const QJsonValue& toMove, const char* where) c
 
 QString TGameFollower::CheckEnding() const
 {
-    const QString reason = ending_.value("reason").toString();
-    const QString result = ending_.value("result").toString();
-    bool ruled = false;
-    for (const TRuledEnding& ending : RuledEndings) {
-        if (reason != QLatin1String(ending.reason))
-            continue;
-        ruled = true;
-        if (result == QLatin1String(ending.result) && board_->Ending() == ending.ending)
-            return {};
-    }
-    if (!ruled)
-        return {}; // time, resignation, agreement: nothing the board can know
-    return QStringLiteral("the server ended the game (%1, %2) where the board says \"%3\"")
-        .arg(result, reason, QString::fromStdString(TVeltanBrdKernel::EndingMessage(board_->Ending())));
+    return net::EndingDisagreement(ending_.value("result").toString(), ending_.value("reason").toString(),
+                                   *board_);
 }
 
 void TGameFollower::NoteAsked(const QJsonObject& asked)
