@@ -272,8 +272,7 @@ void TOnlineServer::OnMove(TClientConnection& connection, const net::TMove& move
     // A move resent after a reconnect is answered with the event it made.
     for (const int index : held)
         if (const auto played = room->PlayedMove(net::SeatAt(index), move.id)) {
-            if (*played <= _committed.value(code))
-                connection.Send(room->Events()[static_cast<std::size_t>(*played - 1)]);
+            AnswerAgain(connection, code, *played);
             return;
         }
     // The seat to move if it is held here; otherwise any seat held, which the game refuses with the reason.
@@ -284,8 +283,7 @@ void TOnlineServer::OnMove(TClientConnection& connection, const net::TMove& move
     const TMs credit = quota != connection.quotas.end() ? quota->second.Credit(connection.roundTripMs) : 0;
     TRoomChange change = room->Move(seat, move.id, move.move, Now(), credit);
     if (change.repeatOf) {
-        if (*change.repeatOf <= _committed.value(code))
-            connection.Send(room->Events()[static_cast<std::size_t>(*change.repeatOf - 1)]);
+        AnswerAgain(connection, code, *change.repeatOf);
         return;
     }
     if (change.refused()) {
@@ -295,4 +293,17 @@ void TOnlineServer::OnMove(TClientConnection& connection, const net::TMove& move
         connection.Send(net::RefusedMessage(code, move.id, change.problem));
     }
     Commit(*room, std::move(change), &connection);
+}
+
+void TOnlineServer::AnswerAgain(TClientConnection& connection, const QString& code, qint64 seq)
+{
+    // Behind everything the store was given before, like the events a rejoin
+    // asked for: the answer never overtakes an event the client has not had.
+    QPointer<TClientConnection> requester(&connection);
+    _store.Write({}, [this, requester, code, seq](bool) {
+        const auto room = _rooms.value(code);
+        if (TClientConnection::Reachable(requester) && room && seq <= _committed.value(code) &&
+            seq <= room->Seq())
+            requester->Send(room->Events()[static_cast<std::size_t>(seq - 1)]);
+    });
 }

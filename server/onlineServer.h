@@ -71,6 +71,8 @@ private:
     void OnMove(TClientConnection& connection, const net::TMove& move);
     void OnCommand(TClientConnection& connection, const net::TCommand& command);
     void OnChat(TClientConnection& connection, const net::TChat& chat);
+    /// Sends a resent move's event again, once what was stored before has gone out.
+    void AnswerAgain(TClientConnection& connection, const QString& code, qint64 seq);
 
     // One request handled, again when the game had to be read back first.
     void Dispatch(QPointer<TClientConnection> connection, const net::TClientMessage& message, int attempt);

@@ -236,10 +236,11 @@ void TBotPlayer::OnEvent(const QJsonObject& event)
         if (pending_ && pending_->id == id) {
             if (!pending_->resent)
                 emit MoveConfirmed(pending_->sent.nsecsElapsed() / 1000);
-            confirmedIds_.insert(id);
+            confirmedIds_.insert(id, event.value("seq").toInteger());
             pending_.reset();
             refusalsInARow_ = 0;
-        } else if (confirmedIds_.contains(id) && event.value("seq").toInteger() > follower_->Seq()) {
+        } else if (confirmedIds_.contains(id) && confirmedIds_.value(id) != event.value("seq").toInteger()) {
+            // The same event again (an answer that overtook the events before it) is no second move.
             return Fail(
                 QStringLiteral("move %1 was played twice (event %2)").arg(id).arg(follower_->Seq() + 1));
         }

@@ -92,7 +92,8 @@ private:
     QString hostToken_;
     QHash<QString, QString> seatTokens_; ///< seat name -> token
     std::optional<TPendingMove> pending_;
-    QSet<QString> confirmedIds_;
+    /// The event that answered each of this bot's moves: the same id in another event is a move played twice.
+    QHash<QString, qint64> confirmedIds_;
     QSet<QString> askedHere_; ///< "start:white": asked on this connection, the event not seen yet
     QString askedInState_;
     QTimer think_;
