@@ -75,6 +75,9 @@ public:
     /// Is the seat held by someone (connected or not).
     bool SeatTaken(net::TSeat seat) const;
     bool SeatConnected(net::TSeat seat) const;
+    /// The smaller of the two teams' starting times: the share of lag a connection may be forgiven is taken
+    /// from it.
+    TMs TimeControlMs() const;
 
     /// `join`: takes a free seat for `name`, its token stored as `tokenHash`.
     TRoomChange Take(net::TSeat seat, const QString& name, const QByteArray& tokenHash, TMs now);
@@ -127,7 +130,6 @@ private:
     bool TeamPresent(bool white) const;
     void NoteAbsence(TMs now);
     TRoomChange Asked(const QString& kind, bool white, TMs now);
-    TMs TimeControlMs() const;
 
     QString _code;
     net::TOnlineSettings _settings;

@@ -113,10 +113,7 @@ void TOnlineServer::SendGame(TClientConnection& connection, TGameRoom& room, std
     }
     QJsonObject snapshot = room.Snapshot(Now());
     snapshot.insert(QStringLiteral("host"), connection.hosting.contains(code));
-    int watchers = 0;
-    for (const TClientConnection* member : std::as_const(_members[code]))
-        watchers += member->watching.contains(code) ? 1 : 0;
-    snapshot.insert(QStringLiteral("watchers"), watchers);
+    snapshot.insert(QStringLiteral("watchers"), WatcherCount(code));
     QJsonArray chat;
     for (const QJsonObject& line : std::as_const(_chat[code])) {
         const bool teamOnly = line.value(QStringLiteral("to")).toString() == QLatin1String("team");
@@ -156,10 +153,15 @@ void TOnlineServer::Tick(const QString& code)
 
 void TOnlineServer::AnnounceWatchers(const QString& game)
 {
-    int watchers = 0;
-    for (const TClientConnection* member : std::as_const(_members[game]))
-        watchers += member->watching.contains(game) ? 1 : 0;
     Broadcast(game, QJsonObject{{QStringLiteral("type"), QStringLiteral("watchers")},
                                 {QStringLiteral("game"), game},
-                                {QStringLiteral("count"), watchers}});
+                                {QStringLiteral("count"), WatcherCount(game)}});
+}
+
+int TOnlineServer::WatcherCount(const QString& game) const
+{
+    int watchers = 0;
+    for (const TClientConnection* member : _members.value(game))
+        watchers += member->watching.contains(game) ? 1 : 0;
+    return watchers;
 }

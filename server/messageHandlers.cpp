@@ -124,8 +124,7 @@ void TOnlineServer::OnJoin(TClientConnection& connection, const net::TJoin& join
     }
     const QString code = room->Code();
     connection.seats[code].insert(net::SeatIndex(join.seat));
-    connection.quotas.try_emplace(
-        code, std::min(room->Settings().minutesWhite, room->Settings().minutesBlack) * TMs{60'000});
+    connection.quotas.try_emplace(code, room->TimeControlMs());
     QPointer<TClientConnection> requester(&connection);
     Commit(*room, std::move(change), requester, [this, requester, code, token, seat = join.seat] {
         const auto room = _rooms.value(code);
@@ -176,8 +175,7 @@ void TOnlineServer::OnRejoin(TClientConnection& connection, const net::TRejoin& 
                 other->Send(lost);
             }
         connection.seats[code].insert(net::SeatIndex(*seat));
-        connection.quotas.try_emplace(
-            code, std::min(room->Settings().minutesWhite, room->Settings().minutesBlack) * TMs{60'000});
+        connection.quotas.try_emplace(code, room->TimeControlMs());
         change = room->SetConnected(*seat, true, Now());
     } else {
         connection.hosting.insert(code);

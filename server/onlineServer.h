@@ -103,6 +103,7 @@ private:
     void Rearm(TGameRoom& room);
     void Tick(const QString& code);
     void AnnounceWatchers(const QString& game);
+    int WatcherCount(const QString& game) const;
     /// Seats and watching of a connection that is gone or taken over.
     void Release(TClientConnection& connection, const QString& game, int seatIndex);
     QString NewCode();

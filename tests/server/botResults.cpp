@@ -1,6 +1,9 @@
 #include "botResults.h"
 
+#include <QProcess>
 #include <QRegularExpression>
+
+#include "eventWait.h"
 
 QStringList TeamSeats(const char* team, int players)
 {
@@ -17,4 +20,16 @@ TBotResult ReadResultLine(const QString& output)
     if (!match.hasMatch())
         return {};
     return {match.captured(1).toInt(), match.captured(2)};
+}
+
+QString AwaitGameCode(QProcess& host, QString& output, int waitMs)
+{
+    WaitFor(
+        [&] {
+            output += QString::fromUtf8(host.readAllStandardOutput());
+            return output.contains('\n') || host.state() == QProcess::NotRunning;
+        },
+        waitMs);
+    const QString code = output.section('\n', 0, 0).trimmed();
+    return code.size() == 6 ? code : QString();
 }

@@ -21,5 +21,12 @@ struct TBotResult {
     QString digest;
 };
 
+class QProcess;
+
+/// Waits (at most `waitMs`) for a hosting bot to print its game's code on its
+/// first line; the code, or an empty text. What the bot printed so far is
+/// added to `output`.
+QString AwaitGameCode(QProcess& host, QString& output, int waitMs);
+
 /// Reads "game K7MXQ4: white won (kings) after 57 moves, position 1a2b3c4d: ...".
 TBotResult ReadResultLine(const QString& output);

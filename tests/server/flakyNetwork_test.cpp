@@ -63,13 +63,7 @@ TEST_P(FlakyNetwork, LosesAndDoublesNoMove)
                            "--minutes", "30", "--increment", "0", "--engine", "--ms-per-move", "10"} +
                    TeamSeats("white", c.playersPerTeam));
     QString hostOutput;
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            hostOutput += QString::fromUtf8(host.readAllStandardOutput());
-            return hostOutput.contains('\n') || host.state() == QProcess::NotRunning;
-        },
-        CodeWaitMs));
-    const QString code = hostOutput.section('\n', 0, 0).trimmed();
+    const QString code = AwaitGameCode(host, hostOutput, CodeWaitMs);
     ASSERT_EQ(code.size(), 6) << hostOutput.toStdString() << host.readAllStandardError().toStdString()
                               << ServerLog();
     guest.start(NetbotPath, QStringList{"--server", proxy.Url().toString(), "--name", "Black", "--game", code,

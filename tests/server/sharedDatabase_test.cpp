@@ -78,13 +78,7 @@ TEST_P(TwoProcesses, PlayOneGameToItsEnd)
                                        "--ms-per-move", "10"} +
                                TeamSeats("white", 1));
     QString hostOutput;
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            hostOutput += QString::fromUtf8(host.readAllStandardOutput());
-            return hostOutput.contains('\n') || host.state() == QProcess::NotRunning;
-        },
-        CodeWaitMs));
-    const QString code = hostOutput.section('\n', 0, 0).trimmed();
+    const QString code = AwaitGameCode(host, hostOutput, CodeWaitMs);
     ASSERT_EQ(code.size(), 6) << host.readAllStandardError().toStdString() << Logs();
     guest.start(NetbotPath, QStringList{"--server", proxies[1].Url().toString(), "--name", "Black", "--game",
                                         code, "--random", "--seed", "7"} +
