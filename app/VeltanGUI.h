@@ -112,6 +112,8 @@ public:
     void SetGameAuthority(TGameAuthority* authority);
     /// The authority in force; nullptr while the window decides itself.
     TGameAuthority* GameAuthority() const { return _authority; }
+    /// What the authority lets the computer do may have changed: the computer menu follows.
+    void AuthorityChanged() { UpdateComputerMenu(); }
     /// Shows a text in the status line under the board.
     void SetStatusText(const QString& text);
     /// Both clock labels show the board's TimeLeftWhite and TimeLeftBlack.

@@ -9,6 +9,8 @@
 #include "VeltanGUI.h"
 #include "computerLevels.h"
 #include "externalEngine.h"
+#include "settingsKeys.h"
+#include "settingsStore.h"
 #include "ui_VeltanGUI.h"
 #include "veltanbrd.h"
 
@@ -51,6 +53,12 @@ void TFrmVeltanBrd::ConnectComputerMenu()
 
 void TFrmVeltanBrd::MnuItemComputerWhiteClick(bool checked)
 {
+    // A game decided elsewhere is handed to the computer through whoever decides it.
+    if (_authority != nullptr) {
+        _authority->SetComputerTeam(true, checked);
+        UpdateComputerMenu();
+        return;
+    }
     VeltanBrd1->SetComputerPlaysWhite(checked);
     RememberComputerPlayer();
     UpdateComputerMenu();
@@ -58,6 +66,11 @@ void TFrmVeltanBrd::MnuItemComputerWhiteClick(bool checked)
 
 void TFrmVeltanBrd::MnuItemComputerBlackClick(bool checked)
 {
+    if (_authority != nullptr) {
+        _authority->SetComputerTeam(false, checked);
+        UpdateComputerMenu();
+        return;
+    }
     VeltanBrd1->SetComputerPlaysBlack(checked);
     RememberComputerPlayer();
     UpdateComputerMenu();
@@ -66,7 +79,11 @@ void TFrmVeltanBrd::MnuItemComputerBlackClick(bool checked)
 void TFrmVeltanBrd::ComputerLevelChosen(QAction* action)
 {
     ApplyComputerLevel(*VeltanBrd1, action->data().toString());
-    RememberComputerPlayer();
+    // Online the board's players are the authority's, not the ones to remember.
+    if (_authority != nullptr)
+        _settings->Write(settingkeys::ComputerLevel, action->data().toString());
+    else
+        RememberComputerPlayer();
     UpdateComputerMenu();
 }
 
@@ -96,18 +113,26 @@ void TFrmVeltanBrd::UpdateMoveNow()
 void TFrmVeltanBrd::UpdateComputerMenu()
 {
     // A running game keeps its players and its pace: the choices wait for "Start/Stop".
-    // A game decided elsewhere has its players there.
+    // A game decided elsewhere lets the computer take a team whose seats are
+    // all held here, at any time, and its level with it.
     const bool betweenGames = VeltanBrd1->GameEnded() && _authority == nullptr;
-    ui->MnuItemComputerWhite->setEnabled(betweenGames);
-    ui->MnuItemComputerBlack->setEnabled(betweenGames);
-    ui->MnuComputerLevel->menuAction()->setEnabled(betweenGames);
-    ui->MnuItemComputerWhite->setChecked(VeltanBrd1->ComputerPlaysWhite());
-    ui->MnuItemComputerBlack->setChecked(VeltanBrd1->ComputerPlaysBlack());
+    TComputerTeam white{betweenGames, VeltanBrd1->ComputerPlaysWhite()};
+    TComputerTeam black{betweenGames, VeltanBrd1->ComputerPlaysBlack()};
+    if (_authority != nullptr) {
+        white = _authority->ComputerTeam(true);
+        black = _authority->ComputerTeam(false);
+    }
+    const bool levelsOpen = betweenGames || white.mayPlay || black.mayPlay;
+    ui->MnuItemComputerWhite->setEnabled(white.mayPlay);
+    ui->MnuItemComputerBlack->setEnabled(black.mayPlay);
+    ui->MnuComputerLevel->menuAction()->setEnabled(levelsOpen);
+    ui->MnuItemComputerWhite->setChecked(white.plays);
+    ui->MnuItemComputerBlack->setChecked(black.plays);
     const QString level = CurrentComputerLevel(*VeltanBrd1).key;
     // The levels of the Advanced submenu are the menu's children too.
     for (QAction* const action : ui->MnuComputerLevel->findChildren<QAction*>()) {
         if (action->isCheckable()) {
-            action->setEnabled(betweenGames);
+            action->setEnabled(levelsOpen);
             action->setChecked(action->data().toString() == level);
         }
     }

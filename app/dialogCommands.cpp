@@ -34,5 +34,7 @@ void TFrmVeltanBrd::MnuItemOptionsClick()
 void TFrmVeltanBrd::MnuItemShowMovelistClick()
 {
     TFrmVeltanMoveList dialog(this, *VeltanBrd1, *this);
+    if (_authority != nullptr)
+        _authority->MoveListOpened(dialog);
     RunModal(dialog);
 }

@@ -1,10 +1,15 @@
 #include "onlineTable.h"
 
+#include <algorithm>
+
 #include <QAction>
-#include <QMenu>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "VeltanGUI.h"
 #include "boardFollowing.h"
+#include "chatPanel.h"
 #include "onlineBoard.h"
 #include "tableTexts.h"
 #include "veltanbrd.h"
@@ -17,9 +22,12 @@ constexpr double MillisecondsPerDay = 86'400'000.0;
 
 // What a local game offers but a game the server decides cannot: its
 // settings are the server's, and nobody but the seats' players moves.
+// (The computer menu asks the table itself.)
 const char* const LocalCommandNames[] = {
-    "MnuItemOptions",       "MnuItemNewGame", "MnuItemOpenGame",    "MnuItemComputerWhite",
-    "MnuItemComputerBlack", "MnuItemMoveNow", "MnuItemSuggestMove",
+    "MnuItemOptions",
+    "MnuItemNewGame",
+    "MnuItemOpenGame",
+    "MnuItemSuggestMove",
 };
 
 bool IsPawn(char letter)
@@ -127,6 +135,36 @@ void TOnlineTable::RecordShown()
         SetNotice({});
 }
 
+TComputerTeam TOnlineTable::ComputerTeam(bool white) const
+{
+    return {HoldsTeam(white), white ? computerWhite_ : computerBlack_};
+}
+
+void TOnlineTable::SetComputerTeam(bool white, bool plays)
+{
+    (white ? computerWhite_ : computerBlack_) = plays && HoldsTeam(white);
+    ShowStatus();
+}
+
+void TOnlineTable::MoveListOpened(QDialog& list)
+{
+    // The list is modal over the whole window, the dock's chat with it; a chat
+    // window of the list's own stays usable, beside it where the screen allows.
+    auto* const chat = new TChatPanel(*session_, &list);
+    chat->setWindowFlag(Qt::Tool);
+    chat->setWindowTitle(tr("Chat"));
+    chat->setObjectName(QStringLiteral("MoveListChat"));
+    constexpr int ChatWidth = 280;
+    constexpr int Gap = 8;
+    chat->resize(ChatWidth, list.height());
+    QPoint place = list.pos() + QPoint(list.width() + Gap, 0);
+    if (const QScreen* const screen = list.screen())
+        if (place.x() + ChatWidth > screen->availableGeometry().right())
+            place.setX(std::max(screen->availableGeometry().left(), list.x() - ChatWidth - Gap));
+    chat->move(place);
+    chat->show();
+}
+
 void TOnlineTable::OnGameReset()
 {
     ShowGame();
@@ -228,11 +266,43 @@ void TOnlineTable::UpdateBoardControl()
     if (mover)
         for (const net::TSeat seat : session_->HeldSeats())
             held = held || seat == *mover;
-    const bool may = held && game.State() == net::TGameState::Running &&
+    // A team given to the computer is not dragged as well.
+    const bool computerMoves = mover && (mover->white ? computerWhite_ : computerBlack_);
+    const bool may = held && !computerMoves && game.State() == net::TGameState::Running &&
                      board_.LastMove == board_.HistoryEnd() &&
                      session_->Connection().State() != net::TConnectionState::Failed;
     board_.SetPaintBoardCurrentTeamPlayer(game.State() == net::TGameState::Running);
     board_.setEnabled(may);
+    ApplyComputerTeams();
+}
+
+bool TOnlineTable::HoldsTeam(bool white) const
+{
+    const net::TFollowedGame& game = session_->Game();
+    if (!game.HasGame())
+        return false;
+    const QList<net::TSeat> held = session_->HeldSeats();
+    for (int player = 1; player <= game.Settings().playersPerTeam; ++player)
+        if (!held.contains(net::TSeat{white, player}))
+            return false;
+    return true;
+}
+
+void TOnlineTable::ApplyComputerTeams()
+{
+    // The board's computer thinks whenever its side is to move on a board in
+    // play; online that must wait for the server's running game, the last
+    // record and a line that has not failed. Its move then goes the way of a
+    // dragged one (OnLegalMove, OnTurnSettled, SendDroppedMove).
+    const net::TFollowedGame& game = session_->Game();
+    const bool free = game.State() == net::TGameState::Running && board_.LastMove == board_.HistoryEnd() &&
+                      session_->Connection().State() != net::TConnectionState::Failed;
+    const bool white = free && computerWhite_ && HoldsTeam(true);
+    const bool black = free && computerBlack_ && HoldsTeam(false);
+    if (board_.ComputerPlaysWhite() != white)
+        board_.SetComputerPlaysWhite(white);
+    if (board_.ComputerPlaysBlack() != black)
+        board_.SetComputerPlaysBlack(black);
 }
 
 void TOnlineTable::ShowStatus()
@@ -247,6 +317,8 @@ void TOnlineTable::ShowStatus()
         status_ = text;
         window_.SetStatusText(text.isEmpty() ? QStringLiteral(" ") : text);
     }
+    // Seats taken or given up change which teams the computer may play here.
+    window_.AuthorityChanged();
     emit Changed();
 }
 
@@ -276,8 +348,6 @@ void TOnlineTable::SetLocalCommandsEnabled(bool enabled)
         for (const char* name : LocalCommandNames)
             if (auto* const action = window_.findChild<QAction*>(QString::fromLatin1(name)))
                 localCommands_.append(action);
-        if (auto* const levels = window_.findChild<QMenu*>(QStringLiteral("MnuComputerLevel")))
-            localCommands_.append(levels->menuAction());
     }
     for (const QPointer<QAction>& action : localCommands_)
         if (action)

@@ -6,8 +6,11 @@
 // a dropped move is shown at once and sent, and a refused one is taken back
 // with the reason in the status line. The clocks show the server's times
 // counted down here and never end a game; Start/Stop asks the server to
-// start, pause or continue; the options, a new game, opening a game and the
-// computer menu wait until the table goes. The window gains no member for it:
+// start, pause or continue; the options, a new game and opening a game wait
+// until the table goes. The computer may play a team whose seats are all held
+// here, and moves only in that team's turn of the running game, at the last
+// record; its moves are sent as a dragged move is. While the move list is
+// open, the chat opens beside it. The window gains no member for it:
 // it only hands its game over through SetGameAuthority.
 
 #include <QObject>
@@ -46,6 +49,9 @@ public:
 
     void StartStopAsked() override;
     void RecordShown() override;
+    TComputerTeam ComputerTeam(bool white) const override;
+    void SetComputerTeam(bool white, bool plays) override;
+    void MoveListOpened(QDialog& list) override;
 
 signals:
     /// The session ended for good; the game so far stays on the board and in the session.
@@ -64,6 +70,10 @@ private:
     void SendDroppedMove();
     void ShowGame();
     void UpdateBoardControl();
+    // True when every seat of the team is held here.
+    bool HoldsTeam(bool white) const;
+    // The board's computer plays a team given to it only while it may move now.
+    void ApplyComputerTeams();
     void ShowStatus();
     void TickClocks();
     void SetNotice(const QString& text);
@@ -79,6 +89,9 @@ private:
     TNotifyEvent windowDraw_;
     bool windowComputerWhite_ = false;
     bool windowComputerBlack_ = false;
+    // The teams the player gave to the computer.
+    bool computerWhite_ = false;
+    bool computerBlack_ = false;
     QList<QPointer<QAction>> localCommands_;
     // Set while the table itself plays moves on the board, so only drags are sent.
     bool following_ = false;

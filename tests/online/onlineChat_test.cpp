@@ -1,7 +1,10 @@
 // The chat beside the board: a line to all reaches the other team, a line to
-// the own team does not.
+// the own team does not; while the move list is open its own chat window
+// sends and shows lines.
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 
@@ -29,10 +32,10 @@ void PrintTo(const TChatCase& c, std::ostream* os)
 
 class ChatLine : public TOnlineWindowsTest, public ::testing::WithParamInterface<TChatCase> {};
 
-void Say(TOnlinePlayer& player, const QString& text, bool toTeam)
+void Say(online::TChatPanel& chat, const QString& text, bool toTeam)
 {
-    player.menu->Chat()->findChild<QCheckBox*>(QStringLiteral("OnlineChatToTeam"))->setChecked(toTeam);
-    auto* const entry = player.menu->Chat()->findChild<QLineEdit*>(QStringLiteral("OnlineChatEntry"));
+    chat.findChild<QCheckBox*>(QStringLiteral("OnlineChatToTeam"))->setChecked(toTeam);
+    auto* const entry = chat.findChild<QLineEdit*>(QStringLiteral("OnlineChatEntry"));
     entry->setText(text);
     QTest::keyClick(entry, Qt::Key_Return);
 }
@@ -45,9 +48,9 @@ TEST_P(ChatLine, ReachesWhomItIsFor)
     TOnlinePlayer& black = NewPlayer();
     JoinByLink(black, Host(white, server_->Url()), {net::TSeat{false, 1}});
 
-    Say(white, QStringLiteral("good luck"), GetParam().toTeam);
+    Say(*white.menu->Chat(), QStringLiteral("good luck"), GetParam().toTeam);
     // A line to all after it: once that has arrived, the first one has too, if it was to come.
-    Say(white, QStringLiteral("ready?"), false);
+    Say(*white.menu->Chat(), QStringLiteral("ready?"), false);
     ASSERT_TRUE(SeenSoon([&] { return black.menu->Chat()->Lines().contains(QStringLiteral("Ann: ready?")); }))
         << black.menu->Chat()->Lines().join(QLatin1Char('\n')).toStdString() << "\n"
         << Log();
@@ -60,3 +63,30 @@ TEST_P(ChatLine, ReachesWhomItIsFor)
 
 INSTANTIATE_TEST_SUITE_P(Online, ChatLine, ::testing::ValuesIn(ChatCases),
                          [](const ::testing::TestParamInfo<TChatCase>& info) { return info.param.name; });
+
+TEST_F(TOnlineWindowsTest, TheMoveListOpensAChatOfItsOwn)
+{
+    TOnlinePlayer& white = NewPlayer();
+    TOnlinePlayer& black = NewPlayer();
+    JoinByLink(black, Host(white, server_->Url()), {net::TSeat{false, 1}});
+
+    bool listShown = false;
+    black.window->SetModalRunner([&](QDialog& list) {
+        listShown = true;
+        auto* const chat = list.findChild<online::TChatPanel*>(QStringLiteral("MoveListChat"));
+        EXPECT_NE(chat, nullptr);
+        if (chat == nullptr)
+            return 0;
+        EXPECT_TRUE(chat->isWindow() && chat->isVisible());
+        Say(*chat, QStringLiteral("one moment"), false);
+        EXPECT_TRUE(SeenSoon([&] {
+            return white.menu->Chat()->Lines().contains(QStringLiteral("Ben: one moment"));
+        })) << Log();
+        Say(*white.menu->Chat(), QStringLiteral("take your time"), false);
+        EXPECT_TRUE(SeenSoon([&] { return chat->Lines().contains(QStringLiteral("Ann: take your time")); }))
+            << Log();
+        return 0;
+    });
+    black.window->findChild<QAction*>(QStringLiteral("MnuItemShowMovelist"))->trigger();
+    EXPECT_TRUE(listShown);
+}
