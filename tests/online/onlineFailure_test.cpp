@@ -1,6 +1,7 @@
 // A server whose answers cannot be trusted ends the online game with one
 // clear message; the moves so far stay on the board, and the window offers to
-// play on from them or to leave them.
+// play on from them or to leave them. A server that crashes and is started
+// again takes the windows back to their game without anyone doing anything.
 
 #include <QAction>
 #include <QWebSocket>
@@ -61,4 +62,39 @@ TEST_F(TOnlineWindowsTest, AServerThatCannotBeTrustedEndsTheGameWithOneMessage)
     EXPECT_TRUE(watcher.window->findChild<QAction*>(QStringLiteral("MnuItemOptions"))->isEnabled());
     EXPECT_TRUE(watcher.Status().contains(QStringLiteral("plays on here")));
     EXPECT_EQ(lines.size(), 1u) << "no retry after answers that cannot be trusted";
+}
+
+TEST_F(TOnlineWindowsTest, AServerKilledAndStartedAgainTakesTheWindowsBackToTheirGame)
+{
+    TOnlinePlayer& white = NewPlayer();
+    TOnlinePlayer& black = NewPlayer();
+    JoinByLink(black, Host(white, server_->Url()), {net::TSeat{false, 1}});
+    StartGame(white, black);
+    const auto [from, to] = FirstLegalMove(white.Board());
+    white.Drag(from, to);
+    ASSERT_TRUE(SeenSoon([&] { return black.Board().LastMove == 1; })) << Log();
+
+    const quint16 port = server_->Port();
+    server_->Kill();
+    ASSERT_TRUE(SeenSoon([&] {
+        return white.Status().startsWith(QStringLiteral("Reconnecting")) &&
+               black.Status().startsWith(QStringLiteral("Reconnecting"));
+    })) << white.Status().toStdString();
+    ASSERT_TRUE(server_->Restart()) << Log();
+    ASSERT_EQ(server_->Port(), port) << "the windows know only the old address";
+    // Paused by the restart, the game goes on by itself once both teams are back.
+    const auto back = [](TOnlinePlayer& player) {
+        return !player.Session().Connection().ReconnectingSinceMs() &&
+               player.Session().Game().State() == net::TGameState::Running;
+    };
+    ASSERT_TRUE(SeenSoon([&] { return back(white) && back(black); })) << black.Status().toStdString() << "\n"
+                                                                      << Log();
+    EXPECT_FALSE(black.Status().startsWith(QStringLiteral("Reconnecting")));
+    EXPECT_TRUE(black.Board().isEnabled());
+
+    const auto [blackFrom, blackTo] = FirstLegalMove(black.Board());
+    black.Drag(blackFrom, blackTo);
+    ASSERT_TRUE(SeenSoon([&] {
+        return white.Board().LastMove == 2 && white.Board().position() == black.Board().position();
+    })) << Log();
 }
