@@ -1,11 +1,14 @@
 // The computer playing a whole team online: offered only for a team whose
 // seats are all held in the window, moving only in that team's turn, its moves
 // reaching the other window as a dragged move does; taken back, the player
-// drags again.
+// drags again. Two windows whose computers play both teams play a whole game
+// to the end the server declares.
 
 #include <QAction>
 #include <QMenu>
 #include <QTest>
+
+#include "eventWait.h"
 
 #include "onlineWindows.h"
 #include "veltanbrd.h"
@@ -64,4 +67,33 @@ TEST_F(TOnlineWindowsTest, TheComputerPlaysATeamWhoseSeatsAreAllHeldHere)
     })) << Log();
     QTest::qWait(300);
     EXPECT_EQ(black.Board().LastMove, 2 * Turns + 1) << "the player moves again, not the computer";
+}
+
+TEST_F(TOnlineWindowsTest, TwoWindowsPlayAWholeGameToItsEnd)
+{
+    TOnlinePlayer& white = NewPlayer();
+    TOnlinePlayer& black = NewPlayer();
+    JoinByLink(black, Host(white, server_->Url()), {net::TSeat{false, 1}});
+    for (auto [player, team] :
+         {std::pair{&white, "MnuItemComputerWhite"}, std::pair{&black, "MnuItemComputerBlack"}}) {
+        ChooseLevel(*player, QStringLiteral("depth1"));
+        Action(*player, team)->trigger();
+    }
+    StartGame(white, black);
+    // A game one move deep on each side takes some hundred moves, seconds here.
+    constexpr int WholeGameWaitMs = 90'000;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            return white.Session().Game().State() == net::TGameState::Ended &&
+                   black.Session().Game().State() == net::TGameState::Ended;
+        },
+        WholeGameWaitMs))
+        << Log();
+    EXPECT_GT(white.Board().LastMove, 2);
+    EXPECT_EQ(white.Board().position(), black.Board().position());
+    const QString ending = white.Session().Game().Ending().message;
+    EXPECT_EQ(black.Session().Game().Ending().message, ending);
+    EXPECT_TRUE(white.Status().contains(ending) && black.Status().contains(ending))
+        << white.Status().toStdString() << " / " << black.Status().toStdString();
+    EXPECT_FALSE(white.Board().isEnabled() || black.Board().isEnabled());
 }
