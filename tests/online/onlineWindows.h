@@ -10,36 +10,13 @@
 #include <utility>
 
 #include "VeltanGUI.h"
+#include "answeringOnlineDialogs.h"
 #include "appTestSupport.h"
 #include "networkMenu.h"
-#include "onlineDialogs.h"
 #include "serverProcess.h"
 
 /// How long a test waits for something the windows should see.
 inline constexpr int OnlineWaitMs = 8'000;
-
-/// The network dialogs, answered with what the test put in.
-class TAnsweringOnlineDialogs : public online::TOnlineDialogs {
-public:
-    std::optional<online::THostChoice> host;
-    std::optional<online::TJoinChoice> join;
-    online::TSeatsChoice seats;
-    std::optional<online::TInvitationTexts> invitation;
-    int seatQuestions = 0;
-
-    std::optional<online::THostChoice> AskHost(QWidget*, const online::THostChoice&) override { return host; }
-    std::optional<online::TJoinChoice> AskJoin(QWidget*, const QString&, const QString&,
-                                               const QStringList&) override
-    {
-        return join;
-    }
-    online::TSeatsChoice AskSeats(QWidget*, const net::TFollowedGame&) override
-    {
-        ++seatQuestions;
-        return seats;
-    }
-    void ShowInvitation(QWidget*, const online::TInvitationTexts& texts) override { invitation = texts; }
-};
 
 /// One player at the table: a window and its network menu.
 struct TOnlinePlayer {
