@@ -227,6 +227,8 @@ private:
     void ClockStepsAfterMove();
     void SetClockLabel(QLabel& label, const QString& text);
     static void SetLabelText(QLabel& label, const QString& text);
+    // The status line as set, cut short where it would reach White's clock.
+    void FitStatusText();
 
     std::unique_ptr<Ui::TFrmVeltanBrd> ui;
     TVeltanBrd* VeltanBrd1 = nullptr; // owned by the window as a child widget
@@ -235,6 +237,7 @@ private:
     TModalRunner _runModal = ExecModal;
     bool _shownOnce = false;
     TPanelFonts _panelFonts;         // the status panel's fonts at the window's width
+    QString _statusText;             // the whole status line, however much of it shows
     QLabel* _thinkingLine = nullptr; // owned by its panel
     QTimer _thinkingTimer;
     std::unique_ptr<TSettingsStore> _settings;

@@ -97,8 +97,10 @@ void TFrmVeltanBrd::SetClockLabel(QLabel& label, const QString& text)
     QLabel& white = *ui->LblTimeLeftWhite;
     QLabel& black = *ui->LblTimeLeftBlack;
     const TClockPlaces places = PlaceClocks(ui->Panel4->width(), white.width(), black.width(), _panelFonts);
-    if (white.x() != places.white)
+    if (white.x() != places.white) {
         white.move(places.white, white.y());
+        FitStatusText();
+    }
     if (black.x() != places.black)
         black.move(places.black, black.y());
 }

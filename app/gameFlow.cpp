@@ -3,11 +3,13 @@
 
 #include "VeltanGUI.h"
 #include "applicationTitle.h"
+#include "panelLabel.h"
 #include "pieceSetKeys.h"
 #include "settingsKeys.h"
 #include "ui_VeltanGUI.h"
 #include "userDialogs.h"
 #include "veltanbrd.h"
+#include "windowFit.h"
 
 namespace {
 
@@ -143,7 +145,15 @@ void TFrmVeltanBrd::VeltanBrd1MouseUp(TVeltanBrd&, Qt::MouseButton, Qt::Keyboard
 
 void TFrmVeltanBrd::SetStatusText(const QString& text)
 {
-    SetLabelText(*ui->LblStatusMovesLeftInTurn, text);
+    _statusText = text;
+    FitStatusText();
+}
+
+void TFrmVeltanBrd::FitStatusText()
+{
+    // A line longer than the panel's fonts were chosen for (an online game
+    // names its players and its troubles) stops short of White's clock.
+    SetElidedPanelText(*ui->LblStatusMovesLeftInTurn, _statusText, ui->LblTimeLeftWhite->x() - ClockGap);
 }
 
 void TFrmVeltanBrd::ShowMessage(const QString& text, QMessageBox::Icon icon)

@@ -109,6 +109,7 @@ void TFrmVeltanBrd::ArrangeClientArea()
     FitPanelFontsTo(w);
     // The clocks keep their distance to the right edge.
     SetClockLabel(*ui->LblTimeLeftWhite, ui->LblTimeLeftWhite->text());
+    FitStatusText();
     if (VeltanBrd1->geometry() != layout.board)
         VeltanBrd1->setGeometry(layout.board);
 }

@@ -103,10 +103,13 @@ std::optional<THostChoice> TQtOnlineDialogs::AskHost(QWidget* parent, const THos
     form->addRow(QObject::tr("Your name:"), name);
     form->addRow(here, port);
     form->addRow(QObject::tr("or the server at:"), address);
-    form->addRow(new QLabel(QObject::tr("Others on this network reach a server on this machine by its "
-                                        "address; from the internet only through a forwarded port or a "
-                                        "public server."),
-                            &dialog));
+    auto* const reach =
+        new QLabel(QObject::tr("Others on this network reach a server on this machine by its "
+                               "address; from the internet only through a forwarded port or a "
+                               "public server."),
+                   &dialog);
+    reach->setWordWrap(true);
+    form->addRow(reach);
     form->addRow(QObject::tr("Start position:"), arrangement);
     form->addRow(QObject::tr("Empty ranks at each edge:"), rowShift);
     form->addRow(QObject::tr("Players per team:"), players);

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "onlineDialogs.h"
 
@@ -22,12 +23,23 @@ void TQtOnlineDialogs::ShowInvitation(QWidget* parent, const TInvitationTexts& i
     panel->setObjectName(QStringLiteral("OnlineInvitation"));
     panel->setWindowTitle(QObject::tr("Invitation"));
     auto* const layout = new QVBoxLayout(panel);
-    layout->addWidget(new QLabel(QObject::tr("Pass one of these links on; players on this network can use "
-                                             "them, players on the internet only through a forwarded port "
-                                             "or a public server."),
-                                 panel));
+    auto* const reach = new QLabel(QObject::tr("Pass one of these links on; players on this network can use "
+                                               "them, players on the internet only through a forwarded port "
+                                               "or a public server."),
+                                   panel);
+    reach->setWordWrap(true);
+    layout->addWidget(reach);
     auto* const links = new QListWidget(panel);
     links->addItems(invitation.links);
+    // Every link whole, and the list no taller than its links.
+    int widest = 0;
+    for (const QString& link : invitation.links)
+        widest = std::max(widest, links->fontMetrics().horizontalAdvance(link));
+    constexpr int ListMargin = 24;
+    links->setMinimumWidth(widest + ListMargin);
+    links->setMaximumHeight(links->sizeHintForRow(0) *
+                                std::max<int>(1, static_cast<int>(invitation.links.size())) +
+                            2 * links->frameWidth());
     links->setCurrentRow(0);
     layout->addWidget(links);
     auto* const copy = new QPushButton(QObject::tr("Copy"), panel);

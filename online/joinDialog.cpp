@@ -20,6 +20,9 @@ std::optional<TJoinChoice> TQtOnlineDialogs::AskJoin(QWidget* parent, const QStr
     auto* const form = new QFormLayout(&dialog);
     auto* const linkEdit = new QLineEdit(link, &dialog);
     linkEdit->setPlaceholderText(QStringLiteral("veltan://host:7490/CODE"));
+    // A whole link shows, an IPv6 address and all.
+    linkEdit->setMinimumWidth(
+        linkEdit->fontMetrics().horizontalAdvance(QStringLiteral("veltans://[fd00::1234:5678]:7490/CODE99")));
     auto* const address = new QComboBox(&dialog);
     address->setEditable(true);
     address->addItems(servers);

@@ -7,7 +7,9 @@
 #include <QHostAddress>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
+#include <QStyle>
 #include <algorithm>
 
 #include "VeltanGUI.h"
@@ -267,6 +269,7 @@ void TNetworkMenu::Leave()
     session.KeepIn({});
     QFile::remove(keptPath_);
     Close();
+    GiveRoomBack();
     // The position stays, so a game whose server is gone for good can still be saved or played on.
     window_.SetStatusText(tr("Left the online game: Start/Stop plays on here, New game starts afresh"));
 }
@@ -289,10 +292,46 @@ void TNetworkMenu::Open(const std::function<void(net::TOnlineSession&)>& start)
     auto* const split = new QSplitter(Qt::Vertical, dock_);
     seats_ = new TSeatsPanel(s, split);
     chat_ = new TChatPanel(s, split);
+    // Eight seats at most, while the chat grows: it takes the most of the height.
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 3);
+    split->setSizes({1, 3});
     dock_->setWidget(split);
     window_.addDockWidget(Qt::RightDockWidgetArea, dock_);
+    MakeRoomForPanel();
     start(s);
     UpdateActions();
+}
+
+void TNetworkMenu::MakeRoomForPanel()
+{
+    // The board keeps its size: the window grows by the panel as far as the
+    // screen allows, and stays on it.
+    if (grownBy_ > 0 || window_.isMaximized() || window_.isFullScreen() || !dock_)
+        return;
+    const QScreen* const screen = window_.screen();
+    if (screen == nullptr)
+        return;
+    const QRect available = screen->availableGeometry();
+    const int frame = window_.frameGeometry().width() - window_.width();
+    // The panel is laid out only once shown: it will take its size and the separator's.
+    const int taken = dock_->sizeHint().width() +
+                      window_.style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, &window_);
+    const int width = std::min(window_.width() + taken, available.width() - frame);
+    grownBy_ = std::max(0, width - window_.width());
+    if (grownBy_ == 0)
+        return;
+    window_.resize(width, window_.height());
+    const int overshoot = window_.frameGeometry().right() - available.right();
+    if (overshoot > 0)
+        window_.move(window_.x() - overshoot, window_.y());
+}
+
+void TNetworkMenu::GiveRoomBack()
+{
+    if (grownBy_ > 0 && !window_.isMaximized() && !window_.isFullScreen())
+        window_.resize(window_.width() - grownBy_, window_.height());
+    grownBy_ = 0;
 }
 
 void TNetworkMenu::Close()
@@ -360,6 +399,7 @@ void TNetworkMenu::OnFailed(const QString& problem)
                     .arg(problem),
                 tr("Play on here"), tr("Leave it"));
             Close();
+            GiveRoomBack();
             if (answer == TChoiceAnswer::First)
                 window_.SetStatusText(tr("The online game ended; Start/Stop plays on here"));
             else {

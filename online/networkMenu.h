@@ -90,6 +90,9 @@ private:
     // Makes the table and the panels for a new session, then lets `start` start it.
     void Open(const std::function<void(net::TOnlineSession&)>& start);
     void Close();
+    // The window grows by the panel while a game is online and gives the room back after.
+    void MakeRoomForPanel();
+    void GiveRoomBack();
     void OnCreated(const QString& code);
     void OnGameShown();
     void AskSeats();
@@ -122,6 +125,7 @@ private:
     QString invitationLink_;
     QString name_; // the player's name at the table joined
     bool seatsAsked_ = true;
+    int grownBy_ = 0; // how much wider the window was made for the panel
 };
 
 } // namespace online

@@ -15,6 +15,10 @@
 
 namespace {
 
+// Longer than any line of a local game: an online one names its players.
+const QString LongStatus =
+    QStringLiteral("White  has 4 moves  left in this turn; Player 4 to play (Ann, who hosted this game)");
+
 enum class TStepKind {
     Resize,             ///< the program resizes the window
     WindowSystemResize, ///< the window system does, heeding no least size (as without a window manager)
@@ -93,6 +97,10 @@ protected:
                 << panel.width() << " x " << panel.height();
         }
         EXPECT_LT(white.geometry().right(), black.geometry().left()) << "the clocks overlap";
+        // A status line too long for the room stops short of the clock, whole in its tooltip.
+        const QLabel& status = Label("LblStatusMovesLeftInTurn");
+        EXPECT_LT(status.geometry().right(), white.geometry().left()) << status.text().toStdString();
+        EXPECT_EQ(status.toolTip().isEmpty() ? status.text() : status.toolTip(), LongStatus);
     }
 };
 
@@ -102,6 +110,7 @@ TEST_P(WindowResize, BoardCentredAndClocksWholeAfterEveryChange)
 {
     PressCtrl(Qt::Key_S); // a running game fills both clocks
     ASSERT_FALSE(BlackClock().trimmed().isEmpty());
+    Window().SetStatusText(LongStatus);
     for (const TStep& step : GetParam().steps) {
         Take(step);
         SCOPED_TRACE(testing::Message() << "window " << Window().width() << " x " << Window().height());

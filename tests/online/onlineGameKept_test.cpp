@@ -3,6 +3,7 @@
 // kept in, and programs running at once keep their games in files of their own.
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <memory>
@@ -84,7 +85,11 @@ TEST_F(TOnlineWindowsTest, LeavingKeepsThePositionAsAStoppedLocalGameAndForgetsT
 {
     TOnlinePlayer& white = NewPlayer(QStringLiteral("white.json"));
     TOnlinePlayer& black = NewPlayer();
+    const QSize window = white.window->size();
+    const int side = white.Board().width();
     JoinByLink(black, Host(white, server_->Url()), {net::TSeat{false, 1}});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(white.Board().width(), side) << "the window grew by the panel beside the board";
     StartGame(white, black);
     const auto [from, to] = FirstLegalMove(white.Board());
     white.Drag(from, to);
@@ -98,6 +103,7 @@ TEST_F(TOnlineWindowsTest, LeavingKeepsThePositionAsAStoppedLocalGameAndForgetsT
     EXPECT_EQ(white.Board().position(), position);
     EXPECT_TRUE(white.Board().GameEnded()) << "stopped: Start/Stop plays on";
     EXPECT_FALSE(QFile::exists(folder_.filePath(QStringLiteral("white.json"))));
+    EXPECT_EQ(white.window->size(), window) << "the room of the panel is given back";
     ASSERT_TRUE(SeenSoon([&] {
         const std::vector<net::TSeatView>& seats = black.Session().Game().Seats();
         return !seats.empty() && seats.front().name.isEmpty();

@@ -1,7 +1,9 @@
 // Playing online from the window: a move dragged in one window reaches the
 // boards of the others, whether they sit at the table, came to watch late,
 // lost their line in the middle of the turn, or play on the server the host's
-// window runs; a move the server refuses goes back with its reason.
+// window runs; a move the server refuses goes back with its reason; and
+// teams of several players with several moves a turn play from the window
+// as the server rules them.
 
 #include <QTest>
 
@@ -127,3 +129,72 @@ TEST_F(TOnlineWindowsTest, AMoveTheServerRefusesGoesBackWithItsReason)
     ASSERT_TRUE(SeenSoon([&] { return white.Session().Game().State() == net::TGameState::Ended; })) << Log();
     EXPECT_FALSE(white.Board().isEnabled());
 }
+
+namespace {
+
+struct TTeamCase {
+    const char* name;
+    int playersPerTeam;
+    int movesPerTeamTurn;
+};
+
+/// The case's name where GoogleTest lists the parameter.
+void PrintTo(const TTeamCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class TeamsOfSeveral : public TOnlineWindowsTest, public ::testing::WithParamInterface<TTeamCase> {};
+
+const TTeamCase TeamCases[] = {
+    {"TwoPlayersTwoMoves", 2, 2},
+    {"TwoPlayersFourMoves", 2, 4},
+    {"FourPlayersFourMoves", 4, 4},
+};
+
+QList<net::TSeat> TeamSeats(bool white, int players)
+{
+    QList<net::TSeat> seats;
+    for (int player = 1; player <= players; ++player)
+        seats.append(net::TSeat{white, player});
+    return seats;
+}
+
+} // namespace
+
+TEST_P(TeamsOfSeveral, PlayTwoWholeTurnsAsTheServerRulesThem)
+{
+    const TTeamCase& c = GetParam();
+    TOnlinePlayer& white = NewPlayer();
+    TOnlinePlayer& black = NewPlayer();
+    const net::TOnlineSettings settings{0, 0, c.playersPerTeam, c.movesPerTeamTurn, 60, 60, 0, 0};
+    JoinByLink(black, Host(white, server_->Url(), settings, TeamSeats(true, c.playersPerTeam)),
+               TeamSeats(false, c.playersPerTeam));
+    StartGame(white, black);
+
+    const int moves = 2 * 2 * c.movesPerTeamTurn;
+    for (int made = 0; made < moves; ++made) {
+        TOnlinePlayer* mover = nullptr;
+        ASSERT_TRUE(SeenSoon([&] {
+            mover = white.Board().isEnabled() ? &white : black.Board().isEnabled() ? &black : nullptr;
+            return mover != nullptr && mover->Session().Game().Pending().empty();
+        })) << "move "
+            << made << "\n"
+            << white.Status().toStdString() << "\n"
+            << Log();
+        const auto [from, to] = FirstLegalMove(mover->Board());
+        ASSERT_NE(from, SqrNone) << "the board of the player to move has a legal move";
+        mover->Drag(from, to);
+        ASSERT_TRUE(SeenSoon([&] {
+            return white.Board().LastMove == made + 1 && black.Board().LastMove == made + 1 &&
+                   mover->Session().Game().Pending().empty();
+        })) << "move "
+            << made << ": " << mover->Status().toStdString() << "\n"
+            << Log();
+    }
+    EXPECT_EQ(white.Board().position(), black.Board().position());
+    EXPECT_EQ(white.Session().Game().Moves().size(), static_cast<std::size_t>(moves));
+}
+
+INSTANTIATE_TEST_SUITE_P(Online, TeamsOfSeveral, ::testing::ValuesIn(TeamCases),
+                         [](const ::testing::TestParamInfo<TTeamCase>& info) { return info.param.name; });

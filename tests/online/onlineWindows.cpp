@@ -15,7 +15,9 @@ bool SeenSoon(const std::function<bool()>& done)
 
 QString TOnlinePlayer::Status() const
 {
-    return window->findChild<QLabel*>(QStringLiteral("LblStatusMovesLeftInTurn"))->text();
+    // A line too long for the window is cut short, whole in its tooltip.
+    const QLabel* const label = window->findChild<QLabel*>(QStringLiteral("LblStatusMovesLeftInTurn"));
+    return label->toolTip().isEmpty() ? label->text() : label->toolTip();
 }
 
 void TOnlinePlayer::StartStop()
@@ -72,7 +74,8 @@ TOnlinePlayer& TOnlineWindowsTest::NewPlayer(const QString& keptName)
     return *players_.back();
 }
 
-QString TOnlineWindowsTest::Host(TOnlinePlayer& host, const QUrl& url)
+QString TOnlineWindowsTest::Host(TOnlinePlayer& host, const QUrl& url, const net::TOnlineSettings& settings,
+                                 const QList<net::TSeat>& seats)
 {
     online::THostChoice choice;
     choice.onThisMachine = url.isEmpty();
@@ -82,12 +85,12 @@ QString TOnlineWindowsTest::Host(TOnlinePlayer& host, const QUrl& url)
     host.menu->SetLocalServer(QStringLiteral(VELTAN_SERVER_PATH), QStringLiteral("127.0.0.1"));
 #endif
     choice.name = QStringLiteral("Ann");
-    choice.settings.movesPerTeamTurn = 1;
-    choice.seats = {net::TSeat{true, 1}};
+    choice.settings = settings;
+    choice.seats = seats;
     host.dialogs.host = choice;
     host.menu->Host();
     EXPECT_TRUE(SeenSoon([&] { return !host.menu->InvitationLink().isEmpty(); })) << Log();
-    EXPECT_TRUE(SeenSoon([&] { return host.Session().HeldSeats().size() == 1; })) << Log();
+    EXPECT_TRUE(SeenSoon([&] { return host.Session().HeldSeats().size() == seats.size(); })) << Log();
     return host.menu->InvitationLink();
 }
 

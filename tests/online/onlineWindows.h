@@ -45,9 +45,11 @@ protected:
     TOnlinePlayer& NewPlayer() { return NewPlayer(QStringLiteral("online-%1.json").arg(players_.size())); }
     /// Closes a player's window as the player does; its kept online game stays.
     void Close(TOnlinePlayer& player);
-    /// `host` hosts a one-move-a-turn game at `url` (none: on a server it runs
-    /// itself) and takes White; the game's link.
-    QString Host(TOnlinePlayer& host, const QUrl& url);
+    /// `host` hosts a game at `url` (none: on a server it runs itself), one
+    /// player a team and one move a turn unless `settings` say otherwise, and
+    /// takes `seats` (White's first by default); the game's link.
+    QString Host(TOnlinePlayer& host, const QUrl& url, const net::TOnlineSettings& settings = {1, 0, 1, 1},
+                 const QList<net::TSeat>& seats = {net::TSeat{true, 1}});
     /// `guest` joins by `link` and takes `seats` (empty: watches).
     void JoinByLink(TOnlinePlayer& guest, const QString& link, const QList<net::TSeat>& seats);
     /// Both ask to start, and the game runs.
