@@ -63,8 +63,12 @@ QString StatusText(const net::TFollowedGame& game, const TVeltanBrdKernel& board
     QString text = QString::fromStdString(board.GetMovesLeftInTurn());
     if (const std::optional<net::TSeat> mover = game.BoardMover()) {
         const QString name = MoverName(game, *mover);
-        if (!name.isEmpty())
+        // A team of one player has the line end in ';', where nobody is named.
+        if (!name.isEmpty()) {
+            if (text.endsWith(QLatin1Char(';')))
+                text.chop(1);
             text += QStringLiteral(" (%1)").arg(name);
+        }
     }
     if (const std::optional<bool> offer = game.DrawOfferWhite())
         text += Tr("; %1 offers a draw").arg(TeamWord(*offer));

@@ -58,6 +58,10 @@ TEST_P(MoveReachesTheOtherWindow, OnItsBoardAsOnTheMovers)
     StartGame(white, black);
     EXPECT_TRUE(white.Board().isEnabled());
     EXPECT_FALSE(black.Board().isEnabled()) << "Black may not drag in White's turn";
+    EXPECT_TRUE(white.Status().endsWith(QStringLiteral("left in this turn (you)")))
+        << white.Status().toStdString();
+    EXPECT_TRUE(black.Status().endsWith(QStringLiteral("left in this turn (Ann)")))
+        << black.Status().toStdString();
 
     TOnlinePlayer* follower = &black;
     if (following == TFollowing::WatchingLate) {
