@@ -72,3 +72,13 @@ std::string MoverName(const TVeltanBrdKernel& board)
         name += std::string("'s player ") + board.CurrentTeamPlayer();
     return name;
 }
+
+std::vector<std::pair<Square, Square>> LegalMoves(const TVeltanBrdKernel& board)
+{
+    std::vector<std::pair<Square, Square>> moves;
+    for (int from = 1; from <= SquareCount; ++from)
+        for (int to = 1; to <= SquareCount; ++to)
+            if (board.MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
+                moves.emplace_back(static_cast<Square>(from), static_cast<Square>(to));
+    return moves;
+}

@@ -5,6 +5,8 @@
 // exactly those of the game on the screen.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "moveText.h"
 #include "veltanbrdKernel.h"
@@ -33,3 +35,6 @@ std::string PlayRefereedMove(TVeltanBrdKernel& board, const TProtocolMove& move)
 
 /// Who is to move, "White" or "Black's player 2".
 std::string MoverName(const TVeltanBrdKernel& board);
+
+/// Every legal move (from, to) of the player to move, in order of the squares.
+std::vector<std::pair<Square, Square>> LegalMoves(const TVeltanBrdKernel& board);

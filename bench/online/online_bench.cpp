@@ -26,6 +26,7 @@
 #include "eventWait.h"
 #include "networkMenu.h"
 #include "onlineTable.h"
+#include "refereeGame.h"
 #include "serverProcess.h"
 #include "veltanbrd.h"
 
@@ -102,11 +103,7 @@ bool Join(TPlayer& guest, const QString& link, const QList<net::TSeat>& seats)
 /// A legal move of the side to move on `board`, drawn by `random`.
 std::pair<Square, Square> RandomLegalMove(const TVeltanBrdKernel& board, std::mt19937& random)
 {
-    std::vector<std::pair<Square, Square>> moves;
-    for (int from = 1; from <= SquareCount; ++from)
-        for (int to = 1; to <= SquareCount; ++to)
-            if (board.MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
-                moves.emplace_back(static_cast<Square>(from), static_cast<Square>(to));
+    const std::vector<std::pair<Square, Square>> moves = LegalMoves(board);
     if (moves.empty())
         return {SqrNone, SqrNone};
     return moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)];

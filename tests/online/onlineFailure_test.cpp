@@ -66,13 +66,8 @@ TEST_F(TOnlineWindowsTest, AServerThatCannotBeTrustedEndsTheGameWithOneMessage)
 
 TEST_F(TOnlineWindowsTest, AServerKilledAndStartedAgainTakesTheWindowsBackToTheirGame)
 {
-    TOnlinePlayer& white = NewPlayer();
-    TOnlinePlayer& black = NewPlayer();
-    JoinByLink(black, Host(white, server_->Url()), {net::TSeat{false, 1}});
-    StartGame(white, black);
-    const auto [from, to] = FirstLegalMove(white.Board());
-    white.Drag(from, to);
-    ASSERT_TRUE(SeenSoon([&] { return black.Board().LastMove == 1; })) << Log();
+    const auto [white, black] = DuelAfterAFirstMove();
+    ASSERT_EQ(black.Board().LastMove, 1);
 
     const quint16 port = server_->Port();
     server_->Kill();

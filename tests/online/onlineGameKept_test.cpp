@@ -27,13 +27,8 @@ void ShowRecord(TOnlinePlayer& player, int record)
 
 TEST_F(TOnlineWindowsTest, LookingBackRefusesDragsAndANewMoveBringsTheLastRecordBack)
 {
-    TOnlinePlayer& white = NewPlayer();
-    TOnlinePlayer& black = NewPlayer();
-    JoinByLink(black, Host(white, server_->Url()), {net::TSeat{false, 1}});
-    StartGame(white, black);
-    const auto [from, to] = FirstLegalMove(white.Board());
-    white.Drag(from, to);
-    ASSERT_TRUE(SeenSoon([&] { return black.Board().LastMove == 1; })) << Log();
+    const auto [white, black] = DuelAfterAFirstMove();
+    ASSERT_EQ(black.Board().LastMove, 1);
 
     ShowRecord(black, 0);
     EXPECT_FALSE(black.Board().isEnabled()) << "no move is made at an earlier record";

@@ -6,6 +6,7 @@
 
 #include "eventWait.h"
 #include "onlineTable.h"
+#include "refereeGame.h"
 #include "veltanbrd.h"
 
 bool SeenSoon(const std::function<bool()>& done)
@@ -116,6 +117,18 @@ void TOnlineWindowsTest::StartGame(TOnlinePlayer& white, TOnlinePlayer& black)
     })) << Log();
 }
 
+TOnlineWindowsTest::TDuel TOnlineWindowsTest::DuelAfterAFirstMove()
+{
+    TOnlinePlayer& white = NewPlayer();
+    TOnlinePlayer& black = NewPlayer();
+    JoinByLink(black, Host(white, server_->Url()), {net::TSeat{false, 1}});
+    StartGame(white, black);
+    const auto [from, to] = FirstLegalMove(white.Board());
+    white.Drag(from, to);
+    EXPECT_TRUE(SeenSoon([&] { return black.Board().LastMove == 1; })) << Log();
+    return {white, black};
+}
+
 void TOnlineWindowsTest::Close(TOnlinePlayer& player)
 {
     player.menu.reset();
@@ -125,11 +138,8 @@ void TOnlineWindowsTest::Close(TOnlinePlayer& player)
 
 std::pair<Square, Square> TOnlineWindowsTest::FirstLegalMove(const TVeltanBrdKernel& board)
 {
-    for (int from = 1; from <= SquareCount; ++from)
-        for (int to = 1; to <= SquareCount; ++to)
-            if (board.MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
-                return {static_cast<Square>(from), static_cast<Square>(to)};
-    return {SqrNone, SqrNone};
+    const std::vector<std::pair<Square, Square>> moves = LegalMoves(board);
+    return moves.empty() ? std::pair{SqrNone, SqrNone} : moves.front();
 }
 
 std::string TOnlineWindowsTest::Log() const

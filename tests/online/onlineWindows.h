@@ -54,6 +54,14 @@ protected:
     void JoinByLink(TOnlinePlayer& guest, const QString& link, const QList<net::TSeat>& seats);
     /// Both ask to start, and the game runs.
     void StartGame(TOnlinePlayer& white, TOnlinePlayer& black);
+    /// Two players of a running game on the test's server.
+    struct TDuel {
+        TOnlinePlayer& white;
+        TOnlinePlayer& black;
+    };
+    /// White hosts, Black joins by the link and sits down, the game runs, and
+    /// White's first legal move has reached Black's board.
+    TDuel DuelAfterAFirstMove();
     /// The first legal move on the board of the player to move.
     static std::pair<Square, Square> FirstLegalMove(const TVeltanBrdKernel& board);
     /// The server's log, for failure messages.

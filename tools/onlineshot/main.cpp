@@ -31,6 +31,7 @@
 #include "networkMenu.h"
 #include "onlineDialogs.h"
 #include "onlineTable.h"
+#include "refereeGame.h"
 #include "veltanbrd.h"
 
 namespace {
@@ -149,11 +150,7 @@ bool PlayOneMove(std::vector<std::unique_ptr<TPlayer>>& players, std::mt19937& r
 
         if (!board.isEnabled())
             continue;
-        std::vector<std::pair<Square, Square>> moves;
-        for (int from = 1; from <= SquareCount; ++from)
-            for (int to = 1; to <= SquareCount; ++to)
-                if (board.MoveIsLegal(static_cast<Square>(from), static_cast<Square>(to)))
-                    moves.emplace_back(static_cast<Square>(from), static_cast<Square>(to));
+        const std::vector<std::pair<Square, Square>> moves = LegalMoves(board);
         if (moves.empty())
             return false;
         const auto [from, to] =
