@@ -73,7 +73,7 @@ std::string MoverName(const TVeltanBrdKernel& board)
     return name;
 }
 
-std::vector<std::pair<Square, Square>> LegalMoves(const TVeltanBrdKernel& board)
+std::vector<std::pair<Square, Square>> AllowedMoves(const TVeltanBrdKernel& board)
 {
     std::vector<std::pair<Square, Square>> moves;
     for (int from = 1; from <= SquareCount; ++from)

@@ -36,5 +36,5 @@ std::string PlayRefereedMove(TVeltanBrdKernel& board, const TProtocolMove& move)
 /// Who is to move, "White" or "Black's player 2".
 std::string MoverName(const TVeltanBrdKernel& board);
 
-/// Every legal move (from, to) of the player to move, in order of the squares.
-std::vector<std::pair<Square, Square>> LegalMoves(const TVeltanBrdKernel& board);
+/// Every move (from, to) the board allows the player to move, in order of the squares.
+std::vector<std::pair<Square, Square>> AllowedMoves(const TVeltanBrdKernel& board);

@@ -103,7 +103,7 @@ bool Join(TPlayer& guest, const QString& link, const QList<net::TSeat>& seats)
 /// A legal move of the side to move on `board`, drawn by `random`.
 std::pair<Square, Square> RandomLegalMove(const TVeltanBrdKernel& board, std::mt19937& random)
 {
-    const std::vector<std::pair<Square, Square>> moves = LegalMoves(board);
+    const std::vector<std::pair<Square, Square>> moves = AllowedMoves(board);
     if (moves.empty())
         return {SqrNone, SqrNone};
     return moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)];

@@ -138,7 +138,7 @@ void TOnlineWindowsTest::Close(TOnlinePlayer& player)
 
 std::pair<Square, Square> TOnlineWindowsTest::FirstLegalMove(const TVeltanBrdKernel& board)
 {
-    const std::vector<std::pair<Square, Square>> moves = LegalMoves(board);
+    const std::vector<std::pair<Square, Square>> moves = AllowedMoves(board);
     return moves.empty() ? std::pair{SqrNone, SqrNone} : moves.front();
 }
 

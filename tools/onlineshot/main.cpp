@@ -150,7 +150,7 @@ bool PlayOneMove(std::vector<std::unique_ptr<TPlayer>>& players, std::mt19937& r
 
         if (!board.isEnabled())
             continue;
-        const std::vector<std::pair<Square, Square>> moves = LegalMoves(board);
+        const std::vector<std::pair<Square, Square>> moves = AllowedMoves(board);
         if (moves.empty())
             return false;
         const auto [from, to] =
