@@ -119,6 +119,9 @@ public:
     /// The same moves, but kings' steps onto attacked squares are left in:
     /// a search tests them with KingStepIsSafe only when it comes to them.
     void GenerateMovesUncheckedKings(std::vector<TCellMove>& moves) const;
+    /// True when GenerateMovesUncheckedKings would list a move: without
+    /// listing them, so a node can end before paying for its moves.
+    bool AnyMoveUncheckedKings() const;
     /// False for a king's step (not castling) onto a square the other side
     /// attacks once the king has left its own; true for every other move.
     bool KingStepIsSafe(TCellMove move) const;
@@ -188,8 +191,9 @@ private:
 
     // Move generation helpers.
     template <bool CapturesOnly, bool CheckKings = true> void Generate(std::vector<TCellMove>& moves) const;
-    template <bool CapturesOnly, bool CheckKings = true>
-    bool GeneratePiece(int from, std::vector<TCellMove>& moves) const;
+    template <bool CapturesOnly, bool CheckKings, class TSink>
+    bool GeneratePiece(int from, TSink& sink) const;
+    template <bool CheckKings> bool AnyMove() const;
     bool MovedThisTurn(int cell) const;
     bool KingMayStand(int from, int to, int side) const;
     bool CastlingAllowed(int king, int rook, int side) const;

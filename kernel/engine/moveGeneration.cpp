@@ -10,7 +10,21 @@ namespace engine {
 
 namespace {
 
-enum class TMode { All, Captures, Any };
+// Where a piece's moves go: into a list, or only counted as there, when all
+// that matters is whether the player can move at all.
+struct TListSink {
+    std::vector<TCellMove>& moves;
+    void Add(int from, int to)
+    {
+        moves.push_back({static_cast<std::uint16_t>(from), static_cast<std::uint16_t>(to)});
+    }
+    std::size_t Count() const { return moves.size(); }
+};
+struct TAnySink {
+    std::size_t count = 0;
+    void Add(int, int) { ++count; }
+    std::size_t Count() const { return count; }
+};
 
 char PawnLetter(int side)
 {
@@ -68,15 +82,13 @@ bool TEngineGame::KingStepIsSafe(TCellMove move) const
     return KingMayStand(move.from, move.to, SideOf(moving));
 }
 
-template <bool CapturesOnly, bool CheckKings>
-bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
+template <bool CapturesOnly, bool CheckKings, class TSink>
+bool TEngineGame::GeneratePiece(int from, TSink& sink) const
 {
     const Code* const board = cell_.data();
     const int side = SideToMove(), opponent = 1 - side;
-    const std::size_t before = moves.size();
-    const auto add = [&moves, from](int to) {
-        moves.push_back({static_cast<std::uint16_t>(from), static_cast<std::uint16_t>(to)});
-    };
+    const std::size_t before = sink.Count();
+    const auto add = [&sink, from](int to) { sink.Add(from, to); };
     const auto isOpponent = [opponent](Code code) { return IsSide(code, opponent); };
 
     switch (KindOf(board[from])) {
@@ -161,17 +173,36 @@ bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
     default:
         break;
     }
-    return moves.size() != before;
+    return sink.Count() != before;
 }
 
 template <bool CapturesOnly, bool CheckKings> void TEngineGame::Generate(std::vector<TCellMove>& moves) const
 {
+    TListSink sink{moves};
     const TCellList& list = pieces_[static_cast<std::size_t>(SideToMove())];
     for (int i = 0; i < list.count; ++i) {
         const int from = list.cells[static_cast<std::size_t>(i)];
         if (IsMovable(from))
-            GeneratePiece<CapturesOnly, CheckKings>(from, moves);
+            GeneratePiece<CapturesOnly, CheckKings>(from, sink);
     }
+}
+
+template <bool CheckKings> bool TEngineGame::AnyMove() const
+{
+    // The first piece that can move answers; most positions need a piece or two.
+    TAnySink sink;
+    const TCellList& list = pieces_[static_cast<std::size_t>(SideToMove())];
+    for (int i = 0; i < list.count; ++i) {
+        const int from = list.cells[static_cast<std::size_t>(i)];
+        if (IsMovable(from) && GeneratePiece<false, CheckKings>(from, sink))
+            return true;
+    }
+    return false;
+}
+
+bool TEngineGame::AnyMoveUncheckedKings() const
+{
+    return !RepetitionStands() && AnyMove<false>();
 }
 
 void TEngineGame::GenerateMovesUncheckedKings(std::vector<TCellMove>& moves) const
@@ -197,15 +228,7 @@ void TEngineGame::GenerateCaptures(std::vector<TCellMove>& moves) const
 
 bool TEngineGame::CurrentPlayerCanMove() const
 {
-    std::vector<TCellMove> moves;
-    moves.reserve(64);
-    const TCellList& list = pieces_[static_cast<std::size_t>(SideToMove())];
-    for (int i = 0; i < list.count; ++i) {
-        const int from = list.cells[static_cast<std::size_t>(i)];
-        if (IsMovable(from) && GeneratePiece<false>(from, moves))
-            return true;
-    }
-    return false;
+    return AnyMove<true>();
 }
 
 bool TEngineGame::IsLegal(Square from, Square to) const
@@ -217,7 +240,8 @@ bool TEngineGame::IsLegal(Square from, Square to) const
         RepetitionStands())
         return false;
     std::vector<TCellMove> moves;
-    GeneratePiece<false>(fromCell, moves);
+    TListSink sink{moves};
+    GeneratePiece<false, true>(fromCell, sink);
     for (const TCellMove& move : moves) {
         if (move.to == toCell)
             return true;

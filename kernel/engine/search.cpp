@@ -329,10 +329,10 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
         }
     }
 
-    std::vector<TCellMove>& generated = generated_[static_cast<std::size_t>(ply)];
-    generated.clear();
-    game_.GenerateMovesUncheckedKings(generated);
-    if (generated.empty())
+    // A player who cannot move passes the turn on (or loses it for his team);
+    // only then is pruning sound. The moves themselves are listed only after
+    // the cutoffs below, which end many nodes near the leaves.
+    if (!game_.AnyMoveUncheckedKings())
         return SettledSearch(depth, alpha, beta, ply);
 
     // Pruning is for quiet positions outside the principal line: never when
@@ -362,6 +362,9 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
             return score >= WinBound ? beta : score;
     }
 
+    std::vector<TCellMove>& generated = generated_[static_cast<std::size_t>(ply)];
+    generated.clear();
+    game_.GenerateMovesUncheckedKings(generated);
     std::vector<TScoredMove>& moves = ordered_[static_cast<std::size_t>(ply)];
     OrderMoves(generated, moves, ttMove, ply);
     const int side = game_.SideToMove();
