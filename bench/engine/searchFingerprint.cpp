@@ -45,6 +45,7 @@ int main(int argc, char** argv)
         total += move.nodes;
         std::printf("%2zu depth %d move %3d-%3d score %7d nodes %llu\n", i, move.depth, move.from, move.to,
                     move.score, static_cast<unsigned long long>(move.nodes));
+        std::fflush(stdout);
     }
     std::printf("total nodes %llu\n", static_cast<unsigned long long>(total));
     return 0;

@@ -4,19 +4,23 @@
 // line continue; markers block like pieces.
 
 #include "engineGame.h"
+#include "relations.h"
 #include "steps.h"
 
 namespace engine {
 
 bool TEngineGame::Attacked(int cell, int bySide, int vacated) const
 {
-    const Code knight = CodeOf(Knight, bySide), bishop = CodeOf(Bishop, bySide);
+    const Code bishop = CodeOf(Bishop, bySide);
     const Code rook = CodeOf(Rook, bySide), queen = CodeOf(Queen, bySide);
     const Code king = CodeOf(King, bySide), pawn = CodeOf(Pawn, bySide);
     const Code* const board = cell_.data();
 
-    for (const int step : KnightSteps) {
-        if (board[cell + step] == knight)
+    // A knight leaps, so nothing between matters, not even the vacated cell.
+    // A side has few knights, and a table tells a leap at once.
+    const TCellList& knights = knights_[static_cast<std::size_t>(bySide)];
+    for (int i = 0; i < knights.count; ++i) {
+        if (RelationOf(cell, knights.cells[static_cast<std::size_t>(i)]).knightLeap)
             return true;
     }
     // A pawn attacks forward, so it stands behind the cell as seen from its side.

@@ -79,6 +79,9 @@ void TEngineGame::Import(const TVeltanBrdKernel& game, const std::string& unmove
         startKey_ ^= StartKey(letter, sq);
         Place(cell, CodeOfLetter(CharAt(position, sq, ' ')), CharAt(players, sq, '0'));
     }
+    // While the board filled, cells not yet read were still guards.
+    for (const int side : {WhiteSide, BlackSide})
+        mobility_[static_cast<std::size_t>(side)] = CountMobility(side);
 
     whiteToMove_ = game.WhiteToMove();
     player_ = game.CurrentTeamPlayer();
@@ -164,17 +167,24 @@ void TEngineGame::Lift(int cell)
     TCellList& list = KindOf(code) == Marker ? markers_[side] : pieces_[side];
     if (KindOf(code) != Marker)
         ownerKey_ ^= OwnerKey(owner_[c], sq);
-    if (KindOf(code) == King)
+    if (KindOf(code) == King) {
         RemoveFromList(kingCells_[side], kingIndex_, cell);
-    else if (IsSlider(code))
+    } else if (KindOf(code) == Knight) {
+        RemoveFromList(knights_[side], knightIndex_, cell);
+    } else if (IsSlider(code)) {
         RemoveFromList(sliders_[side], sliderIndex_, cell);
+        mobility_[side] -= SliderMobility(cell);
+    }
     RemoveFromList(list, listIndex_, cell);
     cell_[c] = Empty;
+    AdjustLinesThrough(cell, code, 1);
 }
 
 void TEngineGame::Place(int cell, Code code, char owner)
 {
     const std::size_t c = static_cast<std::size_t>(cell);
+    if (IsOccupant(code))
+        AdjustLinesThrough(cell, code, -1);
     cell_[c] = code;
     owner_[c] = owner;
     if (!IsOccupant(code))
@@ -186,10 +196,14 @@ void TEngineGame::Place(int cell, Code code, char owner)
     TCellList& list = KindOf(code) == Marker ? markers_[side] : pieces_[side];
     if (KindOf(code) != Marker)
         ownerKey_ ^= OwnerKey(owner, sq);
-    if (KindOf(code) == King)
+    if (KindOf(code) == King) {
         AddToList(kingCells_[side], kingIndex_, cell);
-    else if (IsSlider(code))
+    } else if (KindOf(code) == Knight) {
+        AddToList(knights_[side], knightIndex_, cell);
+    } else if (IsSlider(code)) {
         AddToList(sliders_[side], sliderIndex_, cell);
+        mobility_[side] += SliderMobility(cell);
+    }
     AddToList(list, listIndex_, cell);
 }
 

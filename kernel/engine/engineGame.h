@@ -99,10 +99,17 @@ public:
     const TCellList& Pieces(int side) const { return pieces_[static_cast<std::size_t>(side)]; }
     /// The bishops, rooks and queens of a side, in no particular order.
     const TCellList& Sliders(int side) const { return sliders_[static_cast<std::size_t>(side)]; }
+    /// The knights of a side, in no particular order.
+    const TCellList& Knights(int side) const { return knights_[static_cast<std::size_t>(side)]; }
     /// The kings of a side, in no particular order.
     const TCellList& KingCells(int side) const { return kingCells_[static_cast<std::size_t>(side)]; }
     /// Material and placement of both sides, White's view, kept up to date by every change.
     int PlacementScore() const { return placementScore_; }
+    /// The mobility of a side's bishops, rooks and queens (mobility.h), kept
+    /// up to date by every change of a cell.
+    int Mobility(int side) const { return mobility_[static_cast<std::size_t>(side)]; }
+    /// The same sum counted afresh from the board: what Mobility must always equal.
+    int CountMobility(int side) const;
     /// Key of the whole state the legal moves depend on (not the history).
     std::uint64_t Key() const;
     /// Key of the letters on the board alone, markers included: what the
@@ -178,6 +185,8 @@ private:
     void Place(int cell, Code code, char owner);
     void BlankStart(int cell);
     void Rewind(std::uint32_t journalSize, std::uint32_t startJournalSize);
+    int SliderMobility(int cell) const;
+    void AdjustLinesThrough(int cell, Code occupant, int sign);
 
     // Turn bookkeeping, as the kernel keeps it.
     void SaveTurn(TUndo& undo) const;
@@ -207,6 +216,8 @@ private:
     std::array<TCellList, 2> markers_{};
     std::array<TCellList, 2> sliders_{};
     std::array<std::uint8_t, CellCount> sliderIndex_{};
+    std::array<TCellList, 2> knights_{};
+    std::array<std::uint8_t, CellCount> knightIndex_{};
     std::array<TCellList, 2> kingCells_{};
     std::array<std::uint8_t, CellCount> kingIndex_{};
 
@@ -225,6 +236,7 @@ private:
     std::uint64_t ownerKey_ = 0;
     std::uint64_t startKey_ = 0;
     int placementScore_ = 0;
+    std::array<int, 2> mobility_{};
 
     // Record k holds the placement after move k; the turn ends of each team
     // are listed so that the repetition test looks only at them.

@@ -1,0 +1,60 @@
+// Keeping the sliders' mobility up to date as cells change. A line's value
+// depends only on the first MobilityReach cells along it, so a change of one
+// cell touches the piece on it and the sliders that see that cell within
+// their reach: a few cells in each of eight directions, far less than
+// walking every slider's lines at every evaluation.
+
+#include "engineGame.h"
+#include "mobility.h"
+#include "steps.h"
+
+namespace engine {
+
+int TEngineGame::SliderMobility(int cell) const
+{
+    const Code* const board = cell_.data();
+    const Code code = board[cell];
+    const int kind = KindOf(code), opponent = 1 - SideOf(code);
+    int squares = 0;
+    for (int d = 0; d < 8; ++d) {
+        if (SlidesAlong(kind, d))
+            squares += LineMobility(board, cell, KingSteps[static_cast<std::size_t>(d)], opponent);
+    }
+    return squares * MobilityWeight(kind);
+}
+
+void TEngineGame::AdjustLinesThrough(int cell, Code occupant, int sign)
+{
+    // The cell is empty now. A slider k cells away with nothing between sees
+    // `occupant` there as the end of its line (k - 1 squares, one more if it
+    // may capture it); empty, the line runs on past it. sign says which of
+    // the two the cell is becoming.
+    const Code* const board = cell_.data();
+    for (int d = 0; d < 8; ++d) {
+        const int step = KingSteps[static_cast<std::size_t>(d)];
+        for (int k = 1; k <= MobilityReach; ++k) {
+            const int at = cell + k * step;
+            const Code found = board[at];
+            if (found == Empty)
+                continue;
+            if ((SlideMask[found] >> d) & 1) {
+                const int kind = KindOf(found), side = SideOf(found), opponent = 1 - side;
+                const int open = LineMobility(board, at, -step, opponent);
+                const int blocked = k - 1 + (IsSide(occupant, opponent) ? 1 : 0);
+                mobility_[static_cast<std::size_t>(side)] += sign * MobilityWeight(kind) * (open - blocked);
+            }
+            break;
+        }
+    }
+}
+
+int TEngineGame::CountMobility(int side) const
+{
+    int total = 0;
+    const TCellList& list = sliders_[static_cast<std::size_t>(side)];
+    for (int i = 0; i < list.count; ++i)
+        total += SliderMobility(list.cells[static_cast<std::size_t>(i)]);
+    return total;
+}
+
+} // namespace engine
