@@ -9,6 +9,17 @@
 
 namespace engine {
 
+bool TEngineGame::AttackedByKnight(int cell, int bySide) const
+{
+    // A side has few knights, and a table tells a leap at once.
+    const TCellList& knights = knights_[static_cast<std::size_t>(bySide)];
+    for (int i = 0; i < knights.count; ++i) {
+        if (RelationOf(cell, knights.cells[static_cast<std::size_t>(i)]).knightLeap)
+            return true;
+    }
+    return false;
+}
+
 bool TEngineGame::Attacked(int cell, int bySide, int vacated) const
 {
     const Code bishop = CodeOf(Bishop, bySide);
@@ -17,12 +28,8 @@ bool TEngineGame::Attacked(int cell, int bySide, int vacated) const
     const Code* const board = cell_.data();
 
     // A knight leaps, so nothing between matters, not even the vacated cell.
-    // A side has few knights, and a table tells a leap at once.
-    const TCellList& knights = knights_[static_cast<std::size_t>(bySide)];
-    for (int i = 0; i < knights.count; ++i) {
-        if (RelationOf(cell, knights.cells[static_cast<std::size_t>(i)]).knightLeap)
-            return true;
-    }
+    if (AttackedByKnight(cell, bySide))
+        return true;
     // A pawn attacks forward, so it stands behind the cell as seen from its side.
     const int pawnBehind = -Forward(bySide);
     for (const int step : DiagonalSteps) {

@@ -47,8 +47,27 @@ constexpr std::array<std::array<int, Guard + 1>, 2> ShelterTable()
 }
 constexpr std::array<std::array<int, Guard + 1>, 2> Shelter = ShelterTable();
 
+// Whether a neighbour of a king of the side closes the king in: anything but
+// an empty cell or an enemy piece. A king closed in on all sides can be
+// attacked by a knight's leap alone, since every line from it ends at once
+// on something that does not attack.
+constexpr std::array<std::array<bool, Guard + 1>, 2> ClosingTable()
+{
+    std::array<std::array<bool, Guard + 1>, 2> table{};
+    for (const int side : {WhiteSide, BlackSide}) {
+        for (int code = 0; code <= Guard; ++code) {
+            const Code c = static_cast<Code>(code);
+            const bool enemyPiece = IsOccupant(c) && SideOf(c) != side && KindOf(c) != Marker;
+            table[static_cast<std::size_t>(side)][c] = c != Empty && !enemyPiece;
+        }
+    }
+    return table;
+}
+constexpr std::array<std::array<bool, Guard + 1>, 2> Closing = ClosingTable();
+
 int KingSafety(const TEngineGame& game, int side, bool toMove)
 {
+    const std::array<bool, Guard + 1>& closing = Closing[static_cast<std::size_t>(side)];
     const std::array<int, Guard + 1>& shelter = Shelter[static_cast<std::size_t>(side)];
     const Code* const board = game.Cells();
     const int opponent = 1 - side;
@@ -58,9 +77,16 @@ int KingSafety(const TEngineGame& game, int side, bool toMove)
     for (int i = 0; i < list.count; ++i) {
         const int king = list.cells[static_cast<std::size_t>(i)];
         int safety = 0;
-        for (const int step : KingSteps)
-            safety += shelter[board[king + step]];
-        if (game.Attacked(king, opponent))
+        int closed = 0;
+        for (const int step : KingSteps) {
+            const Code near = board[king + step];
+            safety += shelter[near];
+            closed += closing[near] ? 1 : 0;
+        }
+        const bool attacked = closed == static_cast<int>(KingSteps.size())
+                                  ? game.AttackedByKnight(king, opponent)
+                                  : game.Attacked(king, opponent);
+        if (attacked)
             safety -= toMove ? AttackedKingWhenToMove : AttackedKingWhenWaiting;
         total += weight * safety;
     }

@@ -32,18 +32,19 @@ void TEngineGame::AdjustLinesThrough(int cell, Code occupant, int sign)
     const Code* const board = cell_.data();
     for (int d = 0; d < 8; ++d) {
         const int step = KingSteps[static_cast<std::size_t>(d)];
-        for (int k = 1; k <= MobilityReach; ++k) {
-            const int at = cell + k * step;
-            const Code found = board[at];
-            if (found == Empty)
-                continue;
-            if ((SlideMask[found] >> d) & 1) {
-                const int kind = KindOf(found), side = SideOf(found), opponent = 1 - side;
-                const int open = LineMobility(board, at, -step, opponent);
-                const int blocked = k - 1 + (IsSide(occupant, opponent) ? 1 : 0);
-                mobility_[static_cast<std::size_t>(side)] += sign * MobilityWeight(kind) * (open - blocked);
-            }
-            break;
+        // The first occupied cell within the reach, if any: on a full board
+        // nearly always the first one looked at.
+        int k = 1, at = cell + step;
+        while (board[at] == Empty && k < MobilityReach) {
+            ++k;
+            at += step;
+        }
+        const Code found = board[at];
+        if ((SlideMask[found] >> d) & 1) {
+            const int kind = KindOf(found), side = SideOf(found), opponent = 1 - side;
+            const int open = LineMobility(board, at, -step, opponent);
+            const int blocked = k - 1 + (IsSide(occupant, opponent) ? 1 : 0);
+            mobility_[static_cast<std::size_t>(side)] += sign * MobilityWeight(kind) * (open - blocked);
         }
     }
 }

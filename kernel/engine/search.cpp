@@ -220,9 +220,10 @@ int TSearch::CaptureValue(TCellMove move) const
 void TSearch::OrderMoves(std::vector<TCellMove>& generated, std::vector<TScoredMove>& scored,
                          TCellMove ttMove, int ply) const
 {
-    scored.clear();
+    scored.resize(generated.size());
     const auto& killers = killers_[static_cast<std::size_t>(ply)];
-    for (const TCellMove move : generated) {
+    for (std::size_t i = 0; i < generated.size(); ++i) {
+        const TCellMove move = generated[i];
         int order;
         if (move == ttMove) {
             order = TableMoveOrder;
@@ -236,7 +237,7 @@ void TSearch::OrderMoves(std::vector<TCellMove>& generated, std::vector<TScoredM
         } else {
             order = history_[static_cast<std::size_t>(HistoryIndex(move))];
         }
-        scored.push_back({move, order});
+        scored[i] = {move, order};
     }
 }
 
