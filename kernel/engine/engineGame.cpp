@@ -173,6 +173,7 @@ void TEngineGame::Lift(int cell)
         RemoveFromList(knights_[side], knightIndex_, cell);
     } else if (IsSlider(code)) {
         RemoveFromList(sliders_[side], sliderIndex_, cell);
+        MarkSlider(cell, false);
         mobility_[side] -= SliderMobility(cell);
     }
     RemoveFromList(list, listIndex_, cell);
@@ -202,6 +203,7 @@ void TEngineGame::Place(int cell, Code code, char owner)
         AddToList(knights_[side], knightIndex_, cell);
     } else if (IsSlider(code)) {
         AddToList(sliders_[side], sliderIndex_, cell);
+        MarkSlider(cell, true);
         mobility_[side] += SliderMobility(cell);
     }
     AddToList(list, listIndex_, cell);

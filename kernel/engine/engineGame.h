@@ -189,6 +189,7 @@ private:
     void Rewind(std::uint32_t journalSize, std::uint32_t startJournalSize);
     int SliderMobility(int cell) const;
     void AdjustLinesThrough(int cell, Code occupant, int sign);
+    void MarkSlider(int cell, bool present);
 
     // Turn bookkeeping, as the kernel keeps it.
     void SaveTurn(TUndo& undo) const;
@@ -239,6 +240,8 @@ private:
     std::uint64_t startKey_ = 0;
     int placementScore_ = 0;
     std::array<int, 2> mobility_{};
+    // The squares (0..255, 64 a word) that hold a bishop, rook or queen of either side.
+    std::array<std::uint64_t, 4> sliderSquares_{};
 
     // Record k holds the placement after move k; the turn ends of each team
     // are listed so that the repetition test looks only at them.
