@@ -4,20 +4,28 @@
 // line continue; markers block like pieces.
 
 #include "engineGame.h"
-#include "relations.h"
+#include "squareSet.h"
 #include "steps.h"
 
 namespace engine {
 
+namespace {
+
+// For each square, the squares a knight's leap away.
+constexpr bool KnightLeap(int dx, int dy)
+{
+    const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+    return (ax == 1 && ay == 4) || (ax == 4 && ay == 1) || (ax == 2 && ay == 3) || (ax == 3 && ay == 2);
+}
+
+constexpr std::array<TSquareSet, SquareCount> KnightLeaps = SquareSetTable(KnightLeap);
+
+} // namespace
+
 bool TEngineGame::AttackedByKnight(int cell, int bySide) const
 {
-    // A side has few knights, and a table tells a leap at once.
-    const TCellList& knights = knights_[static_cast<std::size_t>(bySide)];
-    for (int i = 0; i < knights.count; ++i) {
-        if (RelationOf(cell, knights.cells[static_cast<std::size_t>(i)]).knightLeap)
-            return true;
-    }
-    return false;
+    return Meets(KnightLeaps[static_cast<std::size_t>(SetIndexOfCell(cell))],
+                 knightSquares_[static_cast<std::size_t>(bySide)]);
 }
 
 bool TEngineGame::Attacked(int cell, int bySide, int vacated) const

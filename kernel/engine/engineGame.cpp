@@ -170,10 +170,10 @@ void TEngineGame::Lift(int cell)
     if (KindOf(code) == King) {
         RemoveFromList(kingCells_[side], kingIndex_, cell);
     } else if (KindOf(code) == Knight) {
-        RemoveFromList(knights_[side], knightIndex_, cell);
+        MarkSquare(knightSquares_[side], SetIndexOfCell(cell), false);
     } else if (IsSlider(code)) {
         RemoveFromList(sliders_[side], sliderIndex_, cell);
-        MarkSlider(cell, false);
+        MarkSquare(sliderSquares_, SetIndexOfCell(cell), false);
         mobility_[side] -= SliderMobility(cell);
     }
     RemoveFromList(list, listIndex_, cell);
@@ -200,10 +200,10 @@ void TEngineGame::Place(int cell, Code code, char owner)
     if (KindOf(code) == King) {
         AddToList(kingCells_[side], kingIndex_, cell);
     } else if (KindOf(code) == Knight) {
-        AddToList(knights_[side], knightIndex_, cell);
+        MarkSquare(knightSquares_[side], SetIndexOfCell(cell), true);
     } else if (IsSlider(code)) {
         AddToList(sliders_[side], sliderIndex_, cell);
-        MarkSlider(cell, true);
+        MarkSquare(sliderSquares_, SetIndexOfCell(cell), true);
         mobility_[side] += SliderMobility(cell);
     }
     AddToList(list, listIndex_, cell);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engineBoard.h"
+#include "squareSet.h"
 #include "veltanbrdKernel.h"
 
 namespace engine {
@@ -99,8 +100,6 @@ public:
     const TCellList& Pieces(int side) const { return pieces_[static_cast<std::size_t>(side)]; }
     /// The bishops, rooks and queens of a side, in no particular order.
     const TCellList& Sliders(int side) const { return sliders_[static_cast<std::size_t>(side)]; }
-    /// The knights of a side, in no particular order.
-    const TCellList& Knights(int side) const { return knights_[static_cast<std::size_t>(side)]; }
     /// The kings of a side, in no particular order.
     const TCellList& KingCells(int side) const { return kingCells_[static_cast<std::size_t>(side)]; }
     /// Material and placement of both sides, White's view, kept up to date by every change.
@@ -189,7 +188,6 @@ private:
     void Rewind(std::uint32_t journalSize, std::uint32_t startJournalSize);
     int SliderMobility(int cell) const;
     void AdjustLinesThrough(int cell, Code occupant, int sign);
-    void MarkSlider(int cell, bool present);
 
     // Turn bookkeeping, as the kernel keeps it.
     void SaveTurn(TUndo& undo) const;
@@ -219,8 +217,6 @@ private:
     std::array<TCellList, 2> markers_{};
     std::array<TCellList, 2> sliders_{};
     std::array<std::uint8_t, CellCount> sliderIndex_{};
-    std::array<TCellList, 2> knights_{};
-    std::array<std::uint8_t, CellCount> knightIndex_{};
     std::array<TCellList, 2> kingCells_{};
     std::array<std::uint8_t, CellCount> kingIndex_{};
 
@@ -240,8 +236,9 @@ private:
     std::uint64_t startKey_ = 0;
     int placementScore_ = 0;
     std::array<int, 2> mobility_{};
-    // The squares (0..255, 64 a word) that hold a bishop, rook or queen of either side.
-    std::array<std::uint64_t, 4> sliderSquares_{};
+    // The squares of the bishops, rooks and queens of both sides, and of each side's knights.
+    TSquareSet sliderSquares_{};
+    std::array<TSquareSet, 2> knightSquares_{};
 
     // Record k holds the placement after move k; the turn ends of each team
     // are listed so that the repetition test looks only at them.

@@ -4,54 +4,28 @@
 // their reach: a few cells in each of eight directions, far less than
 // walking every slider's lines at every evaluation.
 
-#include <array>
-#include <cstdint>
-
 #include "engineGame.h"
 #include "mobility.h"
+#include "squareSet.h"
 #include "steps.h"
 
 namespace engine {
 
 namespace {
 
-// For each board square (0..255), the squares within MobilityReach steps of
-// it along its eight lines, as four words of 64 squares: where a slider must
-// stand for a change of that square to touch its mobility.
-using TSquareSet = std::array<std::uint64_t, 4>;
-
-constexpr std::array<TSquareSet, SquareCount> NearTable()
+// For each square, the squares within MobilityReach steps of it along its
+// eight lines: where a slider must stand for a change of that square to
+// touch its mobility.
+constexpr bool WithinReach(int dx, int dy)
 {
-    std::array<TSquareSet, SquareCount> table{};
-    for (int sq = 0; sq < SquareCount; ++sq) {
-        const int row = sq / BoardSize, file = sq % BoardSize;
-        for (int dy = -1; dy <= 1; ++dy) {
-            for (int dx = -1; dx <= 1; ++dx) {
-                for (int k = 1; k <= MobilityReach && (dx != 0 || dy != 0); ++k) {
-                    const int r = row + k * dy, f = file + k * dx;
-                    if (r < 0 || r >= BoardSize || f < 0 || f >= BoardSize)
-                        break;
-                    const int near = r * BoardSize + f;
-                    table[static_cast<std::size_t>(sq)][static_cast<std::size_t>(near / 64)] |=
-                        std::uint64_t{1} << (near % 64);
-                }
-            }
-        }
-    }
-    return table;
+    const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+    return (ax != 0 || ay != 0) && (ax == 0 || ay == 0 || ax == ay) && ax <= MobilityReach &&
+           ay <= MobilityReach;
 }
 
-constexpr std::array<TSquareSet, SquareCount> Near = NearTable();
+constexpr std::array<TSquareSet, SquareCount> Near = SquareSetTable(WithinReach);
 
 } // namespace
-
-void TEngineGame::MarkSlider(int cell, bool present)
-{
-    const int index = SquareOfCell[static_cast<std::size_t>(cell)] - 1;
-    const std::uint64_t bit = std::uint64_t{1} << (index % 64);
-    std::uint64_t& word = sliderSquares_[static_cast<std::size_t>(index / 64)];
-    word = present ? word | bit : word & ~bit;
-}
 
 int TEngineGame::SliderMobility(int cell) const
 {
@@ -73,9 +47,7 @@ void TEngineGame::AdjustLinesThrough(int cell, Code occupant, int sign)
     // may capture it); empty, the line runs on past it. sign says which of
     // the two the cell is becoming.
     // Most cells that change have no slider near them at all.
-    const TSquareSet& near = Near[static_cast<std::size_t>(SquareOfCell[static_cast<std::size_t>(cell)] - 1)];
-    if (((near[0] & sliderSquares_[0]) | (near[1] & sliderSquares_[1]) | (near[2] & sliderSquares_[2]) |
-         (near[3] & sliderSquares_[3])) == 0)
+    if (!Meets(Near[static_cast<std::size_t>(SetIndexOfCell(cell))], sliderSquares_))
         return;
     const Code* const board = cell_.data();
     for (int d = 0; d < 8; ++d) {
