@@ -9,19 +9,6 @@
 
 namespace engine {
 
-namespace {
-
-// For each square, the squares a knight's leap away.
-constexpr bool KnightLeap(int dx, int dy)
-{
-    const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
-    return (ax == 1 && ay == 4) || (ax == 4 && ay == 1) || (ax == 2 && ay == 3) || (ax == 3 && ay == 2);
-}
-
-constexpr std::array<TSquareSet, SquareCount> KnightLeaps = SquareSetTable(KnightLeap);
-
-} // namespace
-
 bool TEngineGame::AttackedByKnight(int cell, int bySide) const
 {
     return Meets(KnightLeaps[static_cast<std::size_t>(SetIndexOfCell(cell))],

@@ -239,6 +239,8 @@ private:
     // The squares of the bishops, rooks and queens of both sides, and of each side's knights.
     TSquareSet sliderSquares_{};
     std::array<TSquareSet, 2> knightSquares_{};
+    // The squares of each side's pieces and markers: what its opponent may capture.
+    std::array<TSquareSet, 2> occupied_{};
 
     // Record k holds the placement after move k; the turn ends of each team
     // are listed so that the repetition test looks only at them.

@@ -38,6 +38,19 @@ bool InOwnHalf(int cell, int side)
     return side == WhiteSide ? rank <= BoardSize / 2 : rank > BoardSize / 2;
 }
 
+// Where a pawn of each side might capture from a square: one or two squares
+// diagonally ahead, and straight ahead, where only a marker can be taken.
+template <int Side> constexpr bool PawnCaptureReach(int dx, int dy)
+{
+    // Rows count down the board: White's forward is a row up.
+    const int ahead = Side == WhiteSide ? -dy : dy;
+    const int ax = dx < 0 ? -dx : dx;
+    return (ahead >= 1 && ahead <= 2 && ax == ahead) || (dx == 0 && ahead >= 1 && ahead <= 4);
+}
+
+constexpr std::array<std::array<TSquareSet, SquareCount>, 2> PawnCaptures = {
+    SquareSetTable(PawnCaptureReach<WhiteSide>), SquareSetTable(PawnCaptureReach<BlackSide>)};
+
 } // namespace
 
 bool TEngineGame::MovedThisTurn(int cell) const
@@ -90,6 +103,15 @@ bool TEngineGame::GeneratePiece(int from, TSink& sink) const
     const std::size_t before = sink.Count();
     const auto add = [&sink, from](int to) { sink.Add(from, to); };
     const auto isOpponent = [opponent](Code code) { return IsSide(code, opponent); };
+    // Most pawns and knights have nothing of the other side within reach.
+    if constexpr (CapturesOnly) {
+        const int kind = KindOf(board[from]);
+        const std::size_t index = static_cast<std::size_t>(SetIndexOfCell(from));
+        const TSquareSet& targets = occupied_[static_cast<std::size_t>(opponent)];
+        if ((kind == Pawn && !Meets(PawnCaptures[static_cast<std::size_t>(side)][index], targets)) ||
+            (kind == Knight && !Meets(KnightLeaps[index], targets)))
+            return false;
+    }
 
     switch (KindOf(board[from])) {
     case Pawn: {

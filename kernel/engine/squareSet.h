@@ -48,4 +48,15 @@ template <class TRelated> constexpr std::array<TSquareSet, SquareCount> SquareSe
     return table;
 }
 
+namespace detail {
+constexpr bool KnightLeap(int dx, int dy)
+{
+    const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+    return (ax == 1 && ay == 4) || (ax == 4 && ay == 1) || (ax == 2 && ay == 3) || (ax == 3 && ay == 2);
+}
+} // namespace detail
+
+/// For each square index, the squares a knight's leap away.
+inline constexpr std::array<TSquareSet, SquareCount> KnightLeaps = SquareSetTable(detail::KnightLeap);
+
 } // namespace engine
