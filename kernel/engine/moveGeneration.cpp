@@ -51,6 +51,15 @@ template <int Side> constexpr bool PawnCaptureReach(int dx, int dy)
 constexpr std::array<std::array<TSquareSet, SquareCount>, 2> PawnCaptures = {
     SquareSetTable(PawnCaptureReach<WhiteSide>), SquareSetTable(PawnCaptureReach<BlackSide>)};
 
+// A king steps one or two squares.
+constexpr bool KingReach(int dx, int dy)
+{
+    const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+    return (ax != 0 || ay != 0) && ax <= 2 && ay <= 2;
+}
+
+constexpr std::array<TSquareSet, SquareCount> KingCaptures = SquareSetTable(KingReach);
+
 } // namespace
 
 bool TEngineGame::MovedThisTurn(int cell) const
@@ -103,13 +112,14 @@ bool TEngineGame::GeneratePiece(int from, TSink& sink) const
     const std::size_t before = sink.Count();
     const auto add = [&sink, from](int to) { sink.Add(from, to); };
     const auto isOpponent = [opponent](Code code) { return IsSide(code, opponent); };
-    // Most pawns and knights have nothing of the other side within reach.
+    // Most pawns, knights and kings have nothing of the other side within reach.
+    const std::size_t index = static_cast<std::size_t>(SetIndexOfCell(from));
+    const TSquareSet& targets = occupied_[static_cast<std::size_t>(opponent)];
     if constexpr (CapturesOnly) {
         const int kind = KindOf(board[from]);
-        const std::size_t index = static_cast<std::size_t>(SetIndexOfCell(from));
-        const TSquareSet& targets = occupied_[static_cast<std::size_t>(opponent)];
         if ((kind == Pawn && !Meets(PawnCaptures[static_cast<std::size_t>(side)][index], targets)) ||
-            (kind == Knight && !Meets(KnightLeaps[index], targets)))
+            (kind == Knight && !Meets(KnightLeaps[index], targets)) ||
+            (kind == King && !Meets(KingCaptures[index], targets)))
             return false;
     }
 
@@ -127,6 +137,8 @@ bool TEngineGame::GeneratePiece(int from, TSink& sink) const
             if (!CapturesOnly || isOpponent(board[to]))
                 add(to);
         }
+        if (!Meets(PawnCaptures[static_cast<std::size_t>(side)][index], targets))
+            break;
         for (const int sideways : {-1, 1}) {
             if (isOpponent(board[from + forward + sideways]))
                 add(from + forward + sideways);
