@@ -174,7 +174,7 @@ void TEngineGame::Lift(int cell)
         MarkSquare(knightSquares_[side], SetIndexOfCell(cell), false);
     } else if (IsSlider(code)) {
         RemoveFromList(sliders_[side], sliderIndex_, cell);
-        MarkSquare(sliderSquares_, SetIndexOfCell(cell), false);
+        MarkSlider(cell, code, false);
         mobility_[side] -= SliderMobility(cell);
     }
     RemoveFromList(list, listIndex_, cell);
@@ -205,7 +205,7 @@ void TEngineGame::Place(int cell, Code code, char owner)
         MarkSquare(knightSquares_[side], SetIndexOfCell(cell), true);
     } else if (IsSlider(code)) {
         AddToList(sliders_[side], sliderIndex_, cell);
-        MarkSquare(sliderSquares_, SetIndexOfCell(cell), true);
+        MarkSlider(cell, code, true);
         mobility_[side] += SliderMobility(cell);
     }
     AddToList(list, listIndex_, cell);

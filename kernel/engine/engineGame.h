@@ -188,6 +188,7 @@ private:
     void Rewind(std::uint32_t journalSize, std::uint32_t startJournalSize);
     int SliderMobility(int cell) const;
     void AdjustLinesThrough(int cell, Code occupant, int sign);
+    void MarkSlider(int cell, Code code, bool present);
 
     // Turn bookkeeping, as the kernel keeps it.
     void SaveTurn(TUndo& undo) const;
@@ -236,8 +237,10 @@ private:
     std::uint64_t startKey_ = 0;
     int placementScore_ = 0;
     std::array<int, 2> mobility_{};
-    // The squares of the bishops, rooks and queens of both sides, and of each side's knights.
-    TSquareSet sliderSquares_{};
+    // The squares of the pieces that move along diagonals (bishops, queens)
+    // and along ranks and files (rooks, queens) of both sides, and of each side's knights.
+    TSquareSet diagonalSliders_{};
+    TSquareSet straightSliders_{};
     std::array<TSquareSet, 2> knightSquares_{};
     // The squares of each side's pieces and markers: what its opponent may capture.
     std::array<TSquareSet, 2> occupied_{};

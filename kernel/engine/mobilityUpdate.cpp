@@ -14,18 +14,33 @@ namespace engine {
 namespace {
 
 // For each square, the squares within MobilityReach steps of it along its
-// eight lines: where a slider must stand for a change of that square to
-// touch its mobility.
-constexpr bool WithinReach(int dx, int dy)
+// diagonals and along its rank and file: where a slider moving that way must
+// stand for a change of that square to touch its mobility.
+constexpr bool DiagonallyWithinReach(int dx, int dy)
 {
     const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
-    return (ax != 0 || ay != 0) && (ax == 0 || ay == 0 || ax == ay) && ax <= MobilityReach &&
-           ay <= MobilityReach;
+    return ax != 0 && ax == ay && ax <= MobilityReach;
 }
 
-constexpr std::array<TSquareSet, SquareCount> Near = SquareSetTable(WithinReach);
+constexpr bool StraightWithinReach(int dx, int dy)
+{
+    const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+    return (ax == 0) != (ay == 0) && ax <= MobilityReach && ay <= MobilityReach;
+}
+
+constexpr std::array<TSquareSet, SquareCount> DiagonallyNear = SquareSetTable(DiagonallyWithinReach);
+constexpr std::array<TSquareSet, SquareCount> StraightNear = SquareSetTable(StraightWithinReach);
 
 } // namespace
+
+void TEngineGame::MarkSlider(int cell, Code code, bool present)
+{
+    const int kind = KindOf(code), index = SetIndexOfCell(cell);
+    if (kind != Rook)
+        MarkSquare(diagonalSliders_, index, present);
+    if (kind != Bishop)
+        MarkSquare(straightSliders_, index, present);
+}
 
 int TEngineGame::SliderMobility(int cell) const
 {
@@ -46,11 +61,14 @@ void TEngineGame::AdjustLinesThrough(int cell, Code occupant, int sign)
     // `occupant` there as the end of its line (k - 1 squares, one more if it
     // may capture it); empty, the line runs on past it. sign says which of
     // the two the cell is becoming.
-    // Most cells that change have no slider near them at all.
-    if (!Meets(Near[static_cast<std::size_t>(SetIndexOfCell(cell))], sliderSquares_))
-        return;
+    // Most cells that change have no slider near them that moves their way;
+    // only the lines of such sliders are looked at.
+    const std::size_t index = static_cast<std::size_t>(SetIndexOfCell(cell));
+    const bool diagonal = Meets(DiagonallyNear[index], diagonalSliders_);
+    const bool straight = Meets(StraightNear[index], straightSliders_);
+    const int first = diagonal ? 0 : 4, last = straight ? 8 : 4;
     const Code* const board = cell_.data();
-    for (int d = 0; d < 8; ++d) {
+    for (int d = first; d < last; ++d) {
         const int step = KingSteps[static_cast<std::size_t>(d)];
         // The first occupied cell within the reach, if any: on a full board
         // nearly always the first one looked at.

@@ -214,9 +214,11 @@ template <bool CapturesOnly, bool CheckKings> void TEngineGame::Generate(std::ve
 {
     TListSink sink{moves};
     const TCellList& list = pieces_[static_cast<std::size_t>(SideToMove())];
+    // Before the turn's first move no piece has moved in it: ownership alone decides.
+    const bool noneMoved = slots_[0] == SqrNone;
     for (int i = 0; i < list.count; ++i) {
         const int from = list.cells[static_cast<std::size_t>(i)];
-        if (IsMovable(from))
+        if (noneMoved ? owner_[static_cast<std::size_t>(from)] == player_ : IsMovable(from))
             GeneratePiece<CapturesOnly, CheckKings>(from, sink);
     }
 }
