@@ -9,12 +9,6 @@
 
 namespace engine {
 
-bool TEngineGame::AttackedByKnight(int cell, int bySide) const
-{
-    return Meets(KnightLeaps[static_cast<std::size_t>(SetIndexOfCell(cell))],
-                 knightSquares_[static_cast<std::size_t>(bySide)]);
-}
-
 bool TEngineGame::Attacked(int cell, int bySide, int vacated) const
 {
     const Code bishop = CodeOf(Bishop, bySide);

@@ -136,7 +136,11 @@ public:
     /// True when the current team player has a legal move, the repetition rule aside.
     bool CurrentPlayerCanMove() const;
     /// Is the cell attacked by a knight of the side.
-    bool AttackedByKnight(int cell, int bySide) const;
+    bool AttackedByKnight(int cell, int bySide) const
+    {
+        return Meets(KnightLeaps[static_cast<std::size_t>(SetIndexOfCell(cell))],
+                     knightSquares_[static_cast<std::size_t>(bySide)]);
+    }
     /// Is the cell attacked by the side, with the cell `vacated` seen as empty.
     bool Attacked(int cell, int bySide, int vacated = -1) const;
     /// The same test as MoveIsLegal, by generating the mover's moves.

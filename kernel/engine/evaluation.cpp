@@ -29,64 +29,59 @@ int KingLives(const TEngineGame& game, int side)
     return KingLifeValue * (kings > 0 ? kings - 1 : 0);
 }
 
-// What a neighbour of a king adds to its safety, by the king's side and the
-// neighbour's code: a piece of its own shelters it, an enemy one threatens;
-// empty cells, markers and the board's edge add nothing.
-constexpr std::array<std::array<int, Guard + 1>, 2> ShelterTable()
+// What a neighbour of a king tells, by the king's side and the neighbour's
+// code, packed as shelter * ClosedUnit + closed:
+// - shelter: a piece of its own shelters the king, an enemy one threatens;
+//   empty cells, markers and the board's edge add nothing;
+// - closed: 1 for anything but an empty cell or an enemy piece. A king closed
+//   in on all sides can be attacked by a knight's leap alone, since every
+//   line from it ends at once on something that does not attack.
+// Packed, the eight neighbours are summed in one pass; the closed count (at
+// most 8) stays below ClosedUnit, so the shift takes the shelter back out.
+constexpr int ClosedShift = 4;
+constexpr int ClosedUnit = 1 << ClosedShift;
+
+constexpr std::array<std::array<int, Guard + 1>, 2> NeighbourTable()
 {
     std::array<std::array<int, Guard + 1>, 2> table{};
     for (const int side : {WhiteSide, BlackSide}) {
         for (int code = 0; code <= Guard; ++code) {
             const Code c = static_cast<Code>(code);
-            if (IsOccupant(c) && KindOf(c) != Marker)
-                table[static_cast<std::size_t>(side)][c] =
-                    SideOf(c) == side ? ShelterPerPiece : -EnemyNearKing;
+            const bool piece = IsOccupant(c) && KindOf(c) != Marker;
+            const int shelter = !piece ? 0 : SideOf(c) == side ? ShelterPerPiece : -EnemyNearKing;
+            const bool closed = c != Empty && !(piece && SideOf(c) != side);
+            table[static_cast<std::size_t>(side)][c] = shelter * ClosedUnit + (closed ? 1 : 0);
         }
     }
     return table;
 }
-constexpr std::array<std::array<int, Guard + 1>, 2> Shelter = ShelterTable();
+constexpr std::array<std::array<int, Guard + 1>, 2> Neighbour = NeighbourTable();
 
-// Whether a neighbour of a king of the side closes the king in: anything but
-// an empty cell or an enemy piece. A king closed in on all sides can be
-// attacked by a knight's leap alone, since every line from it ends at once
-// on something that does not attack.
-constexpr std::array<std::array<bool, Guard + 1>, 2> ClosingTable()
+// The eight neighbours of a king, packed and summed.
+int Neighbours(const Code* king, const std::array<int, Guard + 1>& neighbour)
 {
-    std::array<std::array<bool, Guard + 1>, 2> table{};
-    for (const int side : {WhiteSide, BlackSide}) {
-        for (int code = 0; code <= Guard; ++code) {
-            const Code c = static_cast<Code>(code);
-            const bool enemyPiece = IsOccupant(c) && SideOf(c) != side && KindOf(c) != Marker;
-            table[static_cast<std::size_t>(side)][c] = c != Empty && !enemyPiece;
-        }
-    }
-    return table;
+    const auto near = [king, &neighbour](std::size_t d) { return neighbour[king[KingSteps[d]]]; };
+    return near(0) + near(1) + near(2) + near(3) + near(4) + near(5) + near(6) + near(7);
 }
-constexpr std::array<std::array<bool, Guard + 1>, 2> Closing = ClosingTable();
+
+bool ClosedIn(int packed)
+{
+    return (packed & (ClosedUnit - 1)) == static_cast<int>(KingSteps.size());
+}
 
 int KingSafety(const TEngineGame& game, int side, bool toMove)
 {
-    const std::array<bool, Guard + 1>& closing = Closing[static_cast<std::size_t>(side)];
-    const std::array<int, Guard + 1>& shelter = Shelter[static_cast<std::size_t>(side)];
+    const std::array<int, Guard + 1>& neighbour = Neighbour[static_cast<std::size_t>(side)];
     const Code* const board = game.Cells();
     const int opponent = 1 - side;
     const int weight = game.Kings(side) == 1 ? LastKingWeight : 1;
     int total = 0;
     const TCellList& list = game.KingCells(side);
     for (int i = 0; i < list.count; ++i) {
-        const int king = list.cells[static_cast<std::size_t>(i)];
-        int safety = 0;
-        int closed = 0;
-        for (const int step : KingSteps) {
-            const Code near = board[king + step];
-            safety += shelter[near];
-            closed += closing[near] ? 1 : 0;
-        }
-        const bool attacked = closed == static_cast<int>(KingSteps.size())
-                                  ? game.AttackedByKnight(king, opponent)
-                                  : game.Attacked(king, opponent);
-        if (attacked)
+        const int cell = list.cells[static_cast<std::size_t>(i)];
+        const int packed = Neighbours(board + cell, neighbour);
+        int safety = packed >> ClosedShift; // rounds down, as the packing needs
+        if (ClosedIn(packed) ? game.AttackedByKnight(cell, opponent) : game.Attacked(cell, opponent))
             safety -= toMove ? AttackedKingWhenToMove : AttackedKingWhenWaiting;
         total += weight * safety;
     }
@@ -94,6 +89,12 @@ int KingSafety(const TEngineGame& game, int side, bool toMove)
 }
 
 } // namespace
+
+bool KingAttacked(const TEngineGame& game, int cell, int side)
+{
+    const int packed = Neighbours(game.Cells() + cell, Neighbour[static_cast<std::size_t>(side)]);
+    return ClosedIn(packed) ? game.AttackedByKnight(cell, 1 - side) : game.Attacked(cell, 1 - side);
+}
 
 int QuickEvaluate(const TEngineGame& game)
 {

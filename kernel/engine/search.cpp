@@ -196,7 +196,7 @@ bool TSearch::KingsInDanger() const
     const int side = game_.SideToMove();
     const TCellList& kings = game_.KingCells(side);
     for (int i = 0; i < kings.count; ++i) {
-        if (game_.Attacked(kings.cells[static_cast<std::size_t>(i)], 1 - side))
+        if (KingAttacked(game_, kings.cells[static_cast<std::size_t>(i)], side))
             return true;
     }
     return false;
