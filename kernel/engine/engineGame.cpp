@@ -164,7 +164,7 @@ void TEngineGame::Lift(int cell)
     placementKey_ ^= engine::PlacementKey(code, sq);
     placementScore_ -= PlacementValue(code, sq);
     const std::size_t side = static_cast<std::size_t>(SideOf(code));
-    MarkSquare(occupied_[side], sq - 1, false);
+    MarkSquare(occupied_[side], SetIndexOfCell(cell), false);
     TCellList& list = KindOf(code) == Marker ? markers_[side] : pieces_[side];
     if (KindOf(code) != Marker)
         ownerKey_ ^= OwnerKey(owner_[c], sq);
@@ -195,7 +195,7 @@ void TEngineGame::Place(int cell, Code code, char owner)
     placementKey_ ^= engine::PlacementKey(code, sq);
     placementScore_ += PlacementValue(code, sq);
     const std::size_t side = static_cast<std::size_t>(SideOf(code));
-    MarkSquare(occupied_[side], sq - 1, true);
+    MarkSquare(occupied_[side], SetIndexOfCell(cell), true);
     TCellList& list = KindOf(code) == Marker ? markers_[side] : pieces_[side];
     if (KindOf(code) != Marker)
         ownerKey_ ^= OwnerKey(owner, sq);

@@ -137,6 +137,7 @@ bool TEngineGame::GeneratePiece(int from, TSink& sink) const
             if (!CapturesOnly || isOpponent(board[to]))
                 add(to);
         }
+        // Diagonally it only captures, so with nothing of the other side near there is nothing to see.
         if (!Meets(PawnCaptures[static_cast<std::size_t>(side)][index], targets))
             break;
         for (const int sideways : {-1, 1}) {
