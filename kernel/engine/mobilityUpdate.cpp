@@ -60,9 +60,8 @@ void TEngineGame::AdjustLinesThrough(int cell, Code occupant, int sign)
     // The cell is empty now. A slider k cells away with nothing between sees
     // `occupant` there as the end of its line (k - 1 squares, one more if it
     // may capture it); empty, the line runs on past it. sign says which of
-    // the two the cell is becoming.
-    // Most cells that change have no slider near them that moves their way;
-    // only the lines of such sliders are looked at.
+    // the two the cell is becoming. Most cells that change have no slider
+    // moving their way near them, and only such sliders' lines are looked at.
     const std::size_t index = static_cast<std::size_t>(SetIndexOfCell(cell));
     const bool diagonal = Meets(DiagonallyNear[index], diagonalSliders_);
     const bool straight = Meets(StraightNear[index], straightSliders_);

@@ -330,9 +330,10 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
         }
     }
 
-    // A player who cannot move passes the turn on (or loses it for his team);
-    // only then is pruning sound. The moves themselves are listed only after
-    // the cutoffs below, which end many nodes near the leaves.
+    // A player who cannot move hands the turn on (or his team has lost), which
+    // the settled search sees; the pruning below is for a player who can.
+    // His moves are listed only after its cutoffs, so that a node ending by
+    // one of them does not pay for its moves.
     if (!game_.AnyMoveUncheckedKings())
         return SettledSearch(depth, alpha, beta, ply);
 
