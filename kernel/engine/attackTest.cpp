@@ -4,21 +4,21 @@
 // line continue; markers block like pieces.
 
 #include "engineGame.h"
+#include "squareSet.h"
 #include "steps.h"
 
 namespace engine {
 
 bool TEngineGame::Attacked(int cell, int bySide, int vacated) const
 {
-    const Code knight = CodeOf(Knight, bySide), bishop = CodeOf(Bishop, bySide);
+    const Code bishop = CodeOf(Bishop, bySide);
     const Code rook = CodeOf(Rook, bySide), queen = CodeOf(Queen, bySide);
     const Code king = CodeOf(King, bySide), pawn = CodeOf(Pawn, bySide);
     const Code* const board = cell_.data();
 
-    for (const int step : KnightSteps) {
-        if (board[cell + step] == knight)
-            return true;
-    }
+    // A knight leaps, so nothing between matters, not even the vacated cell.
+    if (AttackedByKnight(cell, bySide))
+        return true;
     // A pawn attacks forward, so it stands behind the cell as seen from its side.
     const int pawnBehind = -Forward(bySide);
     for (const int step : DiagonalSteps) {

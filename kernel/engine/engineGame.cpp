@@ -79,6 +79,9 @@ void TEngineGame::Import(const TVeltanBrdKernel& game, const std::string& unmove
         startKey_ ^= StartKey(letter, sq);
         Place(cell, CodeOfLetter(CharAt(position, sq, ' ')), CharAt(players, sq, '0'));
     }
+    // While the board filled, cells not yet read were still guards.
+    for (const int side : {WhiteSide, BlackSide})
+        mobility_[static_cast<std::size_t>(side)] = CountMobility(side);
 
     whiteToMove_ = game.WhiteToMove();
     player_ = game.CurrentTeamPlayer();
@@ -161,20 +164,29 @@ void TEngineGame::Lift(int cell)
     placementKey_ ^= engine::PlacementKey(code, sq);
     placementScore_ -= PlacementValue(code, sq);
     const std::size_t side = static_cast<std::size_t>(SideOf(code));
+    MarkSquare(occupied_[side], SetIndexOfCell(cell), false);
     TCellList& list = KindOf(code) == Marker ? markers_[side] : pieces_[side];
     if (KindOf(code) != Marker)
         ownerKey_ ^= OwnerKey(owner_[c], sq);
-    if (KindOf(code) == King)
+    if (KindOf(code) == King) {
         RemoveFromList(kingCells_[side], kingIndex_, cell);
-    else if (IsSlider(code))
+    } else if (KindOf(code) == Knight) {
+        MarkSquare(knightSquares_[side], SetIndexOfCell(cell), false);
+    } else if (IsSlider(code)) {
         RemoveFromList(sliders_[side], sliderIndex_, cell);
+        MarkSlider(cell, code, false);
+        mobility_[side] -= SliderMobility(cell);
+    }
     RemoveFromList(list, listIndex_, cell);
     cell_[c] = Empty;
+    AdjustLinesThrough(cell, code, 1);
 }
 
 void TEngineGame::Place(int cell, Code code, char owner)
 {
     const std::size_t c = static_cast<std::size_t>(cell);
+    if (IsOccupant(code))
+        AdjustLinesThrough(cell, code, -1);
     cell_[c] = code;
     owner_[c] = owner;
     if (!IsOccupant(code))
@@ -183,13 +195,19 @@ void TEngineGame::Place(int cell, Code code, char owner)
     placementKey_ ^= engine::PlacementKey(code, sq);
     placementScore_ += PlacementValue(code, sq);
     const std::size_t side = static_cast<std::size_t>(SideOf(code));
+    MarkSquare(occupied_[side], SetIndexOfCell(cell), true);
     TCellList& list = KindOf(code) == Marker ? markers_[side] : pieces_[side];
     if (KindOf(code) != Marker)
         ownerKey_ ^= OwnerKey(owner, sq);
-    if (KindOf(code) == King)
+    if (KindOf(code) == King) {
         AddToList(kingCells_[side], kingIndex_, cell);
-    else if (IsSlider(code))
+    } else if (KindOf(code) == Knight) {
+        MarkSquare(knightSquares_[side], SetIndexOfCell(cell), true);
+    } else if (IsSlider(code)) {
         AddToList(sliders_[side], sliderIndex_, cell);
+        MarkSlider(cell, code, true);
+        mobility_[side] += SliderMobility(cell);
+    }
     AddToList(list, listIndex_, cell);
 }
 

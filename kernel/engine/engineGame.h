@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engineBoard.h"
+#include "squareSet.h"
 #include "veltanbrdKernel.h"
 
 namespace engine {
@@ -103,6 +104,11 @@ public:
     const TCellList& KingCells(int side) const { return kingCells_[static_cast<std::size_t>(side)]; }
     /// Material and placement of both sides, White's view, kept up to date by every change.
     int PlacementScore() const { return placementScore_; }
+    /// The mobility of a side's bishops, rooks and queens (mobility.h), kept
+    /// up to date by every change of a cell.
+    int Mobility(int side) const { return mobility_[static_cast<std::size_t>(side)]; }
+    /// The same sum counted afresh from the board: what Mobility must always equal.
+    int CountMobility(int side) const;
     /// Key of the whole state the legal moves depend on (not the history).
     std::uint64_t Key() const;
     /// Key of the letters on the board alone, markers included: what the
@@ -119,6 +125,9 @@ public:
     /// The same moves, but kings' steps onto attacked squares are left in:
     /// a search tests them with KingStepIsSafe only when it comes to them.
     void GenerateMovesUncheckedKings(std::vector<TCellMove>& moves) const;
+    /// True when GenerateMovesUncheckedKings would list a move: without
+    /// listing them, so a node can end before paying for its moves.
+    bool AnyMoveUncheckedKings() const;
     /// False for a king's step (not castling) onto a square the other side
     /// attacks once the king has left its own; true for every other move.
     bool KingStepIsSafe(TCellMove move) const;
@@ -126,6 +135,12 @@ public:
     void GenerateCaptures(std::vector<TCellMove>& moves) const;
     /// True when the current team player has a legal move, the repetition rule aside.
     bool CurrentPlayerCanMove() const;
+    /// Is the cell attacked by a knight of the side.
+    bool AttackedByKnight(int cell, int bySide) const
+    {
+        return Meets(KnightLeaps[static_cast<std::size_t>(SetIndexOfCell(cell))],
+                     knightSquares_[static_cast<std::size_t>(bySide)]);
+    }
     /// Is the cell attacked by the side, with the cell `vacated` seen as empty.
     bool Attacked(int cell, int bySide, int vacated = -1) const;
     /// The same test as MoveIsLegal, by generating the mover's moves.
@@ -175,6 +190,9 @@ private:
     void Place(int cell, Code code, char owner);
     void BlankStart(int cell);
     void Rewind(std::uint32_t journalSize, std::uint32_t startJournalSize);
+    int SliderMobility(int cell) const;
+    void AdjustLinesThrough(int cell, Code occupant, int sign);
+    void MarkSlider(int cell, Code code, bool present);
 
     // Turn bookkeeping, as the kernel keeps it.
     void SaveTurn(TUndo& undo) const;
@@ -188,8 +206,9 @@ private:
 
     // Move generation helpers.
     template <bool CapturesOnly, bool CheckKings = true> void Generate(std::vector<TCellMove>& moves) const;
-    template <bool CapturesOnly, bool CheckKings = true>
-    bool GeneratePiece(int from, std::vector<TCellMove>& moves) const;
+    template <bool CapturesOnly, bool CheckKings, class TSink>
+    bool GeneratePiece(int from, TSink& sink) const;
+    template <bool CheckKings> bool AnyMove() const;
     bool MovedThisTurn(int cell) const;
     bool KingMayStand(int from, int to, int side) const;
     bool CastlingAllowed(int king, int rook, int side) const;
@@ -221,6 +240,14 @@ private:
     std::uint64_t ownerKey_ = 0;
     std::uint64_t startKey_ = 0;
     int placementScore_ = 0;
+    std::array<int, 2> mobility_{};
+    // The squares of the pieces that move along diagonals (bishops, queens)
+    // and along ranks and files (rooks, queens) of both sides, and of each side's knights.
+    TSquareSet diagonalSliders_{};
+    TSquareSet straightSliders_{};
+    std::array<TSquareSet, 2> knightSquares_{};
+    // The squares of each side's pieces and markers: what its opponent may capture.
+    std::array<TSquareSet, 2> occupied_{};
 
     // Record k holds the placement after move k; the turn ends of each team
     // are listed so that the repetition test looks only at them.

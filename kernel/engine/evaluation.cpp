@@ -1,20 +1,16 @@
 // The evaluation. Material and placement (pawn advancement among them) come
-// ready from the game; here are the parts that depend on the neighbourhood of
-// pieces: mobility and the safety of kings.
+// ready from the game, and so does mobility (kept cell by cell); here is the
+// part that depends on the neighbourhood of pieces: the safety of kings.
 
 #include "evaluation.h"
+
+#include <array>
 
 #include "steps.h"
 
 namespace engine {
 
 namespace {
-
-// Mobility per reachable square of a line piece.
-constexpr int BishopMobility = 2;
-constexpr int RookMobility = 2;
-constexpr int QueenMobility = 1;
-constexpr int MobilityReach = 3;
 
 // King safety. An attacked king is in danger mostly when the enemy moves
 // next; the last king carries the game, so everything about it counts thrice.
@@ -27,58 +23,65 @@ constexpr int EnemyNearKing = 15;
 // Each move the team still has in its turn is worth a little.
 constexpr int TempoPerMoveLeft = 12;
 
-// Knights get their due from placement; the long-range pieces from the
-// squares they reach.
-int Mobility(const TEngineGame& game, int side)
-{
-    const int opponent = 1 - side;
-    const Code* const board = game.Cells();
-    int total = 0;
-    const TCellList& list = game.Sliders(side);
-    for (int i = 0; i < list.count; ++i) {
-        const int from = list.cells[static_cast<std::size_t>(i)];
-        const int kind = KindOf(board[from]);
-        const int first = kind == Rook ? 4 : 0, last = kind == Bishop ? 4 : 8;
-        int squares = 0;
-        for (int d = first; d < last; ++d) {
-            // The first few squares of a line tell most of how free a piece is:
-            // the empty ones up to MobilityReach, and a capture just before it.
-            const int step = KingSteps[static_cast<std::size_t>(d)];
-            const Code* at = board + from + step;
-            int reach = 0;
-            while (*at == Empty) {
-                if (++reach == MobilityReach)
-                    break;
-                at += step;
-            }
-            squares += reach + (reach < MobilityReach && IsSide(*at, opponent) ? 1 : 0);
-        }
-        total += squares * (kind == Bishop ? BishopMobility : kind == Rook ? RookMobility : QueenMobility);
-    }
-    return total;
-}
-
 int KingLives(const TEngineGame& game, int side)
 {
     const int kings = game.Kings(side);
     return KingLifeValue * (kings > 0 ? kings - 1 : 0);
 }
 
+// What a neighbour of a king tells, by the king's side and the neighbour's
+// code, packed as shelter * ClosedUnit + closed:
+// - shelter: a piece of its own shelters the king, an enemy one threatens;
+//   empty cells, markers and the board's edge add nothing;
+// - closed: 1 for anything but an empty cell or an enemy piece. A king closed
+//   in on all sides can be attacked by a knight's leap alone, since every
+//   line from it ends at once on something that does not attack.
+// Packed, the eight neighbours are summed in one pass; the closed count (at
+// most 8) stays below ClosedUnit, so the shift takes the shelter back out.
+constexpr int ClosedShift = 4;
+constexpr int ClosedUnit = 1 << ClosedShift;
+
+constexpr std::array<std::array<int, Guard + 1>, 2> NeighbourTable()
+{
+    std::array<std::array<int, Guard + 1>, 2> table{};
+    for (const int side : {WhiteSide, BlackSide}) {
+        for (int code = 0; code <= Guard; ++code) {
+            const Code c = static_cast<Code>(code);
+            const bool piece = IsOccupant(c) && KindOf(c) != Marker;
+            const int shelter = !piece ? 0 : SideOf(c) == side ? ShelterPerPiece : -EnemyNearKing;
+            const bool closed = c != Empty && !(piece && SideOf(c) != side);
+            table[static_cast<std::size_t>(side)][c] = shelter * ClosedUnit + (closed ? 1 : 0);
+        }
+    }
+    return table;
+}
+constexpr std::array<std::array<int, Guard + 1>, 2> Neighbour = NeighbourTable();
+
+// The eight neighbours of a king, packed and summed.
+int Neighbours(const Code* king, const std::array<int, Guard + 1>& neighbour)
+{
+    const auto near = [king, &neighbour](std::size_t d) { return neighbour[king[KingSteps[d]]]; };
+    return near(0) + near(1) + near(2) + near(3) + near(4) + near(5) + near(6) + near(7);
+}
+
+bool ClosedIn(int packed)
+{
+    return (packed & (ClosedUnit - 1)) == static_cast<int>(KingSteps.size());
+}
+
 int KingSafety(const TEngineGame& game, int side, bool toMove)
 {
+    const std::array<int, Guard + 1>& neighbour = Neighbour[static_cast<std::size_t>(side)];
+    const Code* const board = game.Cells();
     const int opponent = 1 - side;
     const int weight = game.Kings(side) == 1 ? LastKingWeight : 1;
     int total = 0;
     const TCellList& list = game.KingCells(side);
     for (int i = 0; i < list.count; ++i) {
-        const int king = list.cells[static_cast<std::size_t>(i)];
-        int safety = 0;
-        for (const int step : KingSteps) {
-            const Code near = game.CellCode(king + step);
-            if (IsOccupant(near) && KindOf(near) != Marker)
-                safety += SideOf(near) == side ? ShelterPerPiece : -EnemyNearKing;
-        }
-        if (game.Attacked(king, opponent))
+        const int cell = list.cells[static_cast<std::size_t>(i)];
+        const int packed = Neighbours(board + cell, neighbour);
+        int safety = packed >> ClosedShift; // rounds down, as the packing needs
+        if (ClosedIn(packed) ? game.AttackedByKnight(cell, opponent) : game.Attacked(cell, opponent))
             safety -= toMove ? AttackedKingWhenToMove : AttackedKingWhenWaiting;
         total += weight * safety;
     }
@@ -86,6 +89,12 @@ int KingSafety(const TEngineGame& game, int side, bool toMove)
 }
 
 } // namespace
+
+bool KingAttacked(const TEngineGame& game, int cell, int side)
+{
+    const int packed = Neighbours(game.Cells() + cell, Neighbour[static_cast<std::size_t>(side)]);
+    return ClosedIn(packed) ? game.AttackedByKnight(cell, 1 - side) : game.Attacked(cell, 1 - side);
+}
 
 int QuickEvaluate(const TEngineGame& game)
 {
@@ -98,7 +107,9 @@ int QuickEvaluate(const TEngineGame& game)
 int Evaluate(const TEngineGame& game)
 {
     const int us = game.SideToMove(), them = 1 - us;
-    return QuickEvaluate(game) + Mobility(game, us) - Mobility(game, them) + KingSafety(game, us, true) -
+    // Knights get their due from placement, the long-range pieces from the
+    // squares they reach (mobility.h, kept by the game as it changes).
+    return QuickEvaluate(game) + game.Mobility(us) - game.Mobility(them) + KingSafety(game, us, true) -
            KingSafety(game, them, false);
 }
 

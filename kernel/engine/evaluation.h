@@ -15,6 +15,10 @@ inline constexpr int KingLifeValue = 400;
 /// be made in the turn.
 int Evaluate(const TEngineGame& game);
 
+/// True when the side's king on `cell` is attacked, as TEngineGame::Attacked
+/// tells, but sooner for a king closed in by its own pieces and the edge.
+bool KingAttacked(const TEngineGame& game, int cell, int side);
+
 /// The part of Evaluate that needs no look at the board: material,
 /// placement, kings left and tempo. The rest seldom moves the score by more
 /// than LazyMargin.

@@ -10,7 +10,21 @@ namespace engine {
 
 namespace {
 
-enum class TMode { All, Captures, Any };
+// Where a piece's moves go: into a list, or only counted as there, when all
+// that matters is whether the player can move at all.
+struct TListSink {
+    std::vector<TCellMove>& moves;
+    void Add(int from, int to)
+    {
+        moves.push_back({static_cast<std::uint16_t>(from), static_cast<std::uint16_t>(to)});
+    }
+    std::size_t Count() const { return moves.size(); }
+};
+struct TAnySink {
+    std::size_t count = 0;
+    void Add(int, int) { ++count; }
+    std::size_t Count() const { return count; }
+};
 
 char PawnLetter(int side)
 {
@@ -23,6 +37,28 @@ bool InOwnHalf(int cell, int side)
     const int rank = RankOfCell(cell);
     return side == WhiteSide ? rank <= BoardSize / 2 : rank > BoardSize / 2;
 }
+
+// Where a pawn of each side might capture from a square: one or two squares
+// diagonally ahead, and straight ahead, where only a marker can be taken.
+template <int Side> constexpr bool PawnCaptureReach(int dx, int dy)
+{
+    // Rows count down the board: White's forward is a row up.
+    const int ahead = Side == WhiteSide ? -dy : dy;
+    const int ax = dx < 0 ? -dx : dx;
+    return (ahead >= 1 && ahead <= 2 && ax == ahead) || (dx == 0 && ahead >= 1 && ahead <= 4);
+}
+
+constexpr std::array<std::array<TSquareSet, SquareCount>, 2> PawnCaptures = {
+    SquareSetTable(PawnCaptureReach<WhiteSide>), SquareSetTable(PawnCaptureReach<BlackSide>)};
+
+// A king steps one or two squares.
+constexpr bool KingReach(int dx, int dy)
+{
+    const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+    return (ax != 0 || ay != 0) && ax <= 2 && ay <= 2;
+}
+
+constexpr std::array<TSquareSet, SquareCount> KingCaptures = SquareSetTable(KingReach);
 
 } // namespace
 
@@ -68,16 +104,24 @@ bool TEngineGame::KingStepIsSafe(TCellMove move) const
     return KingMayStand(move.from, move.to, SideOf(moving));
 }
 
-template <bool CapturesOnly, bool CheckKings>
-bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
+template <bool CapturesOnly, bool CheckKings, class TSink>
+bool TEngineGame::GeneratePiece(int from, TSink& sink) const
 {
     const Code* const board = cell_.data();
     const int side = SideToMove(), opponent = 1 - side;
-    const std::size_t before = moves.size();
-    const auto add = [&moves, from](int to) {
-        moves.push_back({static_cast<std::uint16_t>(from), static_cast<std::uint16_t>(to)});
-    };
+    const std::size_t before = sink.Count();
+    const auto add = [&sink, from](int to) { sink.Add(from, to); };
     const auto isOpponent = [opponent](Code code) { return IsSide(code, opponent); };
+    // Most pawns, knights and kings have nothing of the other side within reach.
+    const std::size_t index = static_cast<std::size_t>(SetIndexOfCell(from));
+    const TSquareSet& targets = occupied_[static_cast<std::size_t>(opponent)];
+    if constexpr (CapturesOnly) {
+        const int kind = KindOf(board[from]);
+        if ((kind == Pawn && !Meets(PawnCaptures[static_cast<std::size_t>(side)][index], targets)) ||
+            (kind == Knight && !Meets(KnightLeaps[index], targets)) ||
+            (kind == King && !Meets(KingCaptures[index], targets)))
+            return false;
+    }
 
     switch (KindOf(board[from])) {
     case Pawn: {
@@ -93,6 +137,9 @@ bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
             if (!CapturesOnly || isOpponent(board[to]))
                 add(to);
         }
+        // Diagonally it only captures, so with nothing of the other side near there is nothing to see.
+        if (!Meets(PawnCaptures[static_cast<std::size_t>(side)][index], targets))
+            break;
         for (const int sideways : {-1, 1}) {
             if (isOpponent(board[from + forward + sideways]))
                 add(from + forward + sideways);
@@ -161,17 +208,38 @@ bool TEngineGame::GeneratePiece(int from, std::vector<TCellMove>& moves) const
     default:
         break;
     }
-    return moves.size() != before;
+    return sink.Count() != before;
 }
 
 template <bool CapturesOnly, bool CheckKings> void TEngineGame::Generate(std::vector<TCellMove>& moves) const
 {
+    TListSink sink{moves};
+    const TCellList& list = pieces_[static_cast<std::size_t>(SideToMove())];
+    // Before the turn's first move no piece has moved in it: ownership alone decides.
+    const bool noneMoved = slots_[0] == SqrNone;
+    for (int i = 0; i < list.count; ++i) {
+        const int from = list.cells[static_cast<std::size_t>(i)];
+        if (noneMoved ? owner_[static_cast<std::size_t>(from)] == player_ : IsMovable(from))
+            GeneratePiece<CapturesOnly, CheckKings>(from, sink);
+    }
+}
+
+template <bool CheckKings> bool TEngineGame::AnyMove() const
+{
+    // The first piece that can move answers; most positions need a piece or two.
+    TAnySink sink;
     const TCellList& list = pieces_[static_cast<std::size_t>(SideToMove())];
     for (int i = 0; i < list.count; ++i) {
         const int from = list.cells[static_cast<std::size_t>(i)];
-        if (IsMovable(from))
-            GeneratePiece<CapturesOnly, CheckKings>(from, moves);
+        if (IsMovable(from) && GeneratePiece<false, CheckKings>(from, sink))
+            return true;
     }
+    return false;
+}
+
+bool TEngineGame::AnyMoveUncheckedKings() const
+{
+    return !RepetitionStands() && AnyMove<false>();
 }
 
 void TEngineGame::GenerateMovesUncheckedKings(std::vector<TCellMove>& moves) const
@@ -197,15 +265,7 @@ void TEngineGame::GenerateCaptures(std::vector<TCellMove>& moves) const
 
 bool TEngineGame::CurrentPlayerCanMove() const
 {
-    std::vector<TCellMove> moves;
-    moves.reserve(64);
-    const TCellList& list = pieces_[static_cast<std::size_t>(SideToMove())];
-    for (int i = 0; i < list.count; ++i) {
-        const int from = list.cells[static_cast<std::size_t>(i)];
-        if (IsMovable(from) && GeneratePiece<false>(from, moves))
-            return true;
-    }
-    return false;
+    return AnyMove<true>();
 }
 
 bool TEngineGame::IsLegal(Square from, Square to) const
@@ -217,7 +277,8 @@ bool TEngineGame::IsLegal(Square from, Square to) const
         RepetitionStands())
         return false;
     std::vector<TCellMove> moves;
-    GeneratePiece<false>(fromCell, moves);
+    TListSink sink{moves};
+    GeneratePiece<false, true>(fromCell, sink);
     for (const TCellMove& move : moves) {
         if (move.to == toCell)
             return true;

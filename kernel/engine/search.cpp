@@ -196,7 +196,7 @@ bool TSearch::KingsInDanger() const
     const int side = game_.SideToMove();
     const TCellList& kings = game_.KingCells(side);
     for (int i = 0; i < kings.count; ++i) {
-        if (game_.Attacked(kings.cells[static_cast<std::size_t>(i)], 1 - side))
+        if (KingAttacked(game_, kings.cells[static_cast<std::size_t>(i)], side))
             return true;
     }
     return false;
@@ -220,9 +220,10 @@ int TSearch::CaptureValue(TCellMove move) const
 void TSearch::OrderMoves(std::vector<TCellMove>& generated, std::vector<TScoredMove>& scored,
                          TCellMove ttMove, int ply) const
 {
-    scored.clear();
+    scored.resize(generated.size());
     const auto& killers = killers_[static_cast<std::size_t>(ply)];
-    for (const TCellMove move : generated) {
+    for (std::size_t i = 0; i < generated.size(); ++i) {
+        const TCellMove move = generated[i];
         int order;
         if (move == ttMove) {
             order = TableMoveOrder;
@@ -236,7 +237,7 @@ void TSearch::OrderMoves(std::vector<TCellMove>& generated, std::vector<TScoredM
         } else {
             order = history_[static_cast<std::size_t>(HistoryIndex(move))];
         }
-        scored.push_back({move, order});
+        scored[i] = {move, order};
     }
 }
 
@@ -329,10 +330,11 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
         }
     }
 
-    std::vector<TCellMove>& generated = generated_[static_cast<std::size_t>(ply)];
-    generated.clear();
-    game_.GenerateMovesUncheckedKings(generated);
-    if (generated.empty())
+    // A player who cannot move hands the turn on (or his team has lost), which
+    // the settled search sees; the pruning below is for a player who can.
+    // His moves are listed only after its cutoffs, so that a node ending by
+    // one of them does not pay for its moves.
+    if (!game_.AnyMoveUncheckedKings())
         return SettledSearch(depth, alpha, beta, ply);
 
     // Pruning is for quiet positions outside the principal line: never when
@@ -362,6 +364,9 @@ int TSearch::Search(int depth, int alpha, int beta, int ply)
             return score >= WinBound ? beta : score;
     }
 
+    std::vector<TCellMove>& generated = generated_[static_cast<std::size_t>(ply)];
+    generated.clear();
+    game_.GenerateMovesUncheckedKings(generated);
     std::vector<TScoredMove>& moves = ordered_[static_cast<std::size_t>(ply)];
     OrderMoves(generated, moves, ttMove, ply);
     const int side = game_.SideToMove();

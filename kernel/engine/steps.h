@@ -30,6 +30,13 @@ inline constexpr std::array<int, 4> StraightSteps = {StepOf(1, 0), StepOf(-1, 0)
 inline constexpr std::array<int, 8> KingSteps = {StepOf(1, 1), StepOf(-1, 1), StepOf(1, -1), StepOf(-1, -1),
                                                  StepOf(1, 0), StepOf(-1, 0), StepOf(0, 1),  StepOf(0, -1)};
 
+/// True when a slider of the kind (Bishop, Rook or Queen) moves along
+/// direction index d of KingSteps (0..3 diagonal, 4..7 straight).
+constexpr bool SlidesAlong(int kind, int d)
+{
+    return kind == Queen || (kind == Bishop) == (d < 4);
+}
+
 /// A king's double step: its destination and the squares it may pass
 /// through (at least one must be empty); unused passes are 0.
 struct TDoubleStep {
