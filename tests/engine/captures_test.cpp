@@ -52,18 +52,7 @@ TEST_P(Captures, AreTheLegalMovesOntoTheOtherSide)
     EXPECT_GT(seen, 0);
 }
 
-std::vector<GameSetting> Settings()
-{
-    std::vector<GameSetting> settings;
-    for (const Arrangement arrangement :
-         {Arrangement::Classic, Arrangement::Quadrant, Arrangement::RooksAndKings}) {
-        for (const int moves : {1, 4})
-            settings.push_back({arrangement, 0, moves, 1});
-    }
-    return settings;
-}
-
-INSTANTIATE_TEST_SUITE_P(ArrangementsAndTurns, Captures, testing::ValuesIn(Settings()),
+INSTANTIATE_TEST_SUITE_P(ArrangementsAndTurns, Captures, testing::ValuesIn(ArrangementsWithOneAndFourMoves()),
                          [](const testing::TestParamInfo<GameSetting>& info) { return Name(info.param); });
 
 } // namespace

@@ -124,6 +124,19 @@ inline std::vector<GameSetting> AllSettings()
     return settings;
 }
 
+/// Each arrangement with one and with four moves a turn, one player a team,
+/// no shift: the few settings a long random-game check runs through.
+inline std::vector<GameSetting> ArrangementsWithOneAndFourMoves()
+{
+    std::vector<GameSetting> settings;
+    for (const Arrangement arrangement :
+         {Arrangement::Classic, Arrangement::Quadrant, Arrangement::RooksAndKings}) {
+        for (const int moves : {1, 4})
+            settings.push_back({arrangement, 0, moves, 1});
+    }
+    return settings;
+}
+
 using SquarePair = std::pair<Square, Square>;
 
 /// Every (from, to) the kernel's rules accept now. Only squares holding a

@@ -62,18 +62,8 @@ TEST_P(KeptMobility, EqualsAFreshCountAfterEveryMoveAndTakeBack)
     }
 }
 
-std::vector<GameSetting> Settings()
-{
-    std::vector<GameSetting> settings;
-    for (const Arrangement arrangement :
-         {Arrangement::Classic, Arrangement::Quadrant, Arrangement::RooksAndKings}) {
-        for (const int moves : {1, 4})
-            settings.push_back({arrangement, 0, moves, 1});
-    }
-    return settings;
-}
-
-INSTANTIATE_TEST_SUITE_P(ArrangementsAndTurns, KeptMobility, testing::ValuesIn(Settings()),
+INSTANTIATE_TEST_SUITE_P(ArrangementsAndTurns, KeptMobility,
+                         testing::ValuesIn(ArrangementsWithOneAndFourMoves()),
                          [](const testing::TestParamInfo<GameSetting>& info) { return Name(info.param); });
 
 } // namespace
